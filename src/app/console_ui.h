@@ -1,0 +1,39 @@
+#pragma once
+
+#include "engine/split_ui.h"
+
+#include <iosfwd>
+
+namespace parvola {
+
+// The split job's windows on a terminal: messages on the error stream prefixed by their kind, questions
+// answered on the input, progress as one line redrawn in place.
+class ConsoleUi final : public SplitUi {
+public:
+    // canAsk: the input is a terminal a person can answer on; without one every question is answered No.
+    // drawProgress: the error stream is a terminal, where a redrawn line makes sense.
+    ConsoleUi(std::istream& in, std::ostream& err, bool canAsk, bool drawProgress);
+
+    void ShowMessage(const std::string& text, MessageIcon icon) override;
+    bool AskYesNo(const std::string& text, MessageIcon icon) override;
+    void ShowProgress() override;
+    void SetProgress(int value) override;
+    void HideProgress() override;
+
+    // The split ran to its end and said so.
+    bool completed() const { return m_completed; }
+
+private:
+    // Ends a progress line so that what follows starts on a line of its own.
+    void BreakProgressLine();
+
+    std::istream& m_in;
+    std::ostream& m_err;
+    bool m_canAsk;
+    bool m_drawProgress;
+    bool m_lineOpen = false;
+    int m_shownValue = -1;
+    bool m_completed = false;
+};
+
+} // namespace parvola

@@ -1,0 +1,72 @@
+// parvola-split: the split job on the command line, with the settings of the windowed program.
+#include "app/console_ui.h"
+#include "app/split_options.h"
+#include "engine/split_job.h"
+#include "platform/linux/linux_drives.h"
+#include "platform/linux/linux_file_system.h"
+#include "platform/linux/linux_paths.h"
+#include "settings/ini_settings_store.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <iostream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string Absolute(const std::string& path) {
+    std::error_code ignored;
+    return fs::absolute(path, ignored).lexically_normal().string();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    using namespace parvola;
+
+    const auto parsed = ParseSplitArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.options) {
+        std::cerr << "parvola-split: " << parsed.error << "\n" << SplitUsage();
+        return 2;
+    }
+    const SplitOptions& options = *parsed.options;
+    if (options.help) {
+        std::cout << SplitUsage();
+        return 0;
+    }
+    if (options.version) {
+        std::cout << "parvola-split " << PARVOLA_VERSION << "\n";
+        return 0;
+    }
+
+    const bool canAsk = ::isatty(STDIN_FILENO);
+    ConsoleUi ui(std::cin, std::cerr, canAsk, ::isatty(STDERR_FILENO));
+    const std::string source = Absolute(options.file);
+    std::error_code error;
+    if (!fs::is_regular_file(source, error)) {
+        ui.ShowMessage("Cannot split " + source + ": " +
+                           (fs::exists(source, error) ? "not a file." : "no such file."),
+                       MessageIcon::Critical);
+        return 1;
+    }
+
+    if (!options.yes && !ui.AskYesNo(options.size.question, MessageIcon::Information)) {
+        if (!canAsk) {
+            std::cerr << "parvola-split: give --yes to split without a terminal to confirm on\n";
+        }
+        return 1;
+    }
+
+    IniSettingsStore settings(DefaultSettingsPath());
+    LinuxFileSystem files;
+    LinuxDrives drives;
+    LinuxPaths paths;
+    Platform platform{files, drives, paths};
+    SplitRequest request{source,
+                         options.dest.empty() ? fs::current_path(error).string() : Absolute(options.dest),
+                         options.size.bytes};
+    SplitFile(request, ui, settings, platform);
+    return ui.completed() ? 0 : 1;
+}

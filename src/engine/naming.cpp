@@ -1,0 +1,41 @@
+#include "engine/naming.h"
+
+#include "platform/paths.h"
+
+#include <cstdio>
+
+namespace parvola {
+
+std::string SourceFileName(const std::string& sourcePath) {
+    const auto separator = sourcePath.rfind(kPathSeparator);
+    return separator == std::string::npos ? sourcePath : sourcePath.substr(separator + 1);
+}
+
+std::string BaseName(const std::string& sourceFileName, bool cut83) {
+    if (!cut83) {
+        return sourceFileName;
+    }
+    return sourceFileName.substr(0, sourceFileName.find('.')).substr(0, 8);
+}
+
+std::string PieceName(const std::string& baseName, std::int64_t pieceNumber) {
+    char digits[24];
+    std::snprintf(digits, sizeof digits, "%03lld", static_cast<long long>(pieceNumber));
+    return baseName + "." + digits;
+}
+
+std::string JoinPath(const std::string& folder, const std::string& name) {
+    return folder + kPathSeparator + name;
+}
+
+std::optional<char> UnsafeScriptCharacter(const std::string& name) {
+    for (const char c : name) {
+        const auto code = static_cast<unsigned char>(c);
+        if (c == '"' || c == '%' || c == '^' || code < 0x20 || code == 0x7f) {
+            return c;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace parvola

@@ -1,0 +1,65 @@
+#include "engine/readme_file.h"
+
+#include "engine/maker.h"
+#include "engine/naming.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace parvola {
+
+namespace {
+
+std::string UpperCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+    return text;
+}
+
+} // namespace
+
+bool ReadmeWanted(SettingsStore& settings) {
+    auto value = settings.ReadSetting("optReadme").value_or("");
+    if (value.empty()) {
+        value = "0";
+        settings.WriteSetting("optReadme", value);
+    }
+    return value == "0";
+}
+
+void WriteReadme(FileSystem& files, SettingsStore& settings, const std::string& workingFolder,
+                 const std::string& diskFolder, const std::string& baseName) {
+    if (!ReadmeWanted(settings)) {
+        return;
+    }
+    const std::string scriptStem =
+        diskFolder.empty() ? JoinPath(workingFolder, baseName) : diskFolder + baseName;
+    const std::string text =
+        "Joining Files Split with Parvola\r\n" + std::string(36, '=') +
+        "\r\n"
+        "\r\n"
+        "If you split to diskettes or you do not have all of the files in the same directory for some other "
+        "reason, you will first need to copy all of the files that were put onto the disks by Parvola to a "
+        "temporary directory for rejoining.\r\n"
+        "\r\n"
+        "Once the files are all in the same directory, you can just run the Batch file (it will be "
+        "<filename>.bat - see below) that Parvola created for you (it can be found on the last disk if you "
+        "split to disks).\r\n"
+        "\r\n"
+        "The batch file name for this split file is:\r\n" +
+        UpperCase(scriptStem) +
+        ".BAT\r\n"
+        "The above file can be found in the folder this Readme is in.\r\n"
+        "\r\n"
+        "If you run into any problems, please visit our web site or contact us by email:\r\n" +
+        kMakerWebAddress + "\r\n" + kMakerEmail + "\r\n";
+
+    std::unique_ptr<OutputFile> file;
+    if (files.CreateOrTruncate(JoinPath(workingFolder, kReadmeName), file)) {
+        return;
+    }
+    file->Write(text.data(), text.size());
+    file->Close();
+}
+
+} // namespace parvola

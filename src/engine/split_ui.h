@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+namespace parvola {
+
+// The program's title: the caption of every message box and of the progress window.
+inline constexpr const char* kAppTitle = "Parvola";
+
+enum class MessageIcon { Critical, Question, Exclamation, Information };
+
+// What the split job needs from windows, and nothing more.
+class SplitUi {
+public:
+    virtual ~SplitUi() = default;
+    // A modal box with an OK button.
+    virtual void ShowMessage(const std::string& text, MessageIcon icon) = 0;
+    // A modal Yes/No box; true only for Yes.
+    virtual bool AskYesNo(const std::string& text, MessageIcon icon) = 0;
+    // Shows the progress window modelessly and lets the window system process pending input once.
+    virtual void ShowProgress() = 0;
+    // value runs from 0 to 100.
+    virtual void SetProgress(int value) = 0;
+    virtual void HideProgress() = 0;
+};
+
+} // namespace parvola

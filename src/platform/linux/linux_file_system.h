@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/file_system.h"
+
+#include <cstddef>
+
+namespace parvola {
+
+// Each open file reads ahead or gathers writes through one buffer of this size, so the engine's small
+// blocks cost few system calls while memory stays bounded.
+inline constexpr std::size_t kFileBufferSize = std::size_t{1} << 20;
+
+class LinuxFileSystem final : public FileSystem {
+public:
+    FileStatus OpenRead(const std::string& path, std::unique_ptr<InputFile>& file) override;
+    FileStatus CreateNew(const std::string& path, std::unique_ptr<OutputFile>& file) override;
+    FileStatus CreateOrTruncate(const std::string& path, std::unique_ptr<OutputFile>& file) override;
+    FileStatus OpenAppend(const std::string& path, std::unique_ptr<OutputFile>& file) override;
+    std::optional<std::int64_t> FileLength(const std::string& path) override;
+    std::optional<std::string> FindFile(const std::string& path) override;
+    FileStatus DeleteFile(const std::string& path) override;
+};
+
+} // namespace parvola

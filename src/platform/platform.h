@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/drives.h"
+#include "platform/file_system.h"
+#include "platform/paths.h"
+
+namespace parvola {
+
+// The operating system as the engine and the windows see it; app/ wires in the real parts.
+struct Platform {
+    FileSystem& files;
+    Drives& drives;
+    Paths& paths;
+};
+
+} // namespace parvola

@@ -1,0 +1,149 @@
+#include "platform/linux/linux_file_system.h"
+
+#include "support/temp_tree.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <iterator>
+
+#include <sys/mount.h>
+
+namespace parvola {
+namespace {
+
+using test::TempTree;
+
+void ExpectError(const FileStatus& status, int number, const char* text) {
+    ASSERT_TRUE(status.has_value()) << "expected error " << number;
+    EXPECT_EQ(number, status->number);
+    EXPECT_EQ(text, status->description);
+}
+
+// Each failure comes from the kernel itself; the tmpfs cases mount one for the test.
+class FileErrors : public ::testing::Test {
+protected:
+    bool Mount(unsigned long flags, const char* options) {
+        std::filesystem::create_directory(m_mountPoint);
+        m_mounted = ::mount("tmpfs", m_mountPoint.c_str(), "tmpfs", flags, options) == 0;
+        m_whyNot = std::string("cannot mount a tmpfs here: ") + std::strerror(errno);
+        return m_mounted;
+    }
+    void TearDown() override {
+        m_out.reset();
+        if (m_mounted) {
+            ::umount2(m_mountPoint.c_str(), MNT_DETACH);
+        }
+    }
+
+    TempTree m_tree;
+    std::string m_mountPoint = m_tree / "mnt";
+    std::string m_whyNot;
+    bool m_mounted = false;
+    LinuxFileSystem m_files;
+    std::unique_ptr<OutputFile> m_out;
+    std::unique_ptr<InputFile> m_in;
+};
+
+TEST_F(FileErrors, MissingFolderIsPathNotFound) {
+    ExpectError(m_files.CreateNew(m_tree / "missing/piece.001", m_out), 76, "Path not found");
+    ExpectError(m_files.OpenRead(m_tree / "missing.bin", m_in), 76, "Path not found");
+}
+
+TEST_F(FileErrors, CreateNewLeavesAnExistingFileAlone) {
+    test::WriteBytes(m_tree / "piece.001", "keep");
+    ExpectError(m_files.CreateNew(m_tree / "piece.001", m_out), 58, "File already exists");
+    EXPECT_EQ("keep", test::ReadBytes(m_tree / "piece.001"));
+}
+
+TEST_F(FileErrors, ReadingPastTheEndIsError62) {
+    test::WriteBytes(m_tree / "short.bin", "0123456789");
+    ASSERT_FALSE(m_files.OpenRead(m_tree / "short.bin", m_in));
+    char buffer[16];
+    ASSERT_FALSE(m_in->Read(buffer, 4));
+    ExpectError(m_in->Read(buffer, 7), 62, "Input past end of file");
+}
+
+TEST_F(FileErrors, ReadOnlyDestinationIsAccessError) {
+    if (!Mount(MS_RDONLY, nullptr)) {
+        GTEST_SKIP() << m_whyNot;
+    }
+    ExpectError(m_files.CreateNew(m_mountPoint + "/piece.001", m_out), 75, "Path/File access error");
+}
+
+TEST_F(FileErrors, FullDiskIsReportedAndTheDescriptorStillReleased) {
+    if (!Mount(0, "size=64k")) {
+        GTEST_SKIP() << m_whyNot;
+    }
+    auto openDescriptors = [] {
+        return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+    };
+    const auto before = openDescriptors();
+    ASSERT_FALSE(m_files.CreateNew(m_mountPoint + "/piece.001", m_out));
+    const std::string block = test::PatternBytes(65526);
+    FileStatus status;
+    for (int i = 0; i < 40 && !status; ++i) {
+        status = m_out->Write(block.data(), block.size());
+    }
+    const FileStatus closed = m_out->Close();
+    ExpectError(status ? status : closed, 61, "Disk full");
+    EXPECT_EQ(before, openDescriptors());
+}
+
+// The engine's block sizes in turn, plus one larger than the buffer for the write-through path, so copies
+// straddle every buffer boundary.
+TEST(BufferedFiles, MixedBlockSizesRoundTrip) {
+    TempTree tree;
+    LinuxFileSystem files;
+    const std::string data = test::PatternBytes(3 * kFileBufferSize + 54321);
+    const std::size_t writes[] = {65526, 1, 32768, 16, kFileBufferSize + 7, 4096, 256};
+    const std::size_t reads[] = {16, 65526, 256, 1, 32768, 4096};
+
+    std::unique_ptr<OutputFile> out;
+    ASSERT_FALSE(files.CreateNew(tree / "piece.001", out));
+    for (std::size_t at = 0, i = 0, n = 0; at < data.size(); at += n, ++i) {
+        n = std::min(writes[i % std::size(writes)], data.size() - at);
+        ASSERT_FALSE(out->Write(data.data() + at, n));
+    }
+    ASSERT_FALSE(out->Close());
+    ASSERT_EQ(data, test::ReadBytes(tree / "piece.001"));
+
+    std::unique_ptr<InputFile> in;
+    ASSERT_FALSE(files.OpenRead(tree / "piece.001", in));
+    std::string back(data.size(), '\0');
+    for (std::size_t at = 0, i = 0, n = 0; at < data.size(); at += n, ++i) {
+        n = std::min(reads[i % std::size(reads)], data.size() - at);
+        ASSERT_FALSE(in->Read(&back[at], n));
+    }
+    EXPECT_EQ(data, back);
+}
+
+TEST(OpenModes, LeaveTheExpectedBytes) {
+    const struct {
+        FileStatus (LinuxFileSystem::*open)(const std::string&, std::unique_ptr<OutputFile>&);
+        const char* before; // nullptr: no file yet
+        const char* after;
+    } rows[] = {
+        {&LinuxFileSystem::CreateOrTruncate, "a much longer old text", "new"},
+        {&LinuxFileSystem::OpenAppend, "old", "oldnew"},
+        {&LinuxFileSystem::OpenAppend, nullptr, "new"},
+    };
+    for (const auto& row : rows) {
+        TempTree tree;
+        LinuxFileSystem files;
+        const std::string path = tree / "piece.001";
+        if (row.before) {
+            test::WriteBytes(path, row.before);
+        }
+        std::unique_ptr<OutputFile> out;
+        ASSERT_FALSE((files.*row.open)(path, out));
+        ASSERT_FALSE(out->Write("new", 3));
+        ASSERT_FALSE(out->Close());
+        EXPECT_EQ(row.after, test::ReadBytes(path));
+    }
+}
+
+} // namespace
+} // namespace parvola
