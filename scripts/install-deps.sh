@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev
     libgtest-dev libgmock-dev
-    time
+    time bc
 )
 
 missing=()

@@ -43,6 +43,25 @@ bool Cut83(SettingsStore& settings, bool storeDefault) {
     return NumberIn(value) == 1.0;
 }
 
+// True when one of the files the split writes would be the source itself: a source named Readme.txt split
+// into its own folder, or with cut names a source named like its own pieces or script ("archive.002").
+bool WouldOverwriteSource(SettingsStore& settings, FileSystem& files, const SplitRequest& request,
+                          const std::string& baseName, std::int64_t pieceCount) {
+    const std::string name = SourceFileName(request.SourcePath);
+    const std::string readme = settings.ReadSetting("optReadme").value_or("");
+    bool collides = (name == kReadmeName && (readme.empty() || readme == "0")) || name == baseName + ".bat";
+    const std::string stem = baseName + ".";
+    if (!collides && name.size() > stem.size() && name.size() - stem.size() <= 18 &&
+        name.rfind(stem, 0) == 0) {
+        const std::string digits = name.substr(stem.size());
+        if (std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+            const std::int64_t number = std::stoll(digits);
+            collides = number >= 1 && number <= pieceCount && PieceName(baseName, number) == name;
+        }
+    }
+    return collides && files.SameFile(JoinPath(request.DestFolder, name), request.SourcePath);
+}
+
 // Writes a line into a file the split creates, never into one that is there already, and removes it again.
 // Reports the failure the way the user is told about it, or nothing.
 std::optional<std::string> TestWrite(FileSystem& files, const std::string& destFolder) {
@@ -251,6 +270,15 @@ bool SplitFile(SplitRequest& request, SplitUi& ui, SettingsStore& settings, Plat
     const std::int64_t length = files.FileLength(request.SourcePath).value_or(0);
     if (static_cast<double>(length) < request.PieceSize) {
         ui.ShowMessage("File is too small to split.", MessageIcon::Exclamation);
+        return false;
+    }
+
+    const auto pieceCount =
+        static_cast<std::int64_t>(std::ceil(static_cast<double>(length) / request.PieceSize));
+    if (WouldOverwriteSource(settings, files, request, baseName, pieceCount)) {
+        ui.ShowMessage("The split would write over its own source file (~" + request.SourcePath +
+                           "~).  Operation cancelled.  Please change the destination and try again.",
+                       MessageIcon::Critical);
         return false;
     }
 

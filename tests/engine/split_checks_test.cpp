@@ -136,6 +136,46 @@ TEST_F(Checks, UnsafeCharacterCutAwayByShortNamesDoesNotMatter) {
     EXPECT_TRUE(Exists(dest + "/abcdefgh.001"));
 }
 
+struct OwnOutput {
+    std::string fileName;
+    std::string chk83;
+};
+
+void PrintTo(const OwnOutput& row, std::ostream* os) {
+    *os << row.fileName;
+}
+
+class SourceNamedLikeAnOutput : public SplitFixture, public ::testing::WithParamInterface<OwnOutput> {};
+
+TEST_P(SourceNamedLikeAnOutput, IsNeverWrittenOver) {
+    settings.values["chk83"] = GetParam().chk83;
+    const auto source = MakeSource(GetParam().fileName, 2500);
+
+    EXPECT_FALSE(Split(source, 1000, sourceDir));
+
+    EXPECT_EQ(ui.Texts(),
+              std::vector<std::string>{"The split would write over its own source file (~" + source +
+                                       "~).  Operation cancelled.  Please change the destination and "
+                                       "try again."});
+    EXPECT_EQ(ReadBytes(source), PatternBytes(2500));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(sourceDir), {}), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, SourceNamedLikeAnOutput,
+                         ::testing::Values(OwnOutput{"Readme.txt", "0"}, OwnOutput{"archive.002", "1"},
+                                           OwnOutput{"run.bat", "1"}));
+
+TEST_F(Checks, SourceNamedLikeAnOutputSplitsElsewhere) {
+    settings.values["chk83"] = "1";
+    const auto source = MakeSource("archive.002", 2500);
+
+    EXPECT_TRUE(Split(source, 1000));
+    EXPECT_TRUE(Split(MakeSource("archive.004", 2500), 1000, sourceDir));
+
+    EXPECT_EQ(ReadBytes(dest + "/archive.002"), PatternBytes(2500).substr(1000, 1000));
+    EXPECT_EQ(ReadBytes(sourceDir + "/archive.003").size(), 500u);
+}
+
 // Every path is taken below a folder of the test's, so that "/" can be the destination without touching
 // the machine's root.
 class RootedFileSystem final : public FileSystem {
@@ -159,6 +199,9 @@ public:
     }
     std::optional<std::string> FindFile(const std::string& p) override { return m_real.FindFile(m_root + p); }
     FileStatus DeleteFile(const std::string& p) override { return m_real.DeleteFile(m_root + p); }
+    bool SameFile(const std::string& a, const std::string& b) override {
+        return m_real.SameFile(m_root + a, m_root + b);
+    }
 
 private:
     FileSystem& m_real;

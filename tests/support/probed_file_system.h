@@ -39,6 +39,7 @@ public:
     }
     std::optional<std::string> FindFile(const std::string& path) override { return m_real.FindFile(path); }
     FileStatus DeleteFile(const std::string& path) override { return m_real.DeleteFile(path); }
+    bool SameFile(const std::string& a, const std::string& b) override { return m_real.SameFile(a, b); }
 
 private:
     class Watched;
