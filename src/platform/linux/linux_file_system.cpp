@@ -59,6 +59,9 @@ public:
     LinuxInputFile& operator=(const LinuxInputFile&) = delete;
 
     FileStatus Read(char* buffer, std::size_t n) override {
+        if (m_begin == m_end && n >= kDirectTransferSize) {
+            return ReadDirect(buffer, n);
+        }
         while (n > 0) {
             if (m_begin == m_end) {
                 if (FileStatus status = Fill()) {
@@ -75,6 +78,24 @@ public:
     }
 
 private:
+    FileStatus ReadDirect(char* buffer, std::size_t n) {
+        while (n > 0) {
+            const ssize_t got = ::read(m_fd, buffer, n);
+            if (got < 0) {
+                if (errno == EINTR) {
+                    continue;
+                }
+                return ErrorFromErrno(errno);
+            }
+            if (got == 0) {
+                return PastEndOfFileError();
+            }
+            buffer += got;
+            n -= static_cast<std::size_t>(got);
+        }
+        return std::nullopt;
+    }
+
     FileStatus Fill() {
         ssize_t got;
         do {
@@ -111,6 +132,9 @@ public:
     FileStatus Write(const char* data, std::size_t n) override {
         if (m_fd < 0) {
             return ErrorFromErrno(EBADF);
+        }
+        if (m_used == 0 && n >= kDirectTransferSize) {
+            return WriteAll(m_fd, data, n);
         }
         if (n < kFileBufferSize - m_used) {
             std::memcpy(m_buffer.get() + m_used, data, n);

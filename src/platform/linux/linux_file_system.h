@@ -9,6 +9,8 @@ namespace parvola {
 // Each open file reads ahead or gathers writes through one buffer of this size, so the engine's small
 // blocks cost few system calls while memory stays bounded.
 inline constexpr std::size_t kFileBufferSize = std::size_t{1} << 20;
+// Blocks at least this large skip the buffer while it is empty: the system call costs less than a copy.
+inline constexpr std::size_t kDirectTransferSize = 32768;
 
 class LinuxFileSystem final : public FileSystem {
 public:
