@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/naming.h"
 #include "engine/split_job.h"
 #include "platform/linux/linux_file_system.h"
 #include "platform/linux/linux_paths.h"
@@ -13,13 +14,11 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <string>
-#include <vector>
 
 namespace parvola::test {
 
-// A source folder and a destination folder on real disk, the scripted UI and an in-memory store that keeps
-// the source after a split unless a test says otherwise.
+// A source folder and a destination folder on real disk, the scripted UI, and an in-memory store set to
+// keep the source after a split unless a test says otherwise.
 class SplitFixture : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -29,30 +28,22 @@ protected:
     }
 
     std::string MakeSource(const std::string& name, std::int64_t size) {
-        const std::string path = sourceDir + "/" + name;
-        WriteBytes(path, PatternBytes(size));
-        return path;
+        WriteBytes(sourceDir + "/" + name, PatternBytes(size));
+        return sourceDir + "/" + name;
     }
 
-    bool Split(const std::string& sourcePath, double pieceSize, const std::string& destFolder) {
-        request = SplitRequest{sourcePath, destFolder, pieceSize};
+    bool Split(const std::string& source, double pieceSize, const std::string& destFolder = {}) {
+        request = SplitRequest{source, destFolder.empty() ? dest : destFolder, pieceSize};
         return SplitFile(request, ui, settings, platform);
     }
-    bool Split(const std::string& sourcePath, double pieceSize) { return Split(sourcePath, pieceSize, dest); }
 
-    // The names in the destination, sorted.
-    std::vector<std::string> DestNames() const {
+    std::vector<std::string> Names(const std::string& folder) const {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(dest)) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
             names.push_back(entry.path().filename().string());
         }
         std::sort(names.begin(), names.end());
         return names;
-    }
-
-    bool ProgressShown() const {
-        return std::any_of(ui.calls().begin(), ui.calls().end(),
-                           [](const auto& call) { return call.kind == ScriptedUi::Kind::ShowProgress; });
     }
 
     TempTree tree;
@@ -67,5 +58,13 @@ protected:
     Platform platform{files, drives, paths};
     SplitRequest request;
 };
+
+// Replaces every "{name}" in text by its value.
+inline std::string Fill(std::string text, const std::string& name, const std::string& value) {
+    for (auto at = text.find(name); at != std::string::npos; at = text.find(name, at + value.size())) {
+        text.replace(at, name.size(), value);
+    }
+    return text;
+}
 
 } // namespace parvola::test

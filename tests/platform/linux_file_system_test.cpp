@@ -47,30 +47,12 @@ protected:
     std::unique_ptr<InputFile> m_in;
 };
 
-TEST_F(FileErrors, MissingFolderIsPathNotFound) {
-    ExpectError(m_files.CreateNew(m_tree / "missing/piece.001", m_out), 76, "Path not found");
-    ExpectError(m_files.OpenRead(m_tree / "missing.bin", m_in), 76, "Path not found");
-}
-
-TEST_F(FileErrors, CreateNewLeavesAnExistingFileAlone) {
-    test::WriteBytes(m_tree / "piece.001", "keep");
-    ExpectError(m_files.CreateNew(m_tree / "piece.001", m_out), 58, "File already exists");
-    EXPECT_EQ("keep", test::ReadBytes(m_tree / "piece.001"));
-}
-
 TEST_F(FileErrors, ReadingPastTheEndIsError62) {
     test::WriteBytes(m_tree / "short.bin", "0123456789");
     ASSERT_FALSE(m_files.OpenRead(m_tree / "short.bin", m_in));
     char buffer[16];
     ASSERT_FALSE(m_in->Read(buffer, 4));
     ExpectError(m_in->Read(buffer, 7), 62, "Input past end of file");
-}
-
-TEST_F(FileErrors, ReadOnlyDestinationIsAccessError) {
-    if (!Mount(MS_RDONLY, nullptr)) {
-        GTEST_SKIP() << m_whyNot;
-    }
-    ExpectError(m_files.CreateNew(m_mountPoint + "/piece.001", m_out), 75, "Path/File access error");
 }
 
 TEST_F(FileErrors, FullDiskIsReportedAndTheDescriptorStillReleased) {
@@ -118,31 +100,6 @@ TEST(BufferedFiles, MixedBlockSizesRoundTrip) {
         ASSERT_FALSE(in->Read(&back[at], n));
     }
     EXPECT_EQ(data, back);
-}
-
-TEST(OpenModes, LeaveTheExpectedBytes) {
-    const struct {
-        FileStatus (LinuxFileSystem::*open)(const std::string&, std::unique_ptr<OutputFile>&);
-        const char* before; // nullptr: no file yet
-        const char* after;
-    } rows[] = {
-        {&LinuxFileSystem::CreateOrTruncate, "a much longer old text", "new"},
-        {&LinuxFileSystem::OpenAppend, "old", "oldnew"},
-        {&LinuxFileSystem::OpenAppend, nullptr, "new"},
-    };
-    for (const auto& row : rows) {
-        TempTree tree;
-        LinuxFileSystem files;
-        const std::string path = tree / "piece.001";
-        if (row.before) {
-            test::WriteBytes(path, row.before);
-        }
-        std::unique_ptr<OutputFile> out;
-        ASSERT_FALSE((files.*row.open)(path, out));
-        ASSERT_FALSE(out->Write("new", 3));
-        ASSERT_FALSE(out->Close());
-        EXPECT_EQ(row.after, test::ReadBytes(path));
-    }
 }
 
 } // namespace

@@ -9,83 +9,62 @@ namespace parvola::test {
 
 class ProbedFileSystem::Watched final : public OutputFile {
 public:
-    Watched(ProbedFileSystem& owner, std::vector<std::size_t>& sizes, std::unique_ptr<OutputFile> inner)
-        : m_owner(owner), m_sizes(sizes), m_inner(std::move(inner)) {}
+    Watched(ProbedFileSystem& owner, std::vector<std::size_t>& sizes, std::unique_ptr<OutputFile> inner,
+            int sparseFd)
+        : m_owner(owner), m_sizes(sizes), m_inner(std::move(inner)), m_sparseFd(sparseFd) {}
+    ~Watched() override {
+        if (m_sparseFd >= 0) {
+            ::close(m_sparseFd);
+        }
+    }
 
     FileStatus Write(const char* data, std::size_t n) override {
+        static const char kZeros[65536] = {};
         m_sizes.push_back(n);
-        if (!m_owner.Admit(n)) {
+        if (m_owner.failAfterBytes >= 0 &&
+            m_owner.m_written + static_cast<std::int64_t>(n) > m_owner.failAfterBytes) {
             return m_owner.failure;
         }
-        return m_inner->Write(data, n);
-    }
-    FileStatus Close() override { return m_inner->Close(); }
-
-private:
-    ProbedFileSystem& m_owner;
-    std::vector<std::size_t>& m_sizes;
-    std::unique_ptr<OutputFile> m_inner;
-};
-
-class ProbedFileSystem::Sparse final : public OutputFile {
-public:
-    Sparse(std::vector<std::size_t>& sizes, int fd) : m_sizes(sizes), m_fd(fd) {}
-    ~Sparse() override {
-        if (m_fd >= 0) {
-            ::close(m_fd);
+        m_owner.m_written += static_cast<std::int64_t>(n);
+        if (m_sparseFd < 0) {
+            return m_inner->Write(data, n);
         }
-    }
-
-    FileStatus Write(const char* data, std::size_t n) override {
-        m_sizes.push_back(n);
-        static const char kZeros[65536] = {};
         const bool zeros = n <= sizeof kZeros && std::memcmp(data, kZeros, n) == 0;
-        if (!zeros && ::pwrite(m_fd, data, n, m_offset) != static_cast<ssize_t>(n)) {
+        if (!zeros && ::pwrite(m_sparseFd, data, n, m_offset) != static_cast<ssize_t>(n)) {
             return FileError{ErrorNumber::DeviceIo, "Device I/O error"};
         }
         m_offset += static_cast<off_t>(n);
         return std::nullopt;
     }
     FileStatus Close() override {
-        const bool ok = ::ftruncate(m_fd, m_offset) == 0;
-        ::close(m_fd);
-        m_fd = -1;
-        return ok ? FileStatus() : FileError{ErrorNumber::DeviceIo, "Device I/O error"};
+        if (m_sparseFd >= 0 && ::ftruncate(m_sparseFd, m_offset) != 0) {
+            return FileError{ErrorNumber::DeviceIo, "Device I/O error"};
+        }
+        return m_inner->Close();
     }
 
 private:
+    ProbedFileSystem& m_owner;
     std::vector<std::size_t>& m_sizes;
-    int m_fd;
+    std::unique_ptr<OutputFile> m_inner;
+    int m_sparseFd;
     off_t m_offset = 0;
 };
 
 FileStatus ProbedFileSystem::CreateOrTruncate(const std::string& path, std::unique_ptr<OutputFile>& file) {
-    if (sparseZeros && path.find(".bat") == std::string::npos &&
-        path.find("Readme.txt") == std::string::npos) {
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-        if (fd < 0) {
-            return FileError{ErrorNumber::PathNotFound, "Path not found"};
-        }
-        file = std::make_unique<Sparse>(writes[path], fd);
-        return std::nullopt;
-    }
-    return Wrap(path, m_real.CreateOrTruncate(path, file), file);
+    return Wrap(path, m_real.CreateOrTruncate(m_root + path, file), file);
 }
 
 FileStatus ProbedFileSystem::Wrap(const std::string& path, FileStatus status,
                                   std::unique_ptr<OutputFile>& file) {
     if (!status) {
-        file = std::make_unique<Watched>(*this, writes[path], std::move(file));
+        // Pieces are the files named with a number after the last dot.
+        const bool piece = path.find_last_not_of("0123456789") == path.rfind('.');
+        const int sparseFd =
+            sparseZeros && piece ? ::open((m_root + path).c_str(), O_WRONLY | O_CLOEXEC) : -1;
+        file = std::make_unique<Watched>(*this, writes[path], std::move(file), sparseFd);
     }
     return status;
-}
-
-bool ProbedFileSystem::Admit(std::size_t n) {
-    if (failAfterBytes >= 0 && m_written + static_cast<std::int64_t>(n) > failAfterBytes) {
-        return false;
-    }
-    m_written += static_cast<std::int64_t>(n);
-    return true;
 }
 
 } // namespace parvola::test

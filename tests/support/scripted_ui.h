@@ -2,42 +2,54 @@
 
 #include "engine/split_ui.h"
 
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <string>
 #include <vector>
 
 namespace parvola::test {
 
-// Records every call of the split job and answers its questions from a queue.
+// Records every call of the split job as a line ("show", "progress 42", "hide", "critical: text",
+// "ask question: text") and answers its questions from a queue.
 class ScriptedUi final : public SplitUi {
 public:
-    enum class Kind { Message, Question, ShowProgress, SetProgress, HideProgress };
-    struct Call {
-        Kind kind;
-        std::string text;
-        MessageIcon icon = MessageIcon::Information;
-        int value = 0;
-    };
+    void ShowMessage(const std::string& text, MessageIcon icon) override {
+        log.push_back(Name(icon) + ": " + text);
+    }
+    bool AskYesNo(const std::string& text, MessageIcon icon) override {
+        log.push_back("ask " + Name(icon) + ": " + text);
+        if (answers.empty()) {
+            ADD_FAILURE() << "unexpected question: " << text;
+            return false;
+        }
+        const bool answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    void ShowProgress() override { log.push_back("show"); }
+    void SetProgress(int value) override { log.push_back("progress " + std::to_string(value)); }
+    void HideProgress() override { log.push_back("hide"); }
 
-    // Answers for the next questions, in order; a question with no answer left fails the test.
-    void Answer(std::initializer_list<bool> answers) { m_answers.insert(m_answers.end(), answers); }
+    // The log without the progress lines: the boxes the user saw and when the window came and went.
+    std::vector<std::string> Boxes() const {
+        std::vector<std::string> boxes;
+        for (const auto& line : log) {
+            if (line.rfind("progress ", 0) != 0) {
+                boxes.push_back(line);
+            }
+        }
+        return boxes;
+    }
 
-    void ShowMessage(const std::string& text, MessageIcon icon) override;
-    bool AskYesNo(const std::string& text, MessageIcon icon) override;
-    void ShowProgress() override;
-    void SetProgress(int value) override;
-    void HideProgress() override;
-
-    const std::vector<Call>& calls() const { return m_calls; }
-    // The texts of the message boxes and questions, in order.
-    std::vector<std::string> Texts() const;
-    std::vector<int> ProgressValues() const;
-    // The last message box or question; fails the test when there was none.
-    Call LastBox() const;
+    std::vector<std::string> log;
+    std::deque<bool> answers;
 
 private:
-    std::vector<Call> m_calls;
-    std::deque<bool> m_answers;
+    static std::string Name(MessageIcon icon) {
+        const char* names[] = {"critical", "question", "exclamation", "information"};
+        return names[static_cast<int>(icon)];
+    }
 };
 
 } // namespace parvola::test

@@ -1,0 +1,235 @@
+// How a split ends: the files it leaves beside the pieces, what becomes of the source, and what a
+// destination that cannot take the pieces leaves behind.
+#include "split_fixture.h"
+
+#include "engine/maker.h"
+
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace parvola::test {
+namespace {
+
+std::string Lines(std::initializer_list<std::string> lines) {
+    std::string text;
+    for (const auto& line : lines) {
+        text += line + "\r\n";
+    }
+    return text;
+}
+
+const std::string kAddressLine = std::string("echo      ") + kMakerWebAddress + "     ";
+const std::string kCompleted = "information: Completed splitting files.";
+
+using Outcome = SplitFixture;
+
+TEST_F(Outcome, ScriptForThreePiecesReplacesAnOldOne) {
+    WriteBytes(dest + "/report.doc.bat", std::string(5000, 'x'));
+
+    EXPECT_TRUE(Split(MakeSource("report.doc", 3000000), 1440000));
+
+    EXPECT_EQ(ReadBytes(dest + "/report.doc.bat"),
+              Lines({"@echo off", "echo Created with Orvane Parvola", kAddressLine, "echo.",
+                     "call copy /b \"report.doc.001\"+\"report.doc.002\" \"report.doc.001\"",
+                     "call copy /b \"report.doc.001\"+\"report.doc.003\" \"report.doc.001\"",
+                     "call copy /b \"report.doc.001\" \"report.doc\"", "del \"report.doc.001\"",
+                     "del \"report.doc.002\"", "del \"report.doc.003\"", "echo.", "echo Done!"}));
+}
+
+TEST_F(Outcome, ScriptForOnePieceQuotesNamesWithSpaces) {
+    EXPECT_TRUE(Split(MakeSource("My Holiday.mov", 1000), 1000));
+
+    EXPECT_EQ(ReadBytes(dest + "/My Holiday.mov.bat"),
+              Lines({"@echo off", "echo Created with Orvane Parvola", kAddressLine, "echo.",
+                     "call copy /b \"My Holiday.mov.001\" \"My Holiday.mov\"", "del \"My Holiday.mov.001\"",
+                     "echo.", "echo Done!"}));
+}
+
+TEST_F(Outcome, ShortNamesForPiecesScriptAndJoinedFile) {
+    settings.values["chk83"] = "1";
+
+    EXPECT_TRUE(Split(MakeSource("Annual Report.doc", 2500), 1000));
+
+    EXPECT_EQ(Names(dest), (std::vector<std::string>{"Annual R.001", "Annual R.002", "Annual R.003",
+                                                     "Annual R.bat", "Readme.txt"}));
+    EXPECT_NE(ReadBytes(dest + "/Annual R.bat").find("\r\ncall copy /b \"Annual R.001\" \"Annual R\"\r\n"),
+              std::string::npos);
+}
+
+TEST_F(Outcome, ReadmeNamesTheScriptInCapitalsUnlessSwitchedOff) {
+    EXPECT_TRUE(Split(MakeSource("report.doc", 1000), 1000));
+    std::string upperDest = dest;
+    std::transform(upperDest.begin(), upperDest.end(), upperDest.begin(), ::toupper);
+    EXPECT_EQ(
+        ReadBytes(dest + "/Readme.txt"),
+        Lines(
+            {"Joining Files Split with Parvola", "====================================", "",
+             "If you split to diskettes or you do not have all of the files in the same directory for some "
+             "other reason, you will first need to copy all of the files that were put onto the disks by "
+             "Parvola to a temporary directory for rejoining.",
+             "",
+             "Once the files are all in the same directory, you can just run the Batch file (it will be "
+             "<filename>.bat - see below) that Parvola created for you (it can be found on the last disk if "
+             "you split to disks).",
+             "", "The batch file name for this split file is:", upperDest + "/REPORT.DOC.BAT",
+             "The above file can be found in the folder this Readme is in.", "",
+             "If you run into any problems, please visit our web site or contact us by email:",
+             kMakerWebAddress, kMakerEmail}));
+    EXPECT_EQ(settings.values["optReadme"], "0");
+
+    settings.values["optReadme"] = "1";
+    std::filesystem::remove(dest + "/Readme.txt");
+    EXPECT_TRUE(Split(MakeSource("other.doc", 1000), 1000));
+    EXPECT_FALSE(Exists(dest + "/Readme.txt"));
+}
+
+struct Cleanup {
+    std::optional<std::string> stored;
+    std::optional<bool> answer; // no value: no question expected
+    bool deleted;
+    std::string storedAfter;
+};
+
+void PrintTo(const Cleanup& row, std::ostream* os) {
+    *os << "optClean " << row.stored.value_or("missing")
+        << (row.answer ? (*row.answer ? ", Yes" : ", No") : "");
+}
+
+class SourceCleanup : public SplitFixture, public ::testing::WithParamInterface<Cleanup> {};
+
+TEST_P(SourceCleanup, FollowsTheStoredChoice) {
+    const Cleanup& row = GetParam();
+    settings.values.erase("optClean");
+    if (row.stored) {
+        settings.values["optClean"] = *row.stored;
+    }
+    if (row.answer) {
+        ui.answers.push_back(*row.answer);
+    }
+    const auto source = MakeSource("report.doc", 2000);
+
+    EXPECT_TRUE(Split(source, 1000));
+
+    std::vector<std::string> expected = {"show"};
+    if (row.answer) {
+        expected.push_back(
+            "ask question: Would you like to delete the source file?\r\n\r\nNote: You can edit the "
+            "Options under the file menu so that the source is always deleted, never deleted, or you "
+            "get this prompt.\r\n\r\nSource file name: " +
+            source);
+    }
+    expected.insert(expected.end(), {"hide", kCompleted});
+    EXPECT_EQ(ui.Boxes(), expected);
+    EXPECT_EQ(Exists(source), !row.deleted);
+    EXPECT_EQ(settings.values["optClean"], row.storedAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, SourceCleanup,
+                         ::testing::Values(Cleanup{"0", std::nullopt, true, "0"},
+                                           Cleanup{"1", true, true, "1"}, Cleanup{"1", false, false, "1"},
+                                           Cleanup{"2", std::nullopt, false, "2"},
+                                           Cleanup{std::nullopt, false, false, "1"},
+                                           Cleanup{"7", true, true, "1"}, Cleanup{"abc", false, false, "1"},
+                                           Cleanup{"1.0", std::nullopt, false, "1.0"}));
+
+TEST_F(Outcome, SourceThatGrewDuringTheSplitIsKept) {
+    settings.values["optClean"] = "0";
+    const auto source = MakeSource("report.doc", 2000);
+    // Grows the source when the progress window shows, after its length was checked.
+    struct GrowingUi final : SplitUi {
+        std::string path;
+        void ShowMessage(const std::string&, MessageIcon) override {}
+        bool AskYesNo(const std::string&, MessageIcon) override { return true; }
+        void ShowProgress() override { WriteBytes(path, PatternBytes(2000) + "more"); }
+        void SetProgress(int) override {}
+        void HideProgress() override {}
+    } growing;
+    growing.path = source;
+
+    request = SplitRequest{source, dest, 1000};
+    EXPECT_TRUE(SplitFile(request, growing, settings, platform));
+
+    EXPECT_TRUE(Exists(source));
+    EXPECT_EQ(ReadBytes(dest + "/report.doc.002").size(), 1000u);
+}
+
+// A destination that fails while the pieces are written: the pieces and script of this run go, the source
+// stays even with optClean "0", and nothing claims success.
+class Failure : public SplitFixture {
+protected:
+    void SetUp() override {
+        SplitFixture::SetUp();
+        settings.values["optClean"] = "0";
+        source = MakeSource("report.doc", 3000000);
+    }
+    void TearDown() override {
+        if (mounted) {
+            ::umount(dest.c_str());
+        }
+    }
+    void ExpectReported(const std::string& box) {
+        EXPECT_EQ(ui.Boxes(), (std::vector<std::string>{"show", "hide", box}));
+        EXPECT_EQ(ReadBytes(source), PatternBytes(3000000));
+    }
+    bool Mount(const char* options) {
+        mounted = ::mount("tmpfs", dest.c_str(), "tmpfs", 0, options) == 0;
+        why = std::strerror(errno);
+        return mounted;
+    }
+
+    std::string source;
+    bool mounted = false;
+    std::string why;
+};
+
+TEST_F(Failure, WriteFailingInTheSecondPieceTakesBackOnlyThisRun) {
+    WriteBytes(dest + "/report.doc.009", "an older split's piece");
+    files.failAfterBytes = 1500000;
+
+    EXPECT_TRUE(Split(source, 1440000));
+
+    ExpectReported("critical: Error: 61\r\n\r\nDisk full\r\nThe file was not split.");
+    EXPECT_EQ(Names(dest), std::vector<std::string>{"report.doc.009"});
+}
+
+TEST_F(Failure, ScriptThatCannotBeWrittenFailsTheSplit) {
+    files.failAfterBytes = 17 + 3000000 + 40; // the test line, the pieces, and the script's first line
+    files.failure = FileError{57, "Device I/O error"};
+
+    EXPECT_TRUE(Split(source, 1440000));
+
+    ExpectReported("critical: Error: 57\r\n\r\nDevice I/O error\r\nThe file was not split.");
+    EXPECT_TRUE(Names(dest).empty());
+}
+
+TEST_F(Failure, FullDiskStopsTheSplit) {
+    if (!Mount("size=1m")) {
+        GTEST_SKIP() << "cannot mount a small tmpfs here (needs root): " << why;
+    }
+    EXPECT_TRUE(Split(source, 1440000));
+
+    ExpectReported("critical: Error: 61\r\n\r\nDisk full\r\nThe file was not split.");
+    EXPECT_TRUE(Names(dest).empty());
+}
+
+TEST_F(Failure, ReadOnlyDestinationPointsAtTheMedium) {
+    // Root writes into any folder, so it needs a read-only file system; anyone else a read-only folder.
+    if (::geteuid() != 0) {
+        std::filesystem::permissions(dest,
+                                     std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    } else if (!Mount("ro")) {
+        GTEST_SKIP() << "cannot mount a read-only tmpfs here: " << why;
+    }
+    EXPECT_FALSE(Split(source, 1440000));
+
+    EXPECT_EQ(ui.log, std::vector<std::string>{
+                          "critical: Error: 75\r\n\r\nPath/File access error\r\n\r\nThis error is "
+                          "most commonly caused when you try to write the split file to a "
+                          "read-only destination (e.g. a CDROM)"});
+}
+
+} // namespace
+} // namespace parvola::test
