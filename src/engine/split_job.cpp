@@ -116,8 +116,7 @@ public:
             return Fail(*error);
         }
 
-        const std::string scriptPath = RejoinScriptPath(workingFolder, baseName);
-        m_written.push_back(scriptPath);
+        m_written.push_back(RejoinScriptPath(workingFolder, baseName));
         if (auto error = WriteRejoinScript(m_files, workingFolder, baseName, m_pieceCount)) {
             return Fail(*error);
         }
@@ -176,7 +175,7 @@ private:
                 m_written.push_back(path);
             }
 
-            // Halves go to the even number, so the bar reaches 100 only when the finishing steps are done.
+            // Times 99 keeps the bar below 100 until the finishing steps; halves go to the even number.
             const int progress = static_cast<int>(
                 std::nearbyint(static_cast<double>(done) / static_cast<double>(m_total) * 99.0));
             if (progress != shownProgress) {
@@ -235,6 +234,10 @@ private:
 } // namespace
 
 bool SplitFile(SplitRequest& request, SplitUi& ui, SettingsStore& settings, Platform& platform) {
+    // Callers refuse such sizes before asking; a piece of no bytes would never finish.
+    if (!(request.PieceSize >= 1)) {
+        return false;
+    }
     FileSystem& files = platform.files;
     const std::string sourceFileName = SourceFileName(request.SourcePath);
 
