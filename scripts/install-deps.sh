@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev
+    qt6-base-dev libqt6svg6 fonts-dejavu-core
     libgtest-dev libgmock-dev
     time bc
 )

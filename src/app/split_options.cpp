@@ -1,34 +1,15 @@
 #include "app/split_options.h"
 
-#include <algorithm>
-#include <cctype>
+#include "engine/piece_sizes.h"
 
 namespace parvola {
 
-namespace {
-
-struct NamedSize {
-    const char* name;
-    double bytes;
-    const char* question;
-};
-
-// The fixed choices of the windowed program, with its exact questions.
-constexpr NamedSize kNamedSizes[] = {
-    {"360K", 360000, "Split the file into partitions 360 KB long?"},
-    {"720K", 720000, "Split the file into partitions 720 KB long?"},
-    {"1.2M", 1200000, "Split the file into partitions 1.2 MB long?"},
-    {"1.44M", 1440000, "Split the file into partitions 1.44 MB long?"},
-    {"100M", 100000000, "Split the file into partitions 100 MB bytes long?"},
-    {"120M", 120000000, "Split the file into partitions 120 MB bytes long?"},
-};
-
-} // namespace
-
 std::optional<SizeChoice> ParseSize(const std::string& text) {
-    for (const auto& named : kNamedSizes) {
-        if (text == named.name) {
-            return SizeChoice{named.bytes, named.question};
+    for (const auto& fixed : kFixedPieceSizes) {
+        std::string name = fixed.caption;
+        name.erase(name.find(' '), 1);
+        if (text == name) {
+            return SizeChoice{fixed.bytes, fixed.question};
         }
     }
     if (text.size() < 2) {
@@ -36,15 +17,10 @@ std::optional<SizeChoice> ParseSize(const std::string& text) {
     }
     const std::string digits = text.substr(0, text.size() - 1);
     const char unit = text.back();
-    const bool allDigits = std::all_of(digits.begin(), digits.end(),
-                                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
-    const bool zero = digits.find_first_not_of('0') == std::string::npos;
-    if (!allDigits || zero || (unit != 'K' && unit != 'M')) {
+    if (!IsUnitCount(digits) || (unit != 'K' && unit != 'M')) {
         return std::nullopt;
     }
-    const double multiplier = unit == 'K' ? 1000.0 : 1000000.0;
-    return SizeChoice{std::stod(digits) * multiplier,
-                      "Split the file into partitions " + digits + (unit == 'K' ? " KB long?" : " MB long?")};
+    return SizeChoice{std::stod(digits) * UnitBytes(unit), CustomSizeQuestion(digits, unit)};
 }
 
 ParsedArguments ParseSplitArguments(const std::vector<std::string>& args) {

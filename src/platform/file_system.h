@@ -61,6 +61,8 @@ public:
     // The name, without its folder, of whatever exists at path; no value when nothing does.
     virtual std::optional<std::string> FindFile(const std::string& path) = 0;
     virtual FileStatus DeleteFile(const std::string& path) = 0;
+    // Makes that one folder; its parent must exist and the name must be free.
+    virtual FileStatus MakeFolder(const std::string& path) = 0;
     // Both paths lead to one and the same existing file (also through links).
     virtual bool SameFile(const std::string& a, const std::string& b) = 0;
 };

@@ -40,6 +40,7 @@ public:
         return m_real.FindFile(m_root + path);
     }
     FileStatus DeleteFile(const std::string& path) override { return m_real.DeleteFile(m_root + path); }
+    FileStatus MakeFolder(const std::string& path) override { return m_real.MakeFolder(m_root + path); }
     bool SameFile(const std::string& a, const std::string& b) override {
         return m_real.SameFile(m_root + a, m_root + b);
     }

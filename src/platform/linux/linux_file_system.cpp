@@ -264,6 +264,13 @@ FileStatus LinuxFileSystem::DeleteFile(const std::string& path) {
     return std::nullopt;
 }
 
+FileStatus LinuxFileSystem::MakeFolder(const std::string& path) {
+    if (::mkdir(path.c_str(), 0777) != 0) {
+        return ErrorFromErrno(errno);
+    }
+    return std::nullopt;
+}
+
 bool LinuxFileSystem::SameFile(const std::string& a, const std::string& b) {
     struct stat first {};
     struct stat second {};

@@ -21,6 +21,7 @@ public:
     std::optional<std::int64_t> FileLength(const std::string& path) override;
     std::optional<std::string> FindFile(const std::string& path) override;
     FileStatus DeleteFile(const std::string& path) override;
+    FileStatus MakeFolder(const std::string& path) override;
     bool SameFile(const std::string& a, const std::string& b) override;
 };
 

@@ -1,0 +1,33 @@
+// parvola: the windowed program.
+#include "platform/linux/linux_drives.h"
+#include "platform/linux/linux_file_system.h"
+#include "platform/linux/linux_paths.h"
+#include "platform/linux/linux_shell.h"
+#include "settings/ini_settings_store.h"
+#include "ui/main_window.h"
+
+#include <QApplication>
+#include <QIcon>
+
+int main(int argc, char** argv) {
+    using namespace parvola;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Parvola");
+    QApplication::setApplicationVersion(PARVOLA_VERSION);
+    QApplication::setWindowIcon(QIcon::fromTheme("parvola", QIcon(":/parvola.svg")));
+
+    IniSettingsStore settings(DefaultSettingsPath());
+    LinuxFileSystem files;
+    LinuxDrives drives;
+    LinuxPaths paths;
+    LinuxShell shell;
+    Platform platform{files, drives, paths};
+
+    frmMain window(settings, platform, shell);
+    // One path of a file; the desktop passes it as one argument, spaces included.
+    const QStringList args = QApplication::arguments();
+    window.Form_Load(args.size() > 1 ? args.at(1) : QString());
+    window.show();
+    return QApplication::exec();
+}

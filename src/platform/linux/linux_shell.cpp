@@ -1,0 +1,20 @@
+#include "platform/linux/linux_shell.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QStandardPaths>
+#include <QUrl>
+
+namespace parvola {
+
+std::string LinuxShell::DesktopFolder() {
+    const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
+    // Desktops without a desktop folder show the home folder in its place.
+    return (QDir(desktop).exists() ? desktop : QDir::homePath()).toStdString();
+}
+
+void LinuxShell::OpenFolder(const std::string& folder) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder)));
+}
+
+} // namespace parvola

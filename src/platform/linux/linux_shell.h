@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/shell.h"
+
+namespace parvola {
+
+class LinuxShell final : public Shell {
+public:
+    // The XDG desktop folder, or the home folder where that folder does not exist.
+    std::string DesktopFolder() override;
+    void OpenFolder(const std::string& folder) override;
+};
+
+} // namespace parvola

@@ -1,0 +1,175 @@
+#include "ui/file_list.h"
+
+#include <QCollator>
+#include <QCollatorSortKey>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QScopedValueRollback>
+
+#include <algorithm>
+#include <numeric>
+#include <vector>
+
+namespace parvola {
+
+namespace {
+
+// Case-insensitive, with numbers compared by value so "part.9" comes before "part.10". Collation for the
+// C locale compares code points and ignores both settings, so it borrows English rules there.
+QCollator nameCollator() {
+    QLocale locale;
+    if (locale.language() == QLocale::C) {
+        locale = QLocale(QLocale::English);
+    }
+    QCollator collator(locale);
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(true);
+    return collator;
+}
+
+void sortNames(QStringList& names) {
+    const QCollator collator = nameCollator();
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(names.size());
+    for (const QString& name : names) {
+        keys.push_back(collator.sortKey(name));
+    }
+    std::vector<int> order(names.size());
+    std::iota(order.begin(), order.end(), 0);
+    // Names equal but for case keep a fixed order.
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        const int byKey = keys[a].compare(keys[b]);
+        return byKey != 0 ? byKey < 0 : names[a].compare(names[b]) < 0;
+    });
+    QStringList sorted;
+    sorted.reserve(names.size());
+    for (const int index : order) {
+        sorted.push_back(names[index]);
+    }
+    names = std::move(sorted);
+}
+
+// Wildcard patterns as the Windows file dialogs take them: "*" and "?", any case, and a trailing ".*"
+// that also matches a name without a dot.
+class NameFilter {
+public:
+    explicit NameFilter(const QString& patterns) {
+        static const QRegularExpression separators(QStringLiteral("[;,]"));
+        for (const QString& part : patterns.split(separators)) {
+            const QString pattern = part.trimmed();
+            if (!pattern.isEmpty()) {
+                m_expressions.emplace_back(QRegularExpression::anchoredPattern(expressionFor(pattern)),
+                                           QRegularExpression::CaseInsensitiveOption |
+                                               QRegularExpression::DotMatchesEverythingOption);
+            }
+        }
+    }
+
+    bool matches(const QString& name) const {
+        return m_expressions.empty() || std::any_of(m_expressions.begin(), m_expressions.end(),
+                                                    [&](const QRegularExpression& expression) {
+                                                        return expression.match(name).hasMatch();
+                                                    });
+    }
+
+private:
+    static QString expressionFor(const QString& pattern) {
+        const bool anyExtension = pattern.endsWith(QStringLiteral(".*"));
+        const QString stem = anyExtension ? pattern.chopped(2) : pattern;
+        QString expression;
+        for (const QChar c : stem) {
+            if (c == '*') {
+                expression += QStringLiteral(".*");
+            } else if (c == '?') {
+                expression += '.';
+            } else {
+                expression += QRegularExpression::escape(QString(c));
+            }
+        }
+        return anyExtension ? expression + QStringLiteral("(\\..*)?") : expression;
+    }
+
+    std::vector<QRegularExpression> m_expressions;
+};
+
+// Root may read anything, so a folder that exists and lets the user in and list it is listable.
+bool isListable(const QString& folder) {
+    const QFileInfo info(folder);
+    return !folder.isEmpty() && info.isDir() && info.isReadable() && info.isExecutable();
+}
+
+} // namespace
+
+FileList::FileList(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+    connect(this, &QListWidget::currentRowChanged, this, [this] {
+        if (!m_relisting) {
+            emit Click();
+        }
+    });
+}
+
+bool FileList::setPath(const QString& folder) {
+    if (!isListable(folder)) {
+        return false;
+    }
+    m_path = folder;
+    fill();
+    return true;
+}
+
+void FileList::setPattern(const QString& pattern) {
+    m_pattern = pattern;
+    refresh();
+}
+
+QString FileList::fileName() const {
+    const QListWidgetItem* chosen = currentItem();
+    return chosen ? chosen->text() : QString();
+}
+
+void FileList::refresh() {
+    if (!m_path.isEmpty()) {
+        fill();
+    }
+}
+
+QString FileList::entry(int index) const {
+    const QListWidgetItem* found = item(index);
+    return found ? found->text() : QString();
+}
+
+void FileList::choose(int index) {
+    if (index < -1 || index >= count()) {
+        return;
+    }
+    setCurrentRow(index, index < 0 ? QItemSelectionModel::Clear : QItemSelectionModel::ClearAndSelect);
+    if (index >= 0) {
+        scrollToItem(item(index));
+    }
+}
+
+// A folder that went away since it was set lists nothing.
+void FileList::fill() {
+    const NameFilter filter(m_pattern);
+    QStringList names;
+    if (isListable(m_path)) {
+        // Files alone: symbolic links to files count, sockets, pipes and devices do not.
+        QDirIterator entries(m_path, QDir::Files | QDir::Hidden);
+        while (entries.hasNext()) {
+            entries.next();
+            if (filter.matches(entries.fileName())) {
+                names.push_back(entries.fileName());
+            }
+        }
+        sortNames(names);
+    }
+    const QScopedValueRollback<bool> quiet(m_relisting, true);
+    clear();
+    addItems(names);
+    setCurrentRow(-1);
+}
+
+} // namespace parvola

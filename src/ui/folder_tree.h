@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QString>
+#include <QTreeView>
+
+namespace parvola {
+
+class FolderTreeModel;
+
+// What a FolderClick hands over about the chosen folder.
+struct FolderInfo {
+    // As selectedPath() gives it: a folder path, "Desktop" or "My Computer".
+    QString path;
+    // The folder in the file system; for "Desktop" the desktop folder, for "My Computer" empty.
+    QString fileSystemPath;
+    // The file-system path of the folder's parent; for "My Computer" the desktop folder.
+    QString parentFileSystemPath;
+};
+
+// A tree of the machine's folders with "Desktop" and "My Computer" at the top. "My Computer" holds the
+// file system root, the home folder and mounted volumes. Folders are read only when they are opened, and
+// a folder with very many entries is read in batches so the window keeps answering.
+class FolderTree : public QTreeView {
+    Q_OBJECT
+public:
+    explicit FolderTree(const QString& desktopFolder, QWidget* parent = nullptr);
+
+    // A folder path ("/" for the root, no trailing "/" otherwise), "Desktop" or "My Computer"; empty when
+    // nothing is selected.
+    QString selectedPath() const;
+    // Selects and shows that folder (or "Desktop" / "My Computer"); false, and the selection unchanged,
+    // when it cannot be shown. Raises no FolderClick.
+    bool setSelectedPath(const QString& path);
+    // 16 gives the desktop folder; other numbers give the empty text.
+    QString specialFolder(int number) const;
+
+signals:
+    // The user chose a folder (click or keyboard).
+    void FolderClick(const parvola::FolderInfo& folder);
+    // A key was released while the tree has the focus; the context-menu key is code 93.
+    void KeyUp(int keyCode);
+    // A mouse button was released over the tree: 1 left, 2 right, 4 middle.
+    void MouseUp(int button);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    FolderTreeModel* m_model;
+    QString m_desktopFolder;
+    // Set while a mouse or key event is handled: only then does a new current folder raise FolderClick.
+    bool m_userInput = false;
+};
+
+} // namespace parvola

@@ -1,0 +1,436 @@
+#include "ui/main_window.h"
+
+#include "engine/piece_sizes.h"
+#include "engine/setting_values.h"
+#include "engine/split_job.h"
+#include "ui/file_list.h"
+#include "ui/folder_tree.h"
+#include "ui/qt_dialogs.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDir>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace parvola {
+
+namespace {
+
+// Shown for a folder that cannot be listed: no file can match it.
+const QString kEmptyListPattern = QStringLiteral("~~~xxx~~~\u0153\u201c\u00ff.\u00ff\u201c\u0153~~~xxx~~~");
+
+const char* const kSizeCaptions[8] = {"360 K", "720 K", "1.2 M", "1.44 M", "100 M", "120 M", "M", "K"};
+
+// Where the size options and the number box sit in their frame, in twips.
+const TwipRect kSizeControls[9] = {{120, 240, 735, 255},  {120, 480, 735, 255},   {120, 720, 735, 255},
+                                   {120, 960, 855, 255},  {1320, 240, 1095, 255}, {1320, 480, 1095, 255},
+                                   {2520, 720, 495, 255}, {2520, 960, 495, 255},  {1320, 840, 1095, 285}};
+
+// Design size of the client area, in twips.
+constexpr double kClientWidth = 8265;
+constexpr double kClientHeight = 4935;
+
+std::string Std(const QString& text) {
+    return text.toStdString();
+}
+
+// Takes only digits and backspace of what is typed; keys that type nothing (arrows, Home, Delete) work as
+// usual. Enter and Esc go on to the window, which presses its buttons with them.
+class NumberEdit final : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+            return event->ignore();
+        }
+        const QString text = event->text();
+        const bool digit = text.size() == 1 && text[0] >= QChar('0') && text[0] <= QChar('9');
+        if (text.isEmpty() || digit || key == Qt::Key_Backspace || key == Qt::Key_Delete) {
+            return QLineEdit::keyPressEvent(event);
+        }
+        event->accept(); // letters, signs, and control characters such as the paste key
+    }
+};
+
+} // namespace
+
+frmMain::frmMain(SettingsStore& settings, Platform& platform, Shell& shell, WindowDialogs* dialogs,
+                 std::function<void()> endProgram)
+    : m_settings(settings), m_platform(platform), m_shell(shell),
+      m_ownDialogs(dialogs ? nullptr : std::make_unique<QtDialogs>(this)),
+      m_dialogs(dialogs ? *dialogs : *m_ownDialogs), m_endProgram(std::move(endProgram)),
+      m_layout(DesignLayout()) {
+    if (!m_endProgram) {
+        m_endProgram = [] { QCoreApplication::exit(0); };
+    }
+    setObjectName("frmMain");
+    setWindowTitle(kAppTitle);
+    buildMenus();
+    buildControls();
+
+    // Both lists start in the home folder, so that they agree before the first folder choice.
+    const QString home = QDir::homePath();
+    m_dir->setSelectedPath(home);
+    m_destDir->setSelectedPath(home);
+    m_file1->setPath(home);
+
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    resize(qRound(TwipsToPixels(kClientWidth, dpiX)),
+           qRound(TwipsToPixels(kClientHeight, dpiY)) + menuBar()->sizeHint().height());
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::buildMenus() {
+    auto* mnuFile = menuBar()->addMenu("&File");
+    mnuFile->setObjectName("mnuFile");
+    auto* options = mnuFile->addAction("&Options...");
+    options->setObjectName("mnuFileOptions");
+    options->setEnabled(false); // the options dialog is not there yet
+    mnuFile->addSeparator()->setObjectName("mnuFileSep1");
+    auto* exitAction = mnuFile->addAction("&Exit");
+    exitAction->setObjectName("mnuFileExit");
+    connect(exitAction, &QAction::triggered, this, &frmMain::mnuFileExit_Click);
+
+    auto* mnuHelp = menuBar()->addMenu("&Help");
+    mnuHelp->setObjectName("mnuHelp");
+    auto* index = mnuHelp->addAction("&Index...");
+    index->setObjectName("mnuHelpIndex");
+    index->setEnabled(false); // no help pages yet
+    mnuHelp->addSeparator()->setObjectName("mnuHelpSep1");
+    auto* about = mnuHelp->addAction("&About...");
+    about->setObjectName("mnuHelpAbout");
+    about->setEnabled(false); // no about box yet
+
+    m_mnuPopUp = new QMenu(this);
+    m_mnuPopUp->setObjectName("mnuPopUp");
+    auto* explore = m_mnuPopUp->addAction("&Explore");
+    explore->setObjectName("mnuPopUpExplore");
+    connect(explore, &QAction::triggered, this, &frmMain::mnuPopUpExplore_Click);
+}
+
+void frmMain::buildControls() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    const QString desktop = QString::fromStdString(m_shell.DesktopFolder());
+
+    auto named = [](auto* widget, const char* name) {
+        widget->setObjectName(name);
+        return widget;
+    };
+    m_line1 = named(new QFrame(client), "Line1");
+    m_line1->setStyleSheet("background: rgb(128, 128, 128)");
+    m_line2 = named(new QFrame(client), "Line2");
+    m_line2->setStyleSheet("background: white");
+
+    m_fraSource = named(new QGroupBox("Source File:", client), "fraSource");
+    m_dir = named(new FolderTree(desktop, m_fraSource), "Dir");
+    m_file1 = named(new FileList(m_fraSource), "File1");
+    m_label1 = named(new QLabel("File Size:", m_fraSource), "Label1");
+    m_lblSize = named(new QLabel("0 KB", m_fraSource), "lblSize");
+
+    m_fraFSize = named(new QGroupBox("File Size:", client), "fraFSize");
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    for (int i = 0; i < 8; ++i) {
+        m_optFSize[i] = new QRadioButton(kSizeCaptions[i], m_fraFSize);
+        m_optFSize[i]->setObjectName(QString("optFSize%1").arg(i));
+        // The places are fixed; a caption wider than its box in this font widens the box instead of being
+        // cut.
+        QRect place = ToPixels(kSizeControls[i], dpiX, dpiY);
+        place.setWidth(std::max(place.width(), m_optFSize[i]->sizeHint().width()));
+        m_optFSize[i]->setGeometry(place);
+        connect(m_optFSize[i], &QRadioButton::clicked, this, [this, i] { optFSize_Click(i); });
+    }
+    m_txtNum = named(new NumberEdit(m_fraFSize), "txtNum");
+    m_txtNum->setGeometry(ToPixels(kSizeControls[8], dpiX, dpiY));
+
+    m_fraDest = named(new QGroupBox("Destination Directory:", client), "fraDest");
+    m_destDir = named(new FolderTree(desktop, m_fraDest), "DestDir");
+    m_cmdNewDir = named(new QPushButton("Make New Folder", m_fraDest), "cmdNewDir");
+
+    m_cmdSplit = named(new QPushButton("&Split Now", client), "cmdSplit");
+    m_cmdCancel = named(new QPushButton("&Close", client), "cmdCancel");
+
+    // The design's widths suit a narrower font than this desktop's: widen what would cut its caption, and
+    // start the size after the caption "File Size:" rather than on top of it.
+    const double twipsPerPixel = 1440.0 / dpiX;
+    for (auto [button, rect] :
+         {std::pair{m_cmdNewDir, &m_layout.cmdNewDir}, std::pair{m_cmdSplit, &m_layout.cmdSplit},
+          std::pair{m_cmdCancel, &m_layout.cmdCancel}}) {
+        rect->width = std::max(rect->width, button->sizeHint().width() * twipsPerPixel);
+    }
+    const int captionWidth = m_label1->fontMetrics().horizontalAdvance(m_label1->text());
+    m_layout.lblSize.left =
+        std::max(m_layout.lblSize.left, m_layout.Label1.left + (captionWidth + 6) * twipsPerPixel);
+
+    connect(m_dir, &FolderTree::FolderClick, this, &frmMain::Dir_FolderClick);
+    connect(m_file1, &FileList::Click, this, &frmMain::File1_Click);
+    for (FolderTree* tree : {m_dir, m_destDir}) {
+        connect(tree, &FolderTree::MouseUp, this, [this](int button) {
+            if (button == 2) {
+                showPopUp();
+            }
+        });
+        connect(tree, &FolderTree::KeyUp, this, [this](int keyCode) {
+            if (keyCode == 93) {
+                showPopUp();
+            }
+        });
+    }
+    connect(m_cmdNewDir, &QPushButton::clicked, this, &frmMain::cmdNewDir_Click);
+    connect(m_cmdSplit, &QPushButton::clicked, this, &frmMain::cmdSplit_Click);
+    connect(m_cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
+}
+
+void frmMain::Form_Load(const QString& commandLine) {
+    m_lblSize->setText("0 KB");
+    m_file1->setPattern(QString::fromStdString(m_settings.ReadSetting("fMask").value_or("")));
+    const auto number = m_settings.ReadSetting("txtNum").value_or("");
+    if (!number.empty()) {
+        m_txtNum->setText(QString::fromStdString(number));
+    }
+
+    // A stored index that is no option of the window chooses 1.44 M like a missing one.
+    const auto stored = NumberIn(m_settings.ReadSetting("optIdx").value_or(""));
+    m_sizeIndex = stored && *stored == static_cast<int>(*stored) && *stored >= 0 && *stored <= 7
+                      ? static_cast<int>(*stored)
+                      : 3;
+    m_optFSize[m_sizeIndex]->setChecked(true);
+
+    if (NumberIn(m_settings.ReadSetting("chkSaveDestDir").value_or("")) == 1.0) {
+        const auto destDir = m_settings.ReadSetting("DestDir").value_or("");
+        if (!destDir.empty()) {
+            m_destDir->setSelectedPath(QString::fromStdString(destDir)); // one it cannot show is left alone
+        }
+    }
+
+    if (commandLine.isEmpty()) {
+        return;
+    }
+    const QString file = QString::fromStdString(
+        m_platform.paths.ShortPathName(Std(QFileInfo(commandLine).absoluteFilePath())));
+    const int slash = file.lastIndexOf('/');
+    if (slash < 0) {
+        return; // no such file: everything stays as it is
+    }
+    const QString folder = file.left(slash + 1);
+    m_dir->setSelectedPath(folder);
+    m_destDir->setSelectedPath(folder);
+    m_file1->setPath(folder);
+    m_file1->refresh();
+    QCoreApplication::processEvents();
+
+    // Names are compared as they are: on Linux two entries may differ only in case.
+    const QString wanted = file.mid(slash + 1);
+    for (int i = 0; i < m_file1->entryCount(); ++i) {
+        if (m_file1->entry(i) == wanted) {
+            return m_file1->choose(i);
+        }
+    }
+}
+
+void frmMain::optFSize_Click(int index) {
+    m_sizeIndex = index;
+    m_settings.WriteSetting("optIdx", std::to_string(index));
+}
+
+QString frmMain::resolveDesktop(const QString& path) const {
+    return path == "Desktop" ? m_dir->specialFolder(16) : path;
+}
+
+void frmMain::Dir_FolderClick(const FolderInfo& folder) {
+    // The shell folders are no paths: as relative ones they would name folders in the working folder.
+    bool failed = !folder.path.startsWith('/') || !m_file1->setPath(folder.path);
+    if (folder.path == "Desktop") {
+        failed = !m_file1->setPath(folder.fileSystemPath);
+    }
+    if (folder.path == "My Computer") {
+        failed = !m_file1->setPath(folder.parentFileSystemPath);
+    }
+    m_file1->setPattern(failed ? kEmptyListPattern : QStringLiteral("*.*"));
+}
+
+void frmMain::File1_Click() {
+    const QString folder = m_dir->selectedPath();
+    QString path;
+    if (folder == "Desktop" || folder == "My Computer") {
+        path = m_dir->specialFolder(16) + '/' + m_file1->fileName();
+    } else {
+        path = folder.endsWith('/') ? folder + m_file1->fileName() : folder + '/' + m_file1->fileName();
+    }
+    if (const auto length = m_platform.files.FileLength(Std(path))) {
+        m_lblSize->setText(QString::number(*length / 1024) + " KB");
+    }
+}
+
+void frmMain::showPopUp() {
+    m_mnuPopUp->popup(QCursor::pos());
+}
+
+void frmMain::mnuPopUpExplore_Click() {
+    const QString dest = resolveDesktop(m_destDir->selectedPath());
+    const QString source = resolveDesktop(m_dir->selectedPath());
+    if (!dest.contains('/') || !source.contains('/')) {
+        m_dialogs.ShowMessage("Folder selected for exploring not recognized.", MessageIcon::Information);
+        return;
+    }
+    if (focusWidget() == m_dir) {
+        m_shell.OpenFolder(Std(source));
+    } else if (focusWidget() == m_destDir) {
+        m_shell.OpenFolder(Std(dest));
+    }
+}
+
+void frmMain::cmdNewDir_Click() {
+    if (m_destDir->selectedPath() == "Desktop") {
+        m_destDir->setSelectedPath(m_destDir->specialFolder(16));
+    }
+    const QString dest = m_destDir->selectedPath();
+    const std::string name = m_dialogs.InputBox("Enter name of new folder to create in:\r\n" + Std(dest));
+    if (name.empty()) {
+        return;
+    }
+    // "My Computer" is no folder: a relative path would land in the program's working folder.
+    const bool made = dest.startsWith('/') &&
+                      !m_platform.files.MakeFolder(Std(dest.endsWith('/') ? dest : dest + '/') + name);
+    if (!made) {
+        m_dialogs.ShowMessage("Error: Can not create directory.", MessageIcon::Exclamation);
+    }
+}
+
+void frmMain::cmdSplit_Click() {
+    // The split lets the window process input while it runs; a second press must not start another.
+    if (m_splitting) {
+        return;
+    }
+    const QString source = resolveDesktop(m_dir->selectedPath());
+    const QString dest =
+        m_destDir->selectedPath() == "Desktop" ? m_destDir->specialFolder(16) : m_destDir->selectedPath();
+    if (!dest.contains('/')) {
+        return m_dialogs.ShowMessage("Folder selected for output not recognized.", MessageIcon::Information);
+    }
+    if (!source.contains('/')) {
+        return m_dialogs.ShowMessage("Folder selected for input not recognized.", MessageIcon::Information);
+    }
+    if (m_file1->fileName().isEmpty()) {
+        return m_dialogs.ShowMessage("You must select a file to split.", MessageIcon::Critical);
+    }
+    const QString folder = source.endsWith('/') ? source.chopped(1) : source;
+
+    const QString caption = m_optFSize[m_sizeIndex]->text();
+    double pieceSize = 0;
+    for (const auto& fixed : kFixedPieceSizes) {
+        if (caption == fixed.caption) {
+            if (!m_dialogs.AskYesNo(fixed.question, MessageIcon::Information)) {
+                return;
+            }
+            pieceSize = fixed.bytes;
+        }
+    }
+    if (caption == "K" || caption == "M") {
+        const std::string number = Std(m_txtNum->text());
+        if (!IsUnitCount(number)) {
+            return m_dialogs.ShowMessage("Please enter the piece size as a whole number of at least 1.",
+                                         MessageIcon::Exclamation);
+        }
+        const char unit = caption[0].toLatin1();
+        if (!m_dialogs.AskYesNo(CustomSizeQuestion(number, unit), MessageIcon::Information)) {
+            return;
+        }
+        pieceSize = std::stod(Std(m_txtNum->text())) * UnitBytes(unit);
+    }
+    if (pieceSize < 1) {
+        return;
+    }
+
+    SplitRequest request{Std(folder + '/' + m_file1->fileName()), Std(dest), pieceSize};
+    m_splitting = true;
+    SplitFile(request, m_dialogs, m_settings, m_platform);
+    m_splitting = false;
+}
+
+void frmMain::cmdCancel_Click() {
+    m_settings.WriteSetting("fMask", Std(m_file1->pattern()));
+    SaveAndEnd();
+}
+
+void frmMain::mnuFileExit_Click() {
+    SaveAndEnd();
+}
+
+void frmMain::SaveAndEnd() {
+    if (!m_txtNum->text().isEmpty()) {
+        m_settings.WriteSetting("txtNum", Std(m_txtNum->text()));
+    }
+    if (NumberIn(m_settings.ReadSetting("chkSaveDestDir").value_or("")) == 1.0) {
+        m_settings.WriteSetting("DestDir", Std(m_destDir->selectedPath()));
+    }
+    m_endProgram();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    // The close box stores nothing, but ends the program like the other two ways.
+    event->accept();
+    m_endProgram();
+}
+
+void frmMain::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Escape:
+        return m_cmdCancel->click();
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // Enter presses the button that has the focus, else the default button "Split Now".
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+            return button->click();
+        }
+        return m_cmdSplit->click();
+    default:
+        QMainWindow::keyPressEvent(event);
+    }
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    applyLayout();
+}
+
+void frmMain::applyLayout() {
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    const QSize outer = frameGeometry().size();
+    Form_Resize(m_layout, outer.width() * 1440.0 / dpiX, outer.height() * 1440.0 / dpiY);
+
+    const std::pair<QWidget*, const TwipRect*> placed[] = {
+        {m_fraSource, &m_layout.fraSource}, {m_fraFSize, &m_layout.fraFSize},
+        {m_fraDest, &m_layout.fraDest},     {m_cmdSplit, &m_layout.cmdSplit},
+        {m_cmdCancel, &m_layout.cmdCancel}, {m_dir, &m_layout.Dir},
+        {m_file1, &m_layout.File1},         {m_label1, &m_layout.Label1},
+        {m_lblSize, &m_layout.lblSize},     {m_destDir, &m_layout.DestDir},
+        {m_cmdNewDir, &m_layout.cmdNewDir}};
+    for (const auto& [widget, rect] : placed) {
+        widget->setGeometry(ToPixels(*rect, dpiX, dpiY));
+    }
+    // The etched separator under the menu bar: a grey line over a white one, reaching past both edges.
+    const int left = qRound(TwipsToPixels(-240, dpiX));
+    m_line1->setGeometry(left, 0, qRound(TwipsToPixels(m_layout.line1X2, dpiX)) - left, 1);
+    m_line2->setGeometry(left, 1, qRound(TwipsToPixels(m_layout.line2X2, dpiX)) - left, 1);
+}
+
+} // namespace parvola

@@ -1,0 +1,96 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "platform/shell.h"
+#include "settings/settings_store.h"
+#include "ui/main_layout.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QRadioButton;
+
+namespace parvola {
+
+class FileList;
+class FolderTree;
+class WindowDialogs;
+struct FolderInfo;
+
+// The program's main window: choose a file, a destination and a piece size, and split.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // dialogs: the boxes the window and the split show; null for the real Qt dialogs. endProgram ends the
+    // whole program at once; null quits the application.
+    frmMain(SettingsStore& settings, Platform& platform, Shell& shell, WindowDialogs* dialogs = nullptr,
+            std::function<void()> endProgram = nullptr);
+    ~frmMain() override;
+
+    // Restores the remembered choices and preselects commandLine, a file path (empty for none).
+    void Form_Load(const QString& commandLine);
+    // The index 0 to 7 of the chosen piece size.
+    int currentSizeIndex() const { return m_sizeIndex; }
+
+    void cmdSplit_Click();
+    void cmdCancel_Click();
+    void cmdNewDir_Click();
+    void mnuFileExit_Click();
+    void mnuPopUpExplore_Click();
+    void Dir_FolderClick(const FolderInfo& folder);
+    void File1_Click();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void buildMenus();
+    void buildControls();
+    void optFSize_Click(int index);
+    void showPopUp();
+    void applyLayout();
+    void SaveAndEnd();
+    // "Desktop" stands for the desktop folder wherever a command takes a tree's path.
+    QString resolveDesktop(const QString& path) const;
+
+    SettingsStore& m_settings;
+    Platform& m_platform;
+    Shell& m_shell;
+    std::unique_ptr<WindowDialogs> m_ownDialogs;
+    WindowDialogs& m_dialogs;
+    std::function<void()> m_endProgram;
+
+    int m_sizeIndex = 3;
+    bool m_splitting = false;
+    MainLayout m_layout;
+
+    QGroupBox* m_fraSource = nullptr;
+    QGroupBox* m_fraFSize = nullptr;
+    QGroupBox* m_fraDest = nullptr;
+    FolderTree* m_dir = nullptr;
+    FileList* m_file1 = nullptr;
+    QLabel* m_label1 = nullptr;
+    QLabel* m_lblSize = nullptr;
+    FolderTree* m_destDir = nullptr;
+    QPushButton* m_cmdNewDir = nullptr;
+    std::array<QRadioButton*, 8> m_optFSize{};
+    QLineEdit* m_txtNum = nullptr;
+    QPushButton* m_cmdSplit = nullptr;
+    QPushButton* m_cmdCancel = nullptr;
+    QFrame* m_line1 = nullptr;
+    QFrame* m_line2 = nullptr;
+    QMenu* m_mnuPopUp = nullptr;
+};
+
+} // namespace parvola

@@ -1,0 +1,112 @@
+#include "ui/qt_dialogs.h"
+
+#include "ui/progress_window.h"
+
+#include <QCoreApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace parvola {
+
+namespace {
+
+// The job's texts break lines with CR LF, as its files do; a Qt label would show the CR.
+QString DisplayText(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))
+        .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
+void PrepareBox(QMessageBox& box, const std::string& text, MessageIcon icon) {
+    box.setWindowTitle(QString::fromUtf8(kAppTitle));
+    box.setIcon(BoxIcon(icon));
+    // Texts hold file names, which may look like markup; they must show as typed.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(DisplayText(text));
+}
+
+} // namespace
+
+QtDialogs::QtDialogs(QWidget* owner) : m_owner(owner) {}
+
+QtDialogs::~QtDialogs() {
+    // With an owner the window goes with it; without one nobody else would free it.
+    if (m_progress && !m_progress->parent()) {
+        delete m_progress;
+    }
+}
+
+void QtDialogs::ShowMessage(const std::string& text, MessageIcon icon) {
+    QMessageBox box(m_owner);
+    PrepareBox(box, text, icon);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+}
+
+bool QtDialogs::AskYesNo(const std::string& text, MessageIcon icon) {
+    QMessageBox box(m_owner);
+    PrepareBox(box, text, icon);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::No);
+    box.exec();
+    // Esc and the close box end on No, or on no button at all.
+    return box.clickedButton() == box.button(QMessageBox::Yes);
+}
+
+void QtDialogs::ShowProgress() {
+    if (!m_progress) {
+        m_progress = new frmProgress(m_owner);
+    }
+    // A window shown again would otherwise start from where the last split ended.
+    m_progress->setValue(0);
+    m_progress->show();
+    m_progress->raise();
+    m_progress->repaint();
+    // Once, so the window system maps the window before the split keeps the thread busy.
+    QCoreApplication::processEvents();
+    // What the confirmation box covered would otherwise stay on the screen until the split ends.
+    if (m_owner) {
+        m_owner->window()->repaint();
+    }
+}
+
+void QtDialogs::SetProgress(int value) {
+    if (m_progress) {
+        m_progress->setValue(value);
+    }
+}
+
+void QtDialogs::HideProgress() {
+    if (m_progress) {
+        m_progress->hide();
+    }
+}
+
+std::string QtDialogs::InputBox(const std::string& prompt) {
+    QInputDialog dialog(m_owner);
+    dialog.setWindowTitle(QString::fromUtf8(kAppTitle));
+    dialog.setInputMode(QInputDialog::TextInput);
+    dialog.setLabelText(DisplayText(prompt));
+    dialog.setTextValue(QString());
+    if (dialog.exec() != QDialog::Accepted) {
+        return std::string();
+    }
+    return dialog.textValue().toUtf8().toStdString();
+}
+
+} // namespace parvola

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "engine/split_ui.h"
+#include "ui/progress_window.h"
+
+#include <QPointer>
+#include <string>
+
+class QWidget;
+
+namespace parvola {
+
+
+// The boxes the main window itself needs, beyond those of the split job.
+class WindowDialogs : public SplitUi {
+public:
+    // A modal box with the prompt, an empty text field, OK and Cancel; the text typed, empty on Cancel.
+    virtual std::string InputBox(const std::string& prompt) = 0;
+};
+
+// Message boxes, questions, the input box and the progress window as Qt dialogs owned by the main window,
+// every one captioned "Parvola".
+class QtDialogs final : public WindowDialogs {
+public:
+    explicit QtDialogs(QWidget* owner);
+    ~QtDialogs() override;
+
+    void ShowMessage(const std::string& text, MessageIcon icon) override;
+    bool AskYesNo(const std::string& text, MessageIcon icon) override;
+    void ShowProgress() override;
+    void SetProgress(int value) override;
+    void HideProgress() override;
+    std::string InputBox(const std::string& prompt) override;
+
+    // The progress window once it was first shown; null before.
+    frmProgress* progressWindow() const { return m_progress; }
+
+private:
+    QWidget* m_owner;
+    QPointer<frmProgress> m_progress;
+};
+
+} // namespace parvola
