@@ -74,33 +74,5 @@ TEST_F(FileErrors, FullDiskIsReportedAndTheDescriptorStillReleased) {
     EXPECT_EQ(before, openDescriptors());
 }
 
-// The engine's block sizes in turn, plus one larger than the buffer for the write-through path, so copies
-// straddle every buffer boundary.
-TEST(BufferedFiles, MixedBlockSizesRoundTrip) {
-    TempTree tree;
-    LinuxFileSystem files;
-    const std::string data = test::PatternBytes(3 * kFileBufferSize + 54321);
-    const std::size_t writes[] = {65526, 1, 32768, 16, kFileBufferSize + 7, 4096, 256};
-    const std::size_t reads[] = {16, 65526, 256, 1, 32768, 4096};
-
-    std::unique_ptr<OutputFile> out;
-    ASSERT_FALSE(files.CreateNew(tree / "piece.001", out));
-    for (std::size_t at = 0, i = 0, n = 0; at < data.size(); at += n, ++i) {
-        n = std::min(writes[i % std::size(writes)], data.size() - at);
-        ASSERT_FALSE(out->Write(data.data() + at, n));
-    }
-    ASSERT_FALSE(out->Close());
-    ASSERT_EQ(data, test::ReadBytes(tree / "piece.001"));
-
-    std::unique_ptr<InputFile> in;
-    ASSERT_FALSE(files.OpenRead(tree / "piece.001", in));
-    std::string back(data.size(), '\0');
-    for (std::size_t at = 0, i = 0, n = 0; at < data.size(); at += n, ++i) {
-        n = std::min(reads[i % std::size(reads)], data.size() - at);
-        ASSERT_FALSE(in->Read(&back[at], n));
-    }
-    EXPECT_EQ(data, back);
-}
-
 } // namespace
 } // namespace parvola

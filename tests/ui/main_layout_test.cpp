@@ -2,14 +2,13 @@
 
 #include <QtTest>
 
-using parvola::MainLayout;
-
-Q_DECLARE_METATYPE(MainLayout)
-
-namespace {
-
-// QCOMPARE then names the first control that differs by its place in this list.
-QList<QRectF> Rects(const MainLayout& l) {
+// The controls' rects once the designed window is resized to each outer size in turn; QCOMPARE then names
+// the first control that differs by its place in this list.
+static QList<QRectF> RectsAfter(std::initializer_list<QSizeF> outerSizes) {
+    parvola::MainLayout l = parvola::DesignLayout();
+    for (const QSizeF& size : outerSizes) {
+        parvola::Form_Resize(l, size.width(), size.height());
+    }
     QList<QRectF> rects;
     for (const auto& r : {l.fraSource, l.fraFSize, l.fraDest, l.cmdSplit, l.cmdCancel, l.Dir, l.File1,
                           l.Label1, l.lblSize, l.DestDir, l.cmdNewDir}) {
@@ -18,93 +17,38 @@ QList<QRectF> Rects(const MainLayout& l) {
     return rects << QRectF(l.line1X2, l.line2X2, 0, 0);
 }
 
-MainLayout Resized(MainLayout layout, double outerWidth, double outerHeight) {
-    parvola::Form_Resize(layout, outerWidth, outerHeight);
-    return layout;
-}
-
-// The window at 9000 x 6000 twips, worked out by hand.
-MainLayout Large() {
-    MainLayout l;
-    l.fraSource = {120, 100, 3525, 5090};
-    l.fraFSize = {3775, 100, 3525, 1335};
-    l.fraDest = {3775, 1535, 3525, 3665};
-    l.cmdSplit = {7450, 210, 1335, 375};
-    l.cmdCancel = {7450, 655, 1335, 375};
-    l.Dir = {150, 250, 3225, 2295};
-    l.File1 = {130, 2595, 3255, 2195};
-    l.Label1 = {120, 4785, 1335, 255};
-    l.lblSize = {840, 4785, 1815, 255};
-    l.DestDir = {150, 240, 3225, 2790};
-    l.cmdNewDir = {1035, 3140, 1455, 375};
-    l.line1X2 = l.line2X2 = 9450;
-    return l;
-}
-
-} // namespace
-
 class MainLayoutTest : public QObject {
     Q_OBJECT
 private slots:
-    void resizeFromLargeWindow_data();
-    void resizeFromLargeWindow();
-    void growingBackMatchesFreshResize();
+    void resizing() {
+        // Worked out by hand: each control at 9000 x 6000, then shrunk from there through 2150 x 2835 and
+        // 2150 x 1300 to 1900 x 900, which takes every extent below zero at some step: those keep their last
+        // value while the lefts and tops placed from them still move.
+        const QRectF table[][2] = {
+            {{120, 100, 3525, 5090}, {120, 100, 100, 390}},        // fraSource
+            {{3775, 100, 3525, 1335}, {350, 100, 100, 1335}},      // fraFSize
+            {{3775, 1535, 3525, 3665}, {350, 1535, 100, 500}},     // fraDest
+            {{7450, 210, 1335, 375}, {600, 210, 1335, 375}},       // cmdSplit
+            {{7450, 655, 1335, 375}, {600, 655, 1335, 375}},       // cmdCancel
+            {{150, 250, 3225, 2295}, {150, 250, 3225, 712.5}},     // Dir
+            {{130, 2595, 3255, 2195}, {130, 1012.5, 3255, 612.5}}, // File1
+            {{120, 4785, 1335, 255}, {120, 85, 1335, 255}},        // Label1
+            {{840, 4785, 1815, 255}, {840, 85, 1815, 255}},        // lblSize
+            {{150, 240, 3225, 2790}, {150, 240, 3225, 2790}},      // DestDir
+            {{1035, 3140, 1455, 375}, {-677.5, -25, 1455, 375}},   // cmdNewDir
+            {{9450, 9450, 0, 0}, {2350, 2350, 0, 0}},              // line1X2, line2X2
+        };
+        QList<QRectF> large, small;
+        for (const auto& row : table) {
+            large << row[0];
+            small << row[1];
+        }
+        QCOMPARE(RectsAfter({{9000, 6000}}), large);
+        QCOMPARE(RectsAfter({{9000, 6000}, {2150, 2835}, {2150, 1300}, {1900, 900}}), small);
+        // Grown back, no kept extent may leak into the new layout.
+        QCOMPARE(RectsAfter({{9000, 6000}, {2150, 2835}, {2150, 1300}, {1900, 900}, {9000, 6000}}), large);
+    }
 };
-
-void MainLayoutTest::resizeFromLargeWindow_data() {
-    QTest::addColumn<double>("outerWidth");
-    QTest::addColumn<double>("outerHeight");
-    QTest::addColumn<MainLayout>("expected");
-
-    QTest::newRow("same size") << 9000.0 << 6000.0 << Large();
-
-    // Frame widths would be negative: they stay, and so does all that is placed from them.
-    MainLayout narrow = Large();
-    narrow.line1X2 = narrow.line2X2 = 2350;
-    QTest::newRow("narrower than the frames") << 1900.0 << 6000.0 << narrow;
-
-    // Frames 100 wide: their lists keep their widths while frames and buttons move, cmdNewDir to the left.
-    MainLayout slim = Large();
-    slim.fraSource.width = slim.fraFSize.width = slim.fraDest.width = 100;
-    slim.fraFSize.left = slim.fraDest.left = 350;
-    slim.cmdSplit.left = slim.cmdCancel.left = 600;
-    slim.cmdNewDir.left = -677.5;
-    slim.line1X2 = slim.line2X2 = 2600;
-    QTest::newRow("narrower than the lists") << 2150.0 << 6000.0 << slim;
-
-    QTest::newRow("lower than the source frame") << 9000.0 << 900.0 << Large();
-
-    // fraDest 500 high: DestDir keeps its height, cmdNewDir goes above the frame; halves stay.
-    MainLayout shallow = Large();
-    shallow.fraSource.height = 1925;
-    shallow.Dir.height = 712.5;
-    shallow.File1.top = 1012.5;
-    shallow.File1.height = 612.5;
-    shallow.Label1.top = shallow.lblSize.top = 1620;
-    shallow.fraDest.height = 500;
-    shallow.cmdNewDir.top = -25;
-    QTest::newRow("lower than the folder list") << 9000.0 << 2835.0 << shallow;
-
-    // fraSource 390 high: its lists keep their heights, File1 goes under the kept Dir.
-    MainLayout low = Large();
-    low.fraSource.height = 390;
-    low.Label1.top = low.lblSize.top = 85;
-    QTest::newRow("lower than the file lists") << 9000.0 << 1300.0 << low;
-}
-
-void MainLayoutTest::resizeFromLargeWindow() {
-    QFETCH(double, outerWidth);
-    QFETCH(double, outerHeight);
-    QFETCH(MainLayout, expected);
-
-    const MainLayout large = Resized(parvola::DesignLayout(), 9000, 6000);
-    QCOMPARE(Rects(Resized(large, outerWidth, outerHeight)), Rects(expected));
-}
-
-void MainLayoutTest::growingBackMatchesFreshResize() {
-    const MainLayout shrunk = Resized(Resized(parvola::DesignLayout(), 2150, 1300), 1900, 900);
-    QCOMPARE(Rects(Resized(shrunk, 9000, 6000)), Rects(Resized(parvola::DesignLayout(), 9000, 6000)));
-}
 
 QTEST_MAIN(MainLayoutTest)
 #include "main_layout_test.moc"

@@ -1,5 +1,5 @@
 // The main window with real widgets, real files and the real settings file; only the user's answers to
-// boxes and the desktop's file manager are scripted.
+// boxes and the desktop's file manager are scripted. Each table row starts from a fresh window and store.
 #include "platform/linux/linux_drives.h"
 #include "platform/linux/linux_file_system.h"
 #include "platform/linux/linux_paths.h"
@@ -26,14 +26,14 @@ using namespace parvola;
 
 namespace {
 
-// Answers questions and input boxes from queues and logs every box as "icon: text" or "ask: text".
+// Answers questions and input boxes from queues and logs every box as "icon: text", "ask: …", "input: …".
 class ScriptedDialogs final : public WindowDialogs {
 public:
     void ShowMessage(const std::string& text, MessageIcon icon) override {
-        log << QString::fromStdString((icon == MessageIcon::Critical      ? "critical: "
-                                       : icon == MessageIcon::Exclamation ? "exclamation: "
-                                                                          : "information: ") +
-                                      text);
+        const char* kind = icon == MessageIcon::Critical      ? "critical: "
+                           : icon == MessageIcon::Exclamation ? "exclamation: "
+                                                              : "information: ";
+        log << kind + QString::fromStdString(text);
     }
     bool AskYesNo(const std::string& text, MessageIcon) override {
         log << "ask: " + QString::fromStdString(text);
@@ -64,11 +64,7 @@ public:
     std::vector<std::string> opened;
 };
 
-void WriteFile(const QString& path, qint64 size) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QVERIFY(file.resize(size));
-}
+const QString kBadNumber = "exclamation: Please enter the piece size as a whole number of at least 1.";
 
 } // namespace
 
@@ -76,8 +72,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> m_temp;
-    QString m_data; // a folder with the user's files
-    QString m_out;  // a destination folder
+    QString m_data, m_out, m_desktop;
     std::unique_ptr<IniSettingsStore> m_settings;
     LinuxFileSystem m_files;
     LinuxDrives m_drives;
@@ -88,338 +83,265 @@ class MainWindowTest : public QObject {
     int m_ended = 0;
     std::unique_ptr<frmMain> m_window;
 
-    QString settingsPath() const { return m_temp->filePath("Orvane/Parvola.conf"); }
-    void store(const char* name, const char* text) { m_settings->WriteSetting(name, text); }
-    std::optional<std::string> stored(const char* name) {
-        return IniSettingsStore(settingsPath().toStdString()).ReadSetting(name);
+    void fresh() {
+        m_window.reset();
+        m_temp = std::make_unique<QTemporaryDir>();
+        m_data = m_temp->filePath("data");
+        m_out = m_temp->filePath("out");
+        m_desktop = m_temp->filePath("Desktop");
+        for (const auto& folder : {m_data, m_out, m_desktop}) {
+            QDir().mkpath(folder);
+        }
+        m_shell = FakeShell();
+        m_shell.desktop = m_desktop.toStdString();
+        m_settings =
+            std::make_unique<IniSettingsStore>(m_temp->filePath("Orvane/Parvola.conf").toStdString());
+        m_dialogs = ScriptedDialogs();
+        m_ended = 0;
     }
-
-    frmMain& open(const QString& commandLine = {}) {
+    void store(const char* name, const QString& text) { m_settings->WriteSetting(name, text.toStdString()); }
+    // What the settings file holds now, read by a store of its own.
+    std::optional<std::string> stored(const char* name) {
+        return IniSettingsStore(m_temp->filePath("Orvane/Parvola.conf").toStdString()).ReadSetting(name);
+    }
+    void open(const QString& commandLine = {}) {
         m_window =
             std::make_unique<frmMain>(*m_settings, m_platform, m_shell, &m_dialogs, [this] { ++m_ended; });
         m_window->Form_Load(commandLine);
         m_window->show();
-        return *m_window;
     }
-    template <class T> T* child(const char* name) { return m_window->findChild<T*>(name); }
+    template <class T = QWidget> T* child(const QString& name) { return m_window->findChild<T*>(name); }
     FolderTree* tree(const char* name) { return child<FolderTree>(name); }
     FileList* list() { return child<FileList>("File1"); }
-    void chooseFile(const QString& name) {
-        for (int i = 0; i < list()->entryCount(); ++i) {
-            if (list()->entry(i) == name) {
-                list()->choose(i);
-            }
-        }
-        QCOMPARE(list()->fileName(), name);
+    QString sizeShown() { return child<QLabel>("lblSize")->text(); }
+    void makeFile(const QString& path, qint64 size) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
     }
 
 private slots:
-    void init() {
-        m_temp = std::make_unique<QTemporaryDir>();
-        m_data = m_temp->filePath("data");
-        m_out = m_temp->filePath("out");
-        QDir().mkpath(m_data);
-        QDir().mkpath(m_out);
-        QDir().mkpath(m_temp->filePath("Desktop"));
-        m_shell = FakeShell();
-        m_shell.desktop = m_temp->filePath("Desktop").toStdString();
-        m_settings = std::make_unique<IniSettingsStore>(settingsPath().toStdString());
-        m_dialogs = ScriptedDialogs();
-        m_ended = 0;
-    }
     void cleanup() { m_window.reset(); }
 
-    void startupRestoresTheStoredSize_data() {
-        QTest::addColumn<QString>("optIdx");
-        QTest::addColumn<int>("index");
-        QTest::newRow("empty store") << QString() << 3;
-        QTest::newRow("M") << "6" << 6;
-        QTest::newRow("out of range") << "9" << 3;
-        QTest::newRow("letters") << "x" << 3;
-    }
-    void startupRestoresTheStoredSize() {
-        QFETCH(QString, optIdx);
-        QFETCH(int, index);
-        if (!optIdx.isNull()) {
-            store("optIdx", optIdx.toLatin1());
+    void startupRestoresTheStoredChoices() {
+        const struct {
+            QString optIdx;
+            int index;
+        } rows[] = {{{}, 3}, {"6", 6}, {"9", 3}, {"x", 3}};
+        for (const auto& row : rows) {
+            fresh();
+            if (!row.optIdx.isNull()) {
+                store("optIdx", row.optIdx);
+            }
+            open();
+            QCOMPARE(m_window->currentSizeIndex(), row.index);
+            QVERIFY(child<QRadioButton>(QString("optFSize%1").arg(row.index))->isChecked());
+            QCOMPARE(sizeShown(), QString("0 KB"));
         }
-        open();
-        QCOMPARE(m_window->currentSizeIndex(), index);
-        QVERIFY(child<QRadioButton>(QString("optFSize%1").arg(index).toLatin1())->isChecked());
-        QCOMPARE(child<QLabel>("lblSize")->text(), QString("0 KB"));
-        QCOMPARE(child<QLineEdit>("txtNum")->text(), QString());
+
+        const struct {
+            QString chkSaveDestDir;
+            bool deleted;
+            bool restored;
+        } destinations[] = {{"1", false, true}, {"1", true, false}, {"0", false, false}};
+        for (const auto& row : destinations) {
+            fresh();
+            store("chkSaveDestDir", row.chkSaveDestDir);
+            store("DestDir", m_out);
+            store("txtNum", "650");
+            if (row.deleted) {
+                QDir(m_out).removeRecursively();
+            }
+            open();
+            QCOMPARE(tree("DestDir")->selectedPath() == m_out, row.restored);
+            QVERIFY(!tree("DestDir")->selectedPath().isEmpty());
+            QCOMPARE(child<QLineEdit>("txtNum")->text(), QString("650"));
+        }
     }
 
-    void startupRestoresTheDestinationWhenAskedTo_data() {
-        QTest::addColumn<QString>("chkSaveDestDir");
-        QTest::addColumn<bool>("deleted");
-        QTest::addColumn<bool>("restored");
-        QTest::newRow("remembered") << "1" << false << true;
-        QTest::newRow("folder gone") << "1" << true << false;
-        QTest::newRow("not asked") << "0" << false << false;
-    }
-    void startupRestoresTheDestinationWhenAskedTo() {
-        QFETCH(QString, chkSaveDestDir);
-        QFETCH(bool, deleted);
-        QFETCH(bool, restored);
-        store("chkSaveDestDir", chkSaveDestDir.toLatin1());
-        store("DestDir", m_out.toUtf8());
-        if (deleted) {
-            QDir(m_out).removeRecursively();
-        }
-        open();
-        QCOMPARE(tree("DestDir")->selectedPath() == m_out, restored);
-        QVERIFY(!tree("DestDir")->selectedPath().isEmpty());
-    }
-
-    void commandLinePreselectsTheFile_data() {
-        QTest::addColumn<QString>("commandLine");
-        QTest::addColumn<bool>("found");
-        QTest::newRow("exact") << "data/My Report.doc" << true;
-        QTest::newRow("other case names another file") << "data/MY REPORT.DOC" << false;
-        QTest::newRow("missing") << "data/none.doc" << false;
-    }
     void commandLinePreselectsTheFile() {
-        QFETCH(QString, commandLine);
-        QFETCH(bool, found);
-        WriteFile(m_data + "/My Report.doc", 3000000);
-        store("chkSaveDestDir", "1");
-        store("DestDir", m_out.toUtf8());
-        QDir::setCurrent(m_temp->path());
-        open(commandLine);
-        QCOMPARE(tree("Dir")->selectedPath() == m_data, found);
-        QCOMPARE(tree("DestDir")->selectedPath(), found ? m_data : m_out);
-        QCOMPARE(list()->fileName(), found ? QString("My Report.doc") : QString());
-        QCOMPARE(child<QLabel>("lblSize")->text(), QString(found ? "2929 KB" : "0 KB"));
-    }
-
-    void eachWayOfEndingStoresItsOwnValues_data() {
-        QTest::addColumn<QString>("way");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("storesMask");
-        QTest::addColumn<bool>("storesRest");
-        QTest::newRow("Close") << "close"
-                               << "650" << true << true;
-        QTest::newRow("Esc") << "esc"
-                             << "650" << true << true;
-        QTest::newRow("File Exit") << "exit"
-                                   << "650" << false << true;
-        QTest::newRow("close box") << "box"
-                                   << "650" << false << false;
-        QTest::newRow("Close, number cleared") << "close"
-                                               << "" << true << true;
-    }
-    void eachWayOfEndingStoresItsOwnValues() {
-        QFETCH(QString, way);
-        QFETCH(QString, typed);
-        QFETCH(bool, storesMask);
-        QFETCH(bool, storesRest);
-        store("chkSaveDestDir", "1");
-        store("txtNum", "12");
-        open();
-        tree("DestDir")->setSelectedPath(m_out);
-        list()->setPattern("*.txt");
-        child<QLineEdit>("txtNum")->setText(typed);
-        child<QRadioButton>("optFSize1")->click();
-
-        if (way == "close") {
-            child<QPushButton>("cmdCancel")->click();
-        } else if (way == "esc") {
-            QTest::keyClick(m_window.get(), Qt::Key_Escape);
-        } else if (way == "exit") {
-            m_window->findChild<QAction*>("mnuFileExit")->trigger();
-        } else {
-            m_window->close();
+        const struct {
+            QString commandLine;
+            bool found;
+        } rows[] = {{"data/My Report.doc", true}, {"data/MY REPORT.DOC", false}, {"data/none.doc", false}};
+        for (const auto& row : rows) {
+            fresh();
+            makeFile(m_data + "/My Report.doc", 3000000);
+            store("chkSaveDestDir", "1");
+            store("DestDir", m_out);
+            QDir::setCurrent(m_temp->path());
+            open(row.commandLine);
+            QCOMPARE(tree("Dir")->selectedPath() == m_data, row.found);
+            QCOMPARE(tree("DestDir")->selectedPath(), row.found ? m_data : m_out);
+            QCOMPARE(list()->fileName(), row.found ? QString("My Report.doc") : QString());
+            QCOMPARE(sizeShown(), QString(row.found ? "2929 KB" : "0 KB"));
         }
+    }
 
-        QCOMPARE(m_ended, 1);
-        QCOMPARE(stored("optIdx"), std::optional<std::string>("1"));
-        QCOMPARE(stored("fMask"), storesMask ? std::optional<std::string>("*.txt") : std::nullopt);
-        const std::string number = storesRest && !typed.isEmpty() ? typed.toStdString() : "12";
-        QCOMPARE(stored("txtNum"), std::optional<std::string>(number));
-        QCOMPARE(stored("DestDir"),
-                 storesRest ? std::optional<std::string>(m_out.toStdString()) : std::nullopt);
+    void eachWayOfEndingStoresItsOwnValues() {
+        const struct {
+            const char* way;
+            QString typed;
+            bool storesMask;
+            bool storesRest;
+        } rows[] = {{"close", "650", true, true},
+                    {"esc", "650", true, true},
+                    {"exit", "650", false, true},
+                    {"box", "650", false, false},
+                    {"close", "", true, true}};
+        for (const auto& row : rows) {
+            fresh();
+            store("chkSaveDestDir", "1");
+            store("txtNum", "12");
+            open();
+            tree("DestDir")->setSelectedPath(m_out);
+            list()->setPattern("*.txt");
+            child<QLineEdit>("txtNum")->setText(row.typed);
+            child<QRadioButton>("optFSize1")->click();
+
+            const QString way = row.way;
+            if (way == "close") {
+                child<QPushButton>("cmdCancel")->click();
+            } else if (way == "esc") {
+                QTest::keyClick(m_window.get(), Qt::Key_Escape);
+            } else if (way == "exit") {
+                m_window->findChild<QAction*>("mnuFileExit")->trigger();
+            } else {
+                m_window->close();
+            }
+
+            QCOMPARE(m_ended, 1);
+            QCOMPARE(stored("optIdx"), std::optional<std::string>("1"));
+            QCOMPARE(stored("fMask"), row.storesMask ? std::optional<std::string>("*.txt") : std::nullopt);
+            const bool numberStored = row.storesRest && !row.typed.isEmpty();
+            QCOMPARE(stored("txtNum"),
+                     std::optional<std::string>(numberStored ? row.typed.toStdString() : "12"));
+            QCOMPARE(stored("DestDir"), row.storesRest ? std::optional(m_out.toStdString()) : std::nullopt);
+        }
     }
 
     void numberBoxTakesOnlyDigits() {
+        fresh();
         open();
         auto* txtNum = child<QLineEdit>("txtNum");
-        txtNum->setFocus();
         QTest::keyClicks(txtNum, "6a-5.0");
-        QCOMPARE(txtNum->text(), QString("650"));
         QTest::keyClick(txtNum, Qt::Key_Backspace);
         QTest::keyClick(txtNum, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(txtNum->text(), QString("65"));
     }
 
-    void splitIsRefusedBeforeAnyQuestion_data() {
-        QTest::addColumn<QString>("source");
-        QTest::addColumn<QString>("dest");
-        QTest::addColumn<bool>("fileChosen");
-        QTest::addColumn<int>("size");
-        QTest::addColumn<QString>("number");
-        QTest::addColumn<QString>("box");
-        const QString badNumber = "exclamation: Please enter the piece size as a whole number of at least 1.";
-        QTest::newRow("computer as output") << "data"
-                                            << "My Computer" << true << 3 << ""
-                                            << "information: Folder selected for output not recognized.";
-        QTest::newRow("computer as input") << "My Computer"
-                                           << "out" << true << 3 << ""
-                                           << "information: Folder selected for input not recognized.";
-        QTest::newRow("both") << "My Computer"
-                              << "My Computer" << true << 3 << ""
-                              << "information: Folder selected for output not recognized.";
-        QTest::newRow("no file") << "data"
-                                 << "out" << false << 3 << ""
-                                 << "critical: You must select a file to split.";
-        QTest::newRow("empty number") << "data"
-                                      << "out" << true << 6 << "" << badNumber;
-        QTest::newRow("zero") << "data"
-                              << "out" << true << 7 << "000" << badNumber;
-        QTest::newRow("pasted text") << "data"
-                                     << "out" << true << 7 << "1e3" << badNumber;
-    }
     void splitIsRefusedBeforeAnyQuestion() {
-        QFETCH(QString, source);
-        QFETCH(QString, dest);
-        QFETCH(bool, fileChosen);
-        QFETCH(int, size);
-        QFETCH(QString, number);
-        QFETCH(QString, box);
-        WriteFile(m_data + "/report.doc", 3000);
-        open(fileChosen ? m_data + "/report.doc" : QString());
-        auto path = [this](const QString& name) {
-            return name == "My Computer" ? name : m_temp->filePath(name);
-        };
-        tree("Dir")->setSelectedPath(path(source));
-        tree("DestDir")->setSelectedPath(path(dest));
-        child<QRadioButton>(QString("optFSize%1").arg(size).toLatin1())->click();
-        child<QLineEdit>("txtNum")->setText(number);
+        const struct {
+            QString source, dest;
+            bool fileChosen;
+            int size;
+            QString number, box;
+        } rows[] = {
+            {"data", "My Computer", true, 3, "", "information: Folder selected for output not recognized."},
+            {"My Computer", "out", true, 3, "", "information: Folder selected for input not recognized."},
+            {"My Computer", "My Computer", true, 3, "",
+             "information: Folder selected for output not recognized."},
+            {"data", "out", false, 3, "", "critical: You must select a file to split."},
+            {"data", "out", true, 6, "", kBadNumber},
+            {"data", "out", true, 7, "000", kBadNumber},
+            {"data", "out", true, 7, "1e3", kBadNumber}};
+        for (const auto& row : rows) {
+            fresh();
+            makeFile(m_data + "/report.doc", 3000);
+            open(row.fileChosen ? m_data + "/report.doc" : QString());
+            auto path = [this](const QString& name) {
+                return name == "My Computer" ? name : m_temp->filePath(name);
+            };
+            tree("Dir")->setSelectedPath(path(row.source));
+            tree("DestDir")->setSelectedPath(path(row.dest));
+            child<QRadioButton>(QString("optFSize%1").arg(row.size))->click();
+            child<QLineEdit>("txtNum")->setText(row.number);
 
-        child<QPushButton>("cmdSplit")->click();
+            child<QPushButton>("cmdSplit")->click();
 
-        QCOMPARE(m_dialogs.log, QStringList{box});
-        QVERIFY(QDir(m_out).isEmpty());
+            QCOMPARE(m_dialogs.log, QStringList{row.box});
+            QVERIFY(QDir(m_out).isEmpty());
+        }
     }
 
-    void confirmedSplitWritesThePieces_data() {
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("Yes") << true;
-        QTest::newRow("No") << false;
-    }
-    void confirmedSplitWritesThePieces() {
-        QFETCH(bool, yes);
-        const QString desktop = QString::fromStdString(m_shell.desktop);
-        WriteFile(desktop + "/report.doc", 2500);
-        open(desktop + "/report.doc");
-        tree("Dir")->setSelectedPath("Desktop");
-        tree("DestDir")->setSelectedPath(m_out + "/");
-        child<QRadioButton>("optFSize7")->click();
-        child<QLineEdit>("txtNum")->setText("1");
-        m_dialogs.answers = {yes, false};
+    void confirmedSplitFromTheDesktopWritesThePieces() {
+        for (const bool yes : {true, false}) {
+            fresh();
+            makeFile(m_desktop + "/report.doc", 2500);
+            open(m_desktop + "/report.doc");
+            tree("Dir")->setSelectedPath("Desktop");
+            tree("DestDir")->setSelectedPath(m_out + "/");
+            child<QRadioButton>("optFSize7")->click();
+            child<QLineEdit>("txtNum")->setText("1");
+            m_dialogs.answers = {yes, false};
 
-        QTest::keyClick(child<QLineEdit>("txtNum"), Qt::Key_Return);
+            QTest::keyClick(child<QLineEdit>("txtNum"), Qt::Key_Return);
 
-        QCOMPARE(m_dialogs.log.value(0), QString("ask: Split the file into partitions 1 KB long?"));
-        QCOMPARE(QDir(m_out).entryList(QDir::Files).size(), yes ? 5 : 0);
-        QCOMPARE(m_dialogs.log.last(),
-                 yes ? QString("information: Completed splitting files.") : m_dialogs.log.first());
-        QVERIFY(QFile::exists(desktop + "/report.doc"));
+            QCOMPARE(m_dialogs.log.value(0), QString("ask: Split the file into partitions 1 KB long?"));
+            QCOMPARE(QDir(m_out).entryList(QDir::Files).size(), yes ? 5 : 0);
+            QCOMPARE(m_dialogs.log.size(), yes ? 3 : 1);
+            QCOMPARE(m_dialogs.log.last(),
+                     yes ? "information: Completed splitting files." : m_dialogs.log.first());
+        }
     }
 
-    void shellFoldersListTheDesktop_data() {
-        QTest::addColumn<QString>("folder");
-        QTest::newRow("Desktop") << "Desktop";
-        QTest::newRow("My Computer") << "My Computer";
-    }
-    void shellFoldersListTheDesktop() {
-        QFETCH(QString, folder);
-        const QString desktop = QString::fromStdString(m_shell.desktop);
-        WriteFile(desktop + "/notes", 4096);
+    void browsingListsFoldersAndShowsSizes() {
+        fresh();
+        makeFile(m_desktop + "/notes", 4096);
+        makeFile(m_data + "/a.txt", 1);
         open();
-        list()->setPattern("*.doc");
-        tree("Dir")->setSelectedPath(folder);
-        m_window->Dir_FolderClick({folder, folder == "Desktop" ? desktop : QString(), desktop});
-        QCOMPARE(list()->path(), desktop);
-        QCOMPARE(list()->pattern(), QString("*.*"));
-        chooseFile("notes");
-        QCOMPARE(child<QLabel>("lblSize")->text(), QString("4 KB"));
-    }
-
-    void folderThatCannotBeListedEmptiesTheList() {
-        WriteFile(m_data + "/a.txt", 1);
-        open();
+        for (const QString shellFolder : {"Desktop", "My Computer"}) {
+            list()->setPattern("*.doc");
+            tree("Dir")->setSelectedPath(shellFolder);
+            m_window->Dir_FolderClick(
+                {shellFolder, shellFolder == "Desktop" ? m_desktop : QString(), m_desktop});
+            QCOMPARE(list()->path(), m_desktop);
+            QCOMPARE(list()->pattern(), QString("*.*"));
+            list()->choose(0);
+            QCOMPARE(sizeShown(), QString("4 KB"));
+        }
+        // A folder that cannot be listed empties the list but keeps its folder.
         m_window->Dir_FolderClick({m_data, m_data, m_temp->path()});
-        QCOMPARE(list()->entryCount(), 1);
         m_window->Dir_FolderClick({m_temp->filePath("gone"), m_temp->filePath("gone"), m_temp->path()});
         QCOMPARE(list()->path(), m_data);
         QCOMPARE(list()->entryCount(), 0);
-        m_window->Dir_FolderClick({m_out, m_out, m_temp->path()});
-        QCOMPARE(list()->path(), m_out);
-        QCOMPARE(list()->pattern(), QString("*.*"));
-    }
+        m_window->Dir_FolderClick({m_data, m_data, m_temp->path()});
+        QCOMPARE(list()->entryCount(), 1);
 
-    void fileSizeIsShownInWholeKilobytes_data() {
-        QTest::addColumn<qint64>("size");
-        QTest::addColumn<QString>("shown");
-        QTest::newRow("empty") << qint64(0) << "0 KB";
-        QTest::newRow("1023") << qint64(1023) << "0 KB";
-        QTest::newRow("1024") << qint64(1024) << "1 KB";
-        QTest::newRow("2047") << qint64(2047) << "1 KB";
-        QTest::newRow("3 GiB") << (qint64(3) << 30) << "3145728 KB";
-    }
-    void fileSizeIsShownInWholeKilobytes() {
-        QFETCH(qint64, size);
-        QFETCH(QString, shown);
-        WriteFile(m_data + "/file.bin", size);
-        open(m_data + "/file.bin");
-        QCOMPARE(child<QLabel>("lblSize")->text(), shown);
-    }
-
-    void makeNewFolder_data() {
-        QTest::addColumn<QString>("dest");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("made");
-        QTest::addColumn<QString>("box");
-        QTest::newRow("made") << "out"
-                              << "pieces"
-                              << "out/pieces"
-                              << "";
-        QTest::newRow("on the desktop") << "Desktop"
-                                        << "pieces"
-                                        << "Desktop/pieces"
-                                        << "";
-        QTest::newRow("exists") << "out"
-                                << ".."
-                                << ""
-                                << "exclamation: Error: Can not create directory.";
-        QTest::newRow("computer") << "My Computer"
-                                  << "x"
-                                  << ""
-                                  << "exclamation: Error: Can not create directory.";
-        QTest::newRow("cancelled") << "out"
-                                   << ""
-                                   << ""
-                                   << "";
-    }
-    void makeNewFolder() {
-        QFETCH(QString, dest);
-        QFETCH(QString, typed);
-        QFETCH(QString, made);
-        QFETCH(QString, box);
-        open();
-        tree("DestDir")->setSelectedPath(dest == "out" ? m_out : dest);
-        m_dialogs.typed = typed.toStdString();
-
-        child<QPushButton>("cmdNewDir")->click();
-
-        const QString shownFolder = dest == "My Computer" ? dest : m_temp->filePath(dest);
-        QCOMPARE(m_dialogs.log.value(0), "input: Enter name of new folder to create in:\r\n" + shownFolder);
-        QCOMPARE(m_dialogs.log.value(1), box);
-        if (!made.isEmpty()) {
-            QVERIFY(QFileInfo(m_temp->filePath(made)).isDir());
+        const std::pair<qint64, QString> sizes[] = {
+            {0, "0 KB"}, {1023, "0 KB"}, {1024, "1 KB"}, {2047, "1 KB"}, {qint64(3) << 30, "3145728 KB"}};
+        for (const auto& [size, shown] : sizes) {
+            fresh();
+            makeFile(m_data + "/file.bin", size);
+            open(m_data + "/file.bin");
+            QCOMPARE(sizeShown(), shown);
         }
-        QCOMPARE(QDir(m_out).isEmpty(), dest != "out" || made.isEmpty());
+    }
+
+    void makeNewFolder() {
+        const QString failed = "exclamation: Error: Can not create directory.";
+        const struct {
+            QString dest;
+            std::string typed;
+            QString made, box;
+        } rows[] = {{"out", "pieces", "out/pieces", ""},
+                    {"Desktop", "pieces", "Desktop/pieces", ""},
+                    {"out", "..", "", failed},
+                    {"My Computer", "x", "", failed},
+                    {"out", "", "", ""}};
+        for (const auto& row : rows) {
+            fresh();
+            open();
+            tree("DestDir")->setSelectedPath(row.dest == "out" ? m_out : row.dest);
+            m_dialogs.typed = row.typed;
+
+            child<QPushButton>("cmdNewDir")->click();
+
+            const QString shown = row.dest == "My Computer" ? row.dest : m_temp->filePath(row.dest);
+            QCOMPARE(m_dialogs.log.value(0), "input: Enter name of new folder to create in:\r\n" + shown);
+            QCOMPARE(m_dialogs.log.value(1), row.box);
+            QVERIFY(row.made.isEmpty() || QFileInfo(m_temp->filePath(row.made)).isDir());
+            QCOMPARE(QDir(m_out).isEmpty(), row.dest != "out" || row.made.isEmpty());
+        }
     }
 };
 
