@@ -12,6 +12,8 @@ public:
     virtual std::string DesktopFolder() = 0;
     // Opens the folder in the desktop's file manager and returns without waiting for it.
     virtual void OpenFolder(const std::string& folder) = 0;
+    // Hands a web or "mailto:" address to the user's browser or mail program; not waited for.
+    virtual void OpenUrl(const std::string& url) = 0;
 };
 
 } // namespace parvola

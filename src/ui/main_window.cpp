@@ -3,8 +3,11 @@
 #include "engine/piece_sizes.h"
 #include "engine/setting_values.h"
 #include "engine/split_job.h"
+#include "ui/about_box.h"
 #include "ui/file_list.h"
 #include "ui/folder_tree.h"
+#include "ui/help_window.h"
+#include "ui/options_dialog.h"
 #include "ui/qt_dialogs.h"
 
 #include <QApplication>
@@ -77,6 +80,7 @@ frmMain::frmMain(SettingsStore& settings, Platform& platform, Shell& shell, Wind
     if (!m_endProgram) {
         m_endProgram = [] { QCoreApplication::exit(0); };
     }
+    qApp->installEventFilter(this);
     setObjectName("frmMain");
     setWindowTitle(kAppTitle);
     buildMenus();
@@ -94,14 +98,16 @@ frmMain::frmMain(SettingsStore& settings, Platform& platform, Shell& shell, Wind
            qRound(TwipsToPixels(kClientHeight, dpiY)) + menuBar()->sizeHint().height());
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    qApp->removeEventFilter(this);
+}
 
 void frmMain::buildMenus() {
     auto* mnuFile = menuBar()->addMenu("&File");
     mnuFile->setObjectName("mnuFile");
     auto* options = mnuFile->addAction("&Options...");
     options->setObjectName("mnuFileOptions");
-    options->setEnabled(false); // the options dialog is not there yet
+    connect(options, &QAction::triggered, this, &frmMain::mnuFileOptions_Click);
     mnuFile->addSeparator()->setObjectName("mnuFileSep1");
     auto* exitAction = mnuFile->addAction("&Exit");
     exitAction->setObjectName("mnuFileExit");
@@ -111,11 +117,11 @@ void frmMain::buildMenus() {
     mnuHelp->setObjectName("mnuHelp");
     auto* index = mnuHelp->addAction("&Index...");
     index->setObjectName("mnuHelpIndex");
-    index->setEnabled(false); // no help pages yet
+    connect(index, &QAction::triggered, this, &frmMain::mnuHelpIndex_Click);
     mnuHelp->addSeparator()->setObjectName("mnuHelpSep1");
     auto* about = mnuHelp->addAction("&About...");
     about->setObjectName("mnuHelpAbout");
-    about->setEnabled(false); // no about box yet
+    connect(about, &QAction::triggered, this, &frmMain::mnuHelpAbout_Click);
 
     m_mnuPopUp = new QMenu(this);
     m_mnuPopUp->setObjectName("mnuPopUp");
@@ -372,6 +378,41 @@ void frmMain::cmdCancel_Click() {
 
 void frmMain::mnuFileExit_Click() {
     SaveAndEnd();
+}
+
+void frmMain::mnuFileOptions_Click() {
+    if (!m_options) {
+        m_options = new frmOptions(m_settings, *m_file1, this);
+        connect(m_options, &frmOptions::helpRequested, this, &frmMain::mnuHelpIndex_Click);
+    }
+    // Modal to this window only, so that the help window opened from it can be used.
+    m_options->setWindowModality(Qt::WindowModal);
+    m_options->exec();
+    if (m_options->discarded()) {
+        m_options->deleteLater();
+        m_options = nullptr;
+    }
+}
+
+void frmMain::mnuHelpAbout_Click() {
+    frmAbout about(m_shell, this);
+    about.exec();
+}
+
+void frmMain::mnuHelpIndex_Click() {
+    QWidget* target = QApplication::activeWindow() ? QApplication::activeWindow() : this;
+    QCoreApplication::postEvent(target, new QKeyEvent(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier));
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {
+        if (!m_help) {
+            m_help = std::make_unique<HelpWindow>();
+        }
+        m_help->showHelp();
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmMain::SaveAndEnd() {

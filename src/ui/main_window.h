@@ -23,6 +23,8 @@ namespace parvola {
 
 class FileList;
 class FolderTree;
+class HelpWindow;
+class frmOptions;
 class WindowDialogs;
 struct FolderInfo;
 
@@ -45,6 +47,10 @@ public:
     void cmdCancel_Click();
     void cmdNewDir_Click();
     void mnuFileExit_Click();
+    void mnuFileOptions_Click();
+    void mnuHelpAbout_Click();
+    // Queues the key F1 for the active window, as if the user had pressed it.
+    void mnuHelpIndex_Click();
     void mnuPopUpExplore_Click();
     void Dir_FolderClick(const FolderInfo& folder);
     void File1_Click();
@@ -53,6 +59,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // F1 opens the help from every window of the program.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenus();
@@ -91,6 +99,9 @@ private:
     QFrame* m_line1 = nullptr;
     QFrame* m_line2 = nullptr;
     QMenu* m_mnuPopUp = nullptr;
+    // Made at its first opening and then only hidden, unless its close box discards it.
+    frmOptions* m_options = nullptr;
+    std::unique_ptr<HelpWindow> m_help;
 };
 
 } // namespace parvola

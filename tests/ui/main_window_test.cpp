@@ -1,5 +1,6 @@
 // The main window with real widgets, real files and the real settings file; only the user's answers to
 // boxes and the desktop's file manager are scripted. Each table row starts from a fresh window and store.
+#include "engine/maker.h"
 #include "platform/linux/linux_drives.h"
 #include "platform/linux/linux_file_system.h"
 #include "platform/linux/linux_paths.h"
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <deque>
@@ -60,6 +62,7 @@ class FakeShell final : public Shell {
 public:
     std::string DesktopFolder() override { return desktop; }
     void OpenFolder(const std::string& folder) override { opened.push_back(folder); }
+    void OpenUrl(const std::string& url) override { opened.push_back(url); }
     std::string desktop;
     std::vector<std::string> opened;
 };
@@ -342,6 +345,38 @@ private slots:
             QVERIFY(row.made.isEmpty() || QFileInfo(m_temp->filePath(row.made)).isDir());
             QCOMPARE(QDir(m_out).isEmpty(), row.dest != "out" || row.made.isEmpty());
         }
+    }
+
+    void menusOpenOptionsAboutAndHelp() {
+        fresh();
+        open();
+        QTimer::singleShot(0, this, [] {
+            QWidget* options = QApplication::activeModalWidget();
+            options->findChild<QLineEdit*>("txtNewMask")->setText("*.iso");
+            options->findChild<QPushButton*>("cmdOK")->click();
+        });
+        m_window->findChild<QAction*>("mnuFileOptions")->trigger();
+        QCOMPARE(list()->pattern(), QString("*.iso"));
+        QCOMPARE(stored("optClean"), std::optional<std::string>("1"));
+
+        QTimer::singleShot(0, this, [] {
+            QWidget* about = QApplication::activeModalWidget();
+            QCOMPARE(about->windowTitle(), QString("About Parvola"));
+            emit about->findChild<QLabel*>("Label6")->linkActivated("link");
+            QTest::keyClick(about, Qt::Key_Escape);
+        });
+        m_window->findChild<QAction*>("mnuHelpAbout")->trigger();
+        QCOMPARE(m_shell.opened, std::vector<std::string>{std::string("mailto:") + kMakerEmail});
+        QVERIFY(!m_window->findChild<QDialog*>("frmAbout"));
+
+        m_window->findChild<QAction*>("mnuHelpIndex")->trigger();
+        auto helpShown = [] {
+            const auto windows = QApplication::topLevelWidgets();
+            return std::any_of(windows.begin(), windows.end(),
+                               [](QWidget* w) { return w->objectName() == "HelpWindow" && w->isVisible(); });
+        };
+        QVERIFY(!helpShown()); // the key is queued, not handled at once
+        QTRY_VERIFY(helpShown());
     }
 };
 

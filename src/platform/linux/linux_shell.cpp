@@ -17,4 +17,8 @@ void LinuxShell::OpenFolder(const std::string& folder) {
     QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder)));
 }
 
+void LinuxShell::OpenUrl(const std::string& url) {
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+}
+
 } // namespace parvola

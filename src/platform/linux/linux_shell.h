@@ -9,6 +9,7 @@ public:
     // The XDG desktop folder, or the home folder where that folder does not exist.
     std::string DesktopFolder() override;
     void OpenFolder(const std::string& folder) override;
+    void OpenUrl(const std::string& url) override;
 };
 
 } // namespace parvola
