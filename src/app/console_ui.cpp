@@ -39,6 +39,12 @@ ConsoleUi::ConsoleUi(std::istream& in, std::ostream& err, bool canAsk, bool draw
 void ConsoleUi::ShowMessage(const std::string& text, MessageIcon icon) {
     BreakProgressLine();
     m_err << KindOf(icon) << ": " << TerminalText(text) << std::endl;
+    // Messages that ask the user to press OK (a new disk is in) wait for Enter.
+    if (m_canAsk && text.find("ress OK") != std::string::npos) {
+        m_err << "Press Enter to go on. " << std::flush;
+        std::string ignored;
+        std::getline(m_in, ignored);
+    }
     if (text == kCompletedMessage) {
         m_completed = true;
     }
@@ -56,6 +62,37 @@ bool ConsoleUi::AskYesNo(const std::string& text, MessageIcon) {
     std::getline(m_in, answer);
     const auto first = answer.find_first_not_of(" \t");
     return first != std::string::npos && (answer[first] == 'y' || answer[first] == 'Y');
+}
+
+std::string ConsoleUi::ShowDiskDialog() {
+    BreakProgressLine();
+    m_err << "Insufficient space on removable media\n"
+             "The removable media you have chosen for the destination does not have enough space left on it "
+             "to support the split file size you have selected.\n"
+             "Please choose one of the following options:\n"
+             "  1) Insert a new disk and try again\n"
+             "  2) Format the disk and try again\n"
+             "  3) Select a smaller size per partition\n"
+             "  4) Cancel the operation all together\n";
+    if (!m_canAsk) {
+        // Nobody can change the disk: going on would only fill it up.
+        m_err << "cancelled (no terminal to answer on)" << std::endl;
+        return m_diskChoice = "cancel";
+    }
+    static const char* const kChoices[] = {"new", "format", "cancel", "cancel"};
+    for (;;) {
+        m_err << "Choice (1-4, Enter to keep the last one): " << std::flush;
+        std::string answer;
+        if (!std::getline(m_in, answer)) {
+            return m_diskChoice = "cancel";
+        }
+        if (answer.empty()) {
+            return m_diskChoice;
+        }
+        if (answer.size() == 1 && answer[0] >= '1' && answer[0] <= '4') {
+            return m_diskChoice = kChoices[answer[0] - '1'];
+        }
+    }
 }
 
 void ConsoleUi::ShowProgress() {

@@ -3,6 +3,7 @@
 #include "engine/split_ui.h"
 
 #include <iosfwd>
+#include <string>
 
 namespace parvola {
 
@@ -19,6 +20,8 @@ public:
     void ShowProgress() override;
     void SetProgress(int value) override;
     void HideProgress() override;
+    // The disk dialog as a numbered menu; Enter alone keeps the last choice, as the dialog's OK does.
+    std::string ShowDiskDialog() override;
 
     // The split ran to its end and said so.
     bool completed() const { return m_completed; }
@@ -34,6 +37,7 @@ private:
     bool m_lineOpen = false;
     int m_shownValue = -1;
     bool m_completed = false;
+    std::string m_diskChoice;
 };
 
 } // namespace parvola

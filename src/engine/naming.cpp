@@ -25,6 +25,9 @@ std::string PieceName(const std::string& baseName, std::int64_t pieceNumber) {
 }
 
 std::string JoinPath(const std::string& folder, const std::string& name) {
+    if (!folder.empty() && folder.back() == kPathSeparator) {
+        return folder + name;
+    }
     return folder + kPathSeparator + name;
 }
 

@@ -16,7 +16,7 @@ std::string BaseName(const std::string& sourceFileName, bool cut83);
 // base + "." + the number with at least three digits: 001 … 999, 1000 …
 std::string PieceName(const std::string& baseName, std::int64_t pieceNumber);
 
-// folder + separator + name, also when folder is empty or a root.
+// folder and name joined by one separator; an empty folder stands for the root.
 std::string JoinPath(const std::string& folder, const std::string& name);
 
 // The first character of name that the rejoin script cannot hold safely, when there is one: a quote ends

@@ -3,6 +3,7 @@
 #include "engine/naming.h"
 #include "engine/readme_file.h"
 #include "engine/rejoin_script.h"
+#include "engine/removable_media.h"
 #include "engine/setting_values.h"
 #include "engine/source_cleanup.h"
 
@@ -11,6 +12,7 @@
 #include <cmath>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace parvola {
@@ -101,31 +103,52 @@ std::optional<std::string> TestWrite(FileSystem& files, const std::string& destF
 
 // One run of the copy and its finishing steps, with everything it has written so far, so that a failure
 // can take back exactly this run's outputs.
+// Where the pieces go when the destination is a removable drive: they are staged in a private folder and
+// copied onto the disk in the drive one by one.
+struct DiskTarget {
+    std::string folder; // on the disk, ending in the separator
+    std::string drive;  // the drive's mount point
+};
+
 class CopyRun {
 public:
     CopyRun(const SplitRequest& request, SplitUi& ui, SettingsStore& settings, Platform& platform,
-            std::int64_t totalLength)
-        : m_request(request), m_ui(ui), m_settings(settings), m_files(platform.files), m_total(totalLength) {}
+            std::int64_t totalLength, std::optional<DiskTarget> disk)
+        : m_request(request), m_ui(ui), m_settings(settings), m_files(platform.files),
+          m_drives(platform.drives), m_total(totalLength), m_disk(std::move(disk)) {}
 
     void Run() {
         m_ui.ShowProgress();
-        const std::string workingFolder = m_request.DestFolder;
-        const std::string baseName = BaseName(SourceFileName(m_request.SourcePath), Cut83(m_settings, true));
+        m_workingFolder = m_request.DestFolder;
+        m_baseName = BaseName(SourceFileName(m_request.SourcePath), Cut83(m_settings, true));
 
-        if (auto error = Copy(workingFolder, baseName)) {
+        if (auto error = Copy()) {
             return Fail(*error);
         }
+        if (m_cancelled) {
+            return m_ui.HideProgress();
+        }
 
-        m_written.push_back(RejoinScriptPath(workingFolder, baseName));
-        if (auto error = WriteRejoinScript(m_files, workingFolder, baseName, m_pieceCount)) {
+        m_written.push_back(RejoinScriptPath(m_workingFolder, m_baseName));
+        if (auto error = WriteRejoinScript(m_files, m_workingFolder, m_baseName, m_pieceCount)) {
             return Fail(*error);
         }
-        WriteReadme(m_files, m_settings, workingFolder, std::string(), baseName);
+        // Checked while the staged pieces are still there to be measured.
+        const bool complete = PiecesHoldTheWholeSource();
+        WriteReadme(m_files, m_settings, m_workingFolder, m_disk ? m_disk->folder : std::string(),
+                    m_baseName);
 
-        // Disk staging serves the last disk here once it exists.
+        if (m_disk) {
+            if (auto error = ServeLastDisk()) {
+                return Fail(*error);
+            }
+            if (m_cancelled) {
+                return m_ui.HideProgress();
+            }
+        }
 
         m_ui.SetProgress(100);
-        if (PiecesHoldTheWholeSource()) {
+        if (complete) {
             CleanupSource(m_ui, m_settings, m_files, m_request.SourcePath);
         }
         m_ui.HideProgress();
@@ -133,7 +156,56 @@ public:
     }
 
 private:
-    FileStatus Copy(const std::string& workingFolder, const std::string& baseName) {
+    // Asks for a new disk when this one has less than wanted bytes free, then waits until the disk has room
+    // for need bytes; false when the user cancels.
+    bool DiskReady(std::int64_t wanted, double need) {
+        if (GetFreeBytes(m_drives, m_disk->drive) < wanted) {
+            m_ui.ShowMessage(kInsertNewDiskMessage, MessageIcon::Information);
+        }
+        m_cancelled = WaitForDiskSpace(m_ui, m_drives, m_disk->drive, need) == kDiskCancel;
+        return !m_cancelled;
+    }
+
+    FileStatus CopyToDisk(const std::string& name) {
+        return m_drives.CopyToDisk(JoinPath(m_workingFolder, name), m_disk->folder + name);
+    }
+
+    // Piece k is finished: onto the disk with it, on a new disk when this one is too full for the next.
+    FileStatus HandOver(std::int64_t k, std::int64_t nextPieceBytes) {
+        if (!DiskReady(nextPieceBytes, m_request.PieceSize)) {
+            return std::nullopt;
+        }
+        return CopyToDisk(PieceName(m_baseName, k));
+    }
+
+    // The last piece, the script and the readme go onto the last disk, which alone is labelled; then the
+    // staged pieces and script go, and nothing else of the staging folder.
+    FileStatus ServeLastDisk() {
+        const auto lastBytes =
+            m_total - static_cast<std::int64_t>(static_cast<double>(m_pieceCount - 1) * m_request.PieceSize);
+        if (!DiskReady(lastBytes, static_cast<double>(lastBytes))) {
+            return std::nullopt;
+        }
+        if (m_settings.ReadSetting("optLabel").value_or("") != "1") {
+            LabelDisk(m_drives, m_disk->drive, "Disk" + std::to_string(++m_diskCount));
+        }
+        std::vector<std::string> names = {PieceName(m_baseName, m_pieceCount), m_baseName + ".bat"};
+        if (m_settings.ReadSetting("optReadme").value_or("") == "0") {
+            names.push_back(kReadmeName);
+        }
+        for (const auto& name : names) {
+            if (auto error = CopyToDisk(name)) {
+                return error;
+            }
+        }
+        for (const auto& path : m_written) {
+            m_files.DeleteFile(path);
+        }
+        m_files.RemoveFolder(m_workingFolder); // stays while the staged readme is in it
+        return std::nullopt;
+    }
+
+    FileStatus Copy() {
         std::unique_ptr<InputFile> source;
         if (auto error = m_files.OpenRead(m_request.SourcePath, source)) {
             return error;
@@ -164,10 +236,17 @@ private:
                 left = static_cast<std::int64_t>(
                     std::min(m_request.PieceSize, static_cast<double>(m_total - done)));
 
-                // Disk staging takes the finished piece here once it exists.
+                if (m_disk && m_pieceCount > 0) {
+                    if (auto error = HandOver(m_pieceCount, left)) {
+                        return error;
+                    }
+                    if (m_cancelled) {
+                        return std::nullopt;
+                    }
+                }
 
                 ++m_pieceCount;
-                const std::string path = JoinPath(workingFolder, PieceName(baseName, m_pieceCount));
+                const std::string path = JoinPath(m_workingFolder, PieceName(m_baseName, m_pieceCount));
                 auto error = m_files.CreateOrTruncate(path, piece);
                 if (error) {
                     return error;
@@ -214,8 +293,11 @@ private:
     }
 
     void Fail(const FileError& error) {
-        for (const auto& path : m_written) {
-            m_files.DeleteFile(path);
+        // Staged files stay: pieces already on disks are only of use with them.
+        if (!m_disk) {
+            for (const auto& path : m_written) {
+                m_files.DeleteFile(path);
+            }
         }
         m_ui.HideProgress();
         m_ui.ShowMessage(ErrorText(error) + "\r\nThe file was not split.", MessageIcon::Critical);
@@ -225,7 +307,13 @@ private:
     SplitUi& m_ui;
     SettingsStore& m_settings;
     FileSystem& m_files;
+    Drives& m_drives;
     const std::int64_t m_total;
+    const std::optional<DiskTarget> m_disk;
+    std::string m_workingFolder;
+    std::string m_baseName;
+    bool m_cancelled = false;
+    int m_diskCount = 0;
     std::int64_t m_pieceCount = 0;
     // Pieces 1 … m_pieceCount in order, then the script: every file this run created or replaced.
     std::vector<std::string> m_written;
@@ -285,13 +373,23 @@ bool SplitFile(SplitRequest& request, SplitUi& ui, SettingsStore& settings, Plat
         return false;
     }
 
-    const std::string drive = platform.drives.DriveOf(request.DestFolder + kPathSeparator);
+    const std::string drive = platform.drives.DriveOf(JoinPath(request.DestFolder, ""));
+    std::optional<DiskTarget> disk;
     if (platform.drives.TypeOf(drive) == DriveType::Removable) {
-        // Disk staging sets itself up here once it exists; until then a removable destination is written
-        // like a fixed one.
+        if (WaitForDiskSpace(ui, platform.drives, drive, request.PieceSize) == kDiskCancel) {
+            return false;
+        }
+        const std::string staging = platform.paths.TempFolder();
+        if (staging.empty()) {
+            ui.ShowMessage("No temporary folder could be made to stage the pieces in.",
+                           MessageIcon::Critical);
+            return false;
+        }
+        disk = DiskTarget{JoinPath(request.DestFolder, ""), drive};
+        request.DestFolder = staging;
     }
 
-    CopyRun(request, ui, settings, platform, length).Run();
+    CopyRun(request, ui, settings, platform, length, disk).Run();
     return true;
 }
 

@@ -22,6 +22,10 @@ public:
     // value runs from 0 to 100.
     virtual void SetProgress(int value) = 0;
     virtual void HideProgress() = 0;
+    // Shows the disk dialog modally ("Insufficient space on removable media") and returns the choice it
+    // holds when left: "new", "format", "cancel", or empty when none was ever made. The choice lasts for
+    // the whole run of the program; only the dialog changes it.
+    virtual std::string ShowDiskDialog() = 0;
 };
 
 } // namespace parvola

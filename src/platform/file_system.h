@@ -63,6 +63,8 @@ public:
     virtual FileStatus DeleteFile(const std::string& path) = 0;
     // Makes that one folder; its parent must exist and the name must be free.
     virtual FileStatus MakeFolder(const std::string& path) = 0;
+    // Removes an empty folder.
+    virtual FileStatus RemoveFolder(const std::string& path) = 0;
     // Both paths lead to one and the same existing file (also through links).
     virtual bool SameFile(const std::string& a, const std::string& b) = 0;
 };

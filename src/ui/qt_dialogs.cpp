@@ -48,6 +48,8 @@ QtDialogs::~QtDialogs() {
     if (m_progress && !m_progress->parent()) {
         delete m_progress;
     }
+    // It writes to m_diskChoice, which goes with this object even where the owner window stays.
+    delete m_disk;
 }
 
 void QtDialogs::ShowMessage(const std::string& text, MessageIcon icon) {
@@ -107,6 +109,17 @@ std::string QtDialogs::InputBox(const std::string& prompt) {
         return std::string();
     }
     return dialog.textValue().toUtf8().toStdString();
+}
+
+std::string QtDialogs::ShowDiskDialog() {
+    if (!m_disk) {
+        m_disk = new frmDisk(m_diskChoice, m_owner);
+    }
+    m_disk->exec();
+    if (m_disk && m_disk->discarded()) {
+        delete m_disk;
+    }
+    return m_diskChoice;
 }
 
 } // namespace parvola

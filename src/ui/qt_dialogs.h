@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/split_ui.h"
+#include "ui/disk_dialog.h"
 #include "ui/progress_window.h"
 
 #include <QPointer>
@@ -10,7 +11,6 @@ class QWidget;
 
 namespace parvola {
 
-
 // The boxes the main window itself needs, beyond those of the split job.
 class WindowDialogs : public SplitUi {
 public:
@@ -18,8 +18,8 @@ public:
     virtual std::string InputBox(const std::string& prompt) = 0;
 };
 
-// Message boxes, questions, the input box and the progress window as Qt dialogs owned by the main window,
-// every one captioned "Parvola".
+// Message boxes, questions, the input box, the progress window and the disk dialog as Qt dialogs owned by
+// the main window; all but the disk dialog are captioned "Parvola".
 class QtDialogs final : public WindowDialogs {
 public:
     explicit QtDialogs(QWidget* owner);
@@ -31,6 +31,7 @@ public:
     void SetProgress(int value) override;
     void HideProgress() override;
     std::string InputBox(const std::string& prompt) override;
+    std::string ShowDiskDialog() override;
 
     // The progress window once it was first shown; null before.
     frmProgress* progressWindow() const { return m_progress; }
@@ -38,6 +39,10 @@ public:
 private:
     QWidget* m_owner;
     QPointer<frmProgress> m_progress;
+    // Kept hidden between showings, so its options stay as left, until the close box discards it.
+    QPointer<frmDisk> m_disk;
+    // Lasts for the whole run: a fresh dialog starts with no option checked but leaves the choice alone.
+    std::string m_diskChoice;
 };
 
 } // namespace parvola

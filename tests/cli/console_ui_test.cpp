@@ -5,6 +5,7 @@
 
 #include <sstream>
 #include <tuple>
+#include <vector>
 
 namespace parvola {
 namespace {
@@ -47,6 +48,21 @@ TEST(ConsoleUi, OnlyYesGoesOnAndWithoutATerminalNothingIsRead) {
             EXPECT_EQ(in.tellg(), 0);
         }
     }
+}
+
+TEST(ConsoleUi, DiskMenuKeepsTheLastChoiceOnEnter) {
+    std::istringstream in("1\n\n7\n2\n4\n");
+    std::ostringstream err;
+    ConsoleUi ui(in, err, true, false);
+    std::vector<std::string> choices;
+    for (int i = 0; i < 4; ++i) {
+        choices.push_back(ui.ShowDiskDialog());
+    }
+    EXPECT_EQ(choices, (std::vector<std::string>{"new", "new", "format", "cancel"}));
+    EXPECT_NE(err.str().find("  3) Select a smaller size per partition\n"), std::string::npos);
+
+    std::istringstream none("1\n");
+    EXPECT_EQ(ConsoleUi(none, err, false, false).ShowDiskDialog(), "cancel");
 }
 
 } // namespace

@@ -102,15 +102,6 @@ TEST_F(Checks, ShortNamesDecideWhatIsUnsafeOrOwn) {
     EXPECT_EQ(ReadBytes(sourceDir + "/archive.004"), PatternBytes(2500));
 }
 
-TEST_F(Checks, RemovableDestinationIsSplitInPlaceForNow) {
-    drives.type = DriveType::Removable;
-
-    EXPECT_TRUE(Split(MakeSource("report.doc", 2500), 1000));
-
-    EXPECT_EQ(drives.asked, std::vector<std::string>{dest + "/"});
-    EXPECT_EQ(ReadBytes(dest + "/report.doc.003").size(), 500u);
-}
-
 TEST_F(Checks, RootDestinationBecomesEmptyAndPiecesLandInTheRoot) {
     ProbedFileSystem rooted(realFiles, dest);
     Platform atRoot{rooted, drives, paths};

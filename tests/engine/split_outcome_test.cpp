@@ -146,6 +146,7 @@ TEST_F(Outcome, SourceThatGrewDuringTheSplitIsKept) {
         void ShowProgress() override { WriteBytes(path, PatternBytes(2000) + "more"); }
         void SetProgress(int) override {}
         void HideProgress() override {}
+        std::string ShowDiskDialog() override { return {}; }
     } growing;
     growing.path = source;
 

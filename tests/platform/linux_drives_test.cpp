@@ -1,11 +1,17 @@
 #include "platform/linux/linux_drives.h"
 
 #include "support/temp_tree.h"
+#include "support/tmpfs_mount.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <utility>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace parvola {
 namespace {
@@ -91,6 +97,150 @@ TEST(DriveOf, PicksTheLongestMountPointHoldingTheNearestExistingFolder) {
 
 TEST(DriveOf, RootIsItsOwnDriveOnThisMachine) {
     EXPECT_EQ("/", LinuxDrives().DriveOf("/"));
+}
+
+// Sets an environment variable for one scope and puts back what was there.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const std::string& value) : m_name(name) {
+        if (const char* old = std::getenv(name)) {
+            m_old = old;
+        }
+        ::setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv() {
+        if (m_old) {
+            ::setenv(m_name, m_old->c_str(), 1);
+        } else {
+            ::unsetenv(m_name);
+        }
+    }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const char* m_name;
+    std::optional<std::string> m_old;
+};
+
+// A made-up sysfs in which the file system of folder sits on the block device named device.
+void PlaceOnDevice(const TempTree& sysfs, const std::string& folder, const std::string& device) {
+    struct stat info {};
+    ASSERT_EQ(0, ::stat(folder.c_str(), &info));
+    AddBlockDevice(sysfs, std::to_string(major(info.st_dev)) + ":" + std::to_string(minor(info.st_dev)),
+                   "devices/virtual/block/" + device, false, "0");
+}
+
+TEST(SysfsRoot, ComesFromTheEnvironmentWhenGiven) {
+    const std::pair<const char*, const char*> rows[] = {{"/tmp/fake-sys", "/tmp/fake-sys"}, {"", "/sys"}};
+    for (const auto& row : rows) {
+        const ScopedEnv root("PARVOLA_SYSFS_ROOT", row.first);
+        EXPECT_EQ(row.second, DefaultSysfsRoot()) << row.first;
+    }
+}
+
+TEST(UDisksBlockObjectPath, EscapesWhatAnObjectPathCannotHold) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"sdb1", "sdb1"}, {"dm-0", "dm_2d0"}, {"a_b", "a_5fb"}};
+    for (const auto& row : rows) {
+        EXPECT_EQ(std::string("/org/freedesktop/UDisks2/block_devices/") + row.second,
+                  UDisksBlockObjectPath(row.first));
+    }
+}
+
+TEST(FreeBytes, IsTheSpaceLeftOnTheDisk) {
+    TempTree tree;
+    LinuxDrives drives;
+    EXPECT_EQ(0, drives.FreeBytes(tree / "missing"));
+    const test::TmpfsMount disk(tree / "mnt", "size=1m");
+    if (!disk.mounted()) {
+        GTEST_SKIP() << disk.whyNot();
+    }
+    const std::int64_t free = drives.FreeBytes(disk.path() + "/");
+    EXPECT_GE(free, 900 * 1024);
+    EXPECT_LE(free, 1024 * 1024);
+}
+
+TEST(SetLabel, FailsWithoutUDisks) {
+    // A device UDisks2 cannot know, so that a machine that has it keeps its own disks' labels.
+    TempTree tree;
+    TempTree sysfs;
+    PlaceOnDevice(sysfs, tree.path(), "parvolatest0");
+    EXPECT_FALSE(LinuxDrives(sysfs.path()).SetLabel(tree.path() + "/", "DISK 2"));
+}
+
+TEST(Format, RunsGnomeDisksOnTheBlockDevice) {
+    struct Row {
+        const char* script; // nullptr: no gnome-disks on PATH
+        FormatResult expected;
+    };
+    const Row rows[] = {{nullptr, FormatResult::NoTool},
+                        {"exit 0", FormatResult::Formatted},
+                        {"exit 3", FormatResult::Failed}};
+    TempTree tree;
+    TempTree sysfs;
+    // The kernel's '!' stands for a subfolder of /dev.
+    PlaceOnDevice(sysfs, tree.path(), "parvola!0");
+    const ScopedEnv path("PATH", tree / "bin");
+    fs::create_directory(tree / "bin");
+    for (const Row& row : rows) {
+        fs::remove(tree / "bin/gnome-disks");
+        fs::remove(tree / "args");
+        if (row.script) {
+            test::WriteBytes(tree / "bin/gnome-disks",
+                             "#!/bin/sh\necho \"$@\" > '" + tree / "args" + "'\n" + row.script + "\n");
+            fs::permissions(tree / "bin/gnome-disks", fs::perms::owner_all);
+        }
+        EXPECT_EQ(row.expected, LinuxDrives(sysfs.path()).Format(tree.path() + "/"))
+            << (row.script ? row.script : "no tool");
+        if (row.script) {
+            EXPECT_EQ("--block-device /dev/parvola/0 --format-device\n", test::ReadBytes(tree / "args"));
+        }
+    }
+}
+
+void ExpectError(const FileStatus& status, int number, const char* text) {
+    ASSERT_TRUE(status.has_value()) << "expected error " << number;
+    EXPECT_EQ(number, status->number);
+    EXPECT_EQ(text, status->description);
+}
+
+TEST(CopyToDisk, CopiesExactlyOverWhateverWasThere) {
+    struct Row {
+        std::int64_t size;
+        std::int64_t existing; // -1: no file there yet
+    };
+    // Past the copy buffer, shorter than an old file, empty.
+    const Row rows[] = {{3 * 1024 * 1024 + 17, -1}, {5, 100000}, {0, 10}};
+    TempTree tree;
+    LinuxDrives drives;
+    for (const Row& row : rows) {
+        const std::string bytes = test::PatternBytes(row.size);
+        test::WriteBytes(tree / "piece", bytes);
+        fs::remove(tree / "copy");
+        if (row.existing >= 0) {
+            test::WriteBytes(tree / "copy", std::string(static_cast<std::size_t>(row.existing), 'x'));
+        }
+        EXPECT_FALSE(drives.CopyToDisk(tree / "piece", tree / "copy")) << row.size;
+        EXPECT_TRUE(test::ReadBytes(tree / "copy") == bytes) << row.size;
+    }
+}
+
+TEST(CopyToDisk, MissingFolderIsError76) {
+    TempTree tree;
+    test::WriteBytes(tree / "piece", "abc");
+    ExpectError(LinuxDrives().CopyToDisk(tree / "piece", tree / "gone/piece"), 76, "Path not found");
+}
+
+TEST(CopyToDisk, FullDiskIsError61AndLeavesNoPartialFile) {
+    TempTree tree;
+    const test::TmpfsMount disk(tree / "mnt", "size=64k");
+    if (!disk.mounted()) {
+        GTEST_SKIP() << disk.whyNot();
+    }
+    test::WriteBytes(tree / "piece", test::PatternBytes(200 * 1024));
+    ExpectError(LinuxDrives().CopyToDisk(tree / "piece", disk.path() + "/piece"), 61, "Disk full");
+    EXPECT_FALSE(test::Exists(disk.path() + "/piece"));
 }
 
 } // namespace

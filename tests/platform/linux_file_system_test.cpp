@@ -1,15 +1,12 @@
 #include "platform/linux/linux_file_system.h"
 
 #include "support/temp_tree.h"
+#include "support/tmpfs_mount.h"
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
 #include <iterator>
-
-#include <sys/mount.h>
 
 namespace parvola {
 namespace {
@@ -25,23 +22,7 @@ void ExpectError(const FileStatus& status, int number, const char* text) {
 // Each failure comes from the kernel itself; the tmpfs cases mount one for the test.
 class FileErrors : public ::testing::Test {
 protected:
-    bool Mount(unsigned long flags, const char* options) {
-        std::filesystem::create_directory(m_mountPoint);
-        m_mounted = ::mount("tmpfs", m_mountPoint.c_str(), "tmpfs", flags, options) == 0;
-        m_whyNot = std::string("cannot mount a tmpfs here: ") + std::strerror(errno);
-        return m_mounted;
-    }
-    void TearDown() override {
-        m_out.reset();
-        if (m_mounted) {
-            ::umount2(m_mountPoint.c_str(), MNT_DETACH);
-        }
-    }
-
     TempTree m_tree;
-    std::string m_mountPoint = m_tree / "mnt";
-    std::string m_whyNot;
-    bool m_mounted = false;
     LinuxFileSystem m_files;
     std::unique_ptr<OutputFile> m_out;
     std::unique_ptr<InputFile> m_in;
@@ -56,14 +37,15 @@ TEST_F(FileErrors, ReadingPastTheEndIsError62) {
 }
 
 TEST_F(FileErrors, FullDiskIsReportedAndTheDescriptorStillReleased) {
-    if (!Mount(0, "size=64k")) {
-        GTEST_SKIP() << m_whyNot;
+    const test::TmpfsMount disk(m_tree / "mnt", "size=64k");
+    if (!disk.mounted()) {
+        GTEST_SKIP() << disk.whyNot();
     }
     auto openDescriptors = [] {
         return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
     };
     const auto before = openDescriptors();
-    ASSERT_FALSE(m_files.CreateNew(m_mountPoint + "/piece.001", m_out));
+    ASSERT_FALSE(m_files.CreateNew(disk.path() + "/piece.001", m_out));
     const std::string block = test::PatternBytes(65526);
     FileStatus status;
     for (int i = 0; i < 40 && !status; ++i) {
@@ -72,6 +54,13 @@ TEST_F(FileErrors, FullDiskIsReportedAndTheDescriptorStillReleased) {
     const FileStatus closed = m_out->Close();
     ExpectError(status ? status : closed, 61, "Disk full");
     EXPECT_EQ(before, openDescriptors());
+}
+
+TEST_F(FileErrors, OnlyAnEmptyFolderIsRemoved) {
+    std::filesystem::create_directories(m_tree / "full/inner");
+    EXPECT_TRUE(m_files.RemoveFolder(m_tree / "full").has_value());
+    EXPECT_FALSE(m_files.RemoveFolder(m_tree / "full/inner"));
+    EXPECT_FALSE(test::Exists(m_tree / "full/inner"));
 }
 
 } // namespace

@@ -41,6 +41,7 @@ public:
     }
     FileStatus DeleteFile(const std::string& path) override { return m_real.DeleteFile(m_root + path); }
     FileStatus MakeFolder(const std::string& path) override { return m_real.MakeFolder(m_root + path); }
+    FileStatus RemoveFolder(const std::string& path) override { return m_real.RemoveFolder(m_root + path); }
     bool SameFile(const std::string& a, const std::string& b) override {
         return m_real.SameFile(m_root + a, m_root + b);
     }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,9 @@ class ScriptedUi final : public SplitUi {
 public:
     void ShowMessage(const std::string& text, MessageIcon icon) override {
         log.push_back(Name(icon) + ": " + text);
+        if (onMessage) {
+            onMessage(text);
+        }
     }
     bool AskYesNo(const std::string& text, MessageIcon icon) override {
         log.push_back("ask " + Name(icon) + ": " + text);
@@ -30,6 +34,16 @@ public:
     void ShowProgress() override { log.push_back("show"); }
     void SetProgress(int value) override { log.push_back("progress " + std::to_string(value)); }
     void HideProgress() override { log.push_back("hide"); }
+    std::string ShowDiskDialog() override {
+        log.push_back("disk dialog");
+        if (diskChoices.empty()) {
+            ADD_FAILURE() << "unexpected disk dialog";
+            return "cancel";
+        }
+        const std::string choice = diskChoices.front();
+        diskChoices.pop_front();
+        return choice;
+    }
 
     // The log without the progress lines: the boxes the user saw and when the window came and went.
     std::vector<std::string> Boxes() const {
@@ -44,6 +58,10 @@ public:
 
     std::vector<std::string> log;
     std::deque<bool> answers;
+    // What the disk dialog holds when left each time it is shown.
+    std::deque<std::string> diskChoices;
+    // Runs after each message box, as the user would act on it (put a new disk in).
+    std::function<void(const std::string&)> onMessage;
 
 private:
     static std::string Name(MessageIcon icon) {

@@ -48,6 +48,7 @@ public:
     void ShowProgress() override {}
     void SetProgress(int) override {}
     void HideProgress() override {}
+    std::string ShowDiskDialog() override { return {}; }
     std::string InputBox(const std::string& prompt) override {
         log << "input: " + QString::fromStdString(prompt);
         return typed;

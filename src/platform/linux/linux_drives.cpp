@@ -1,15 +1,30 @@
 #include "platform/linux/linux_drives.h"
 
+#include "platform/linux/os_error.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QVariantMap>
+
 #include <cctype>
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
+#include <new>
 #include <sstream>
 #include <utility>
 #include <vector>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/sysmacros.h>
 #include <sys/types.h>
+#include <unistd.h>
 
 namespace parvola {
 
@@ -125,7 +140,85 @@ bool ReadsOne(const std::string& path) {
     return in.get(first) && first == '1';
 }
 
+constexpr std::size_t kCopyBufferSize = std::size_t{1} << 20;
+// Long enough for the user to answer an authentication prompt the label change may bring up; a bus that
+// is there but does not answer must not hold the copy up for ever either.
+constexpr int kSetLabelTimeoutMs = 120000;
+
+int OpenRetrying(const std::string& path, int flags) {
+    int fd;
+    do {
+        fd = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
+    } while (fd < 0 && errno == EINTR);
+    return fd;
+}
+
+FileStatus WriteAll(int fd, const char* data, std::size_t n) {
+    while (n > 0) {
+        const ssize_t written = ::write(fd, data, n);
+        if (written < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return ErrorFromErrno(errno);
+        }
+        if (written == 0) {
+            return ErrorFromErrno(ENOSPC);
+        }
+        data += written;
+        n -= static_cast<std::size_t>(written);
+    }
+    return std::nullopt;
+}
+
+// Copies everything from in to out and waits until it is on the medium. syncfs as well as fsync, because
+// the file's folder entry and the file system's own records must reach the disk too before it is pulled.
+FileStatus CopyAndFlush(int in, int out) {
+    const std::unique_ptr<char[]> buffer(new (std::nothrow) char[kCopyBufferSize]);
+    if (!buffer) {
+        return ErrorFromErrno(ENOMEM);
+    }
+    for (;;) {
+        const ssize_t got = ::read(in, buffer.get(), kCopyBufferSize);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return ErrorFromErrno(errno);
+        }
+        if (got == 0) {
+            break;
+        }
+        if (FileStatus status = WriteAll(out, buffer.get(), static_cast<std::size_t>(got))) {
+            return status;
+        }
+    }
+    if (::fsync(out) != 0 || ::syncfs(out) != 0) {
+        return ErrorFromErrno(errno);
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+std::string UDisksBlockObjectPath(const std::string& deviceName) {
+    std::string path = "/org/freedesktop/UDisks2/block_devices/";
+    for (const char c : deviceName) {
+        if (std::isalnum(static_cast<unsigned char>(c))) {
+            path += c;
+        } else {
+            char escaped[4];
+            std::snprintf(escaped, sizeof escaped, "_%02x", static_cast<unsigned char>(c));
+            path += escaped;
+        }
+    }
+    return path;
+}
+
+std::string DefaultSysfsRoot() {
+    const char* root = std::getenv("PARVOLA_SYSFS_ROOT");
+    return root && *root ? std::string(root) : std::string("/sys");
+}
 
 DriveType ClassifyBlockDevice(const std::string& sysfsRoot, unsigned major, unsigned minor) {
     const std::string root = Resolve(sysfsRoot);
@@ -181,6 +274,94 @@ DriveType LinuxDrives::TypeOf(const std::string& drive) {
         return DriveType::Fixed;
     }
     return ClassifyBlockDevice(m_sysfsRoot, major(info.st_dev), minor(info.st_dev));
+}
+
+std::int64_t LinuxDrives::FreeBytes(const std::string& drive) {
+    struct statvfs info {};
+    if (::statvfs(drive.c_str(), &info) != 0) {
+        return 0;
+    }
+    return static_cast<std::int64_t>(info.f_bavail) * static_cast<std::int64_t>(info.f_frsize);
+}
+
+std::string LinuxDrives::BlockDeviceOf(const std::string& drive) const {
+    struct stat info {};
+    if (::stat(drive.c_str(), &info) != 0) {
+        return {};
+    }
+    const std::string device = Resolve(m_sysfsRoot + "/dev/block/" + std::to_string(major(info.st_dev)) +
+                                       ":" + std::to_string(minor(info.st_dev)));
+    const std::size_t slash = device.rfind('/');
+    return slash == std::string::npos ? std::string() : device.substr(slash + 1);
+}
+
+bool LinuxDrives::SetLabel(const std::string& drive, const std::string& label) {
+    const std::string device = BlockDeviceOf(drive);
+    if (device.empty()) {
+        return false;
+    }
+    // Without a system bus this fails at once: the socket is missing or refuses the connection.
+    QDBusConnection bus = QDBusConnection::systemBus();
+    if (!bus.isConnected()) {
+        return false;
+    }
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.UDisks2"), QString::fromStdString(UDisksBlockObjectPath(device)),
+        QStringLiteral("org.freedesktop.UDisks2.Filesystem"), QStringLiteral("SetLabel"));
+    call << QString::fromStdString(label) << QVariantMap();
+    return bus.call(call, QDBus::Block, kSetLabelTimeoutMs).type() == QDBusMessage::ReplyMessage;
+}
+
+FormatResult LinuxDrives::Format(const std::string& drive) {
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("gnome-disks"));
+    if (tool.isEmpty()) {
+        return FormatResult::NoTool;
+    }
+    std::string device = BlockDeviceOf(drive);
+    if (device.empty()) {
+        return FormatResult::Failed;
+    }
+    // sysfs names cannot hold a slash, so the kernel writes '!' where the node sits in a subfolder of /dev.
+    for (char& c : device) {
+        if (c == '!') {
+            c = '/';
+        }
+    }
+    QProcess process;
+    // Nothing reads its output, so it must not go to a pipe that could fill up and stall the tool.
+    process.setProcessChannelMode(QProcess::ForwardedChannels);
+    process.start(tool, {QStringLiteral("--block-device"), QString::fromStdString("/dev/" + device),
+                         QStringLiteral("--format-device")});
+    // The user takes as long as they like over the dialog.
+    if (!process.waitForFinished(-1)) {
+        return FormatResult::Failed;
+    }
+    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 ? FormatResult::Formatted
+                                                                                   : FormatResult::Failed;
+}
+
+FileStatus LinuxDrives::CopyToDisk(const std::string& from, const std::string& to) {
+    const int in = OpenRetrying(from, O_RDONLY);
+    if (in < 0) {
+        return ErrorFromErrno(errno);
+    }
+    const int out = OpenRetrying(to, O_WRONLY | O_CREAT | O_TRUNC);
+    if (out < 0) {
+        const int err = errno;
+        ::close(in);
+        return ErrorFromErrno(err);
+    }
+    ::posix_fadvise(in, 0, 0, POSIX_FADV_SEQUENTIAL);
+    FileStatus status = CopyAndFlush(in, out);
+    ::close(in);
+    if (::close(out) != 0 && !status) {
+        status = ErrorFromErrno(errno);
+    }
+    // Half a piece on the disk would pass for a whole one later.
+    if (status) {
+        ::unlink(to.c_str());
+    }
+    return status;
 }
 
 } // namespace parvola

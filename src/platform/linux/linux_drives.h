@@ -2,6 +2,7 @@
 
 #include "platform/drives.h"
 
+#include <cstdint>
 #include <string>
 
 namespace parvola {
@@ -10,14 +11,31 @@ namespace parvola {
 // disk says so or it hangs off USB, an SD/MMC host or FireWire. Unknown and virtual devices are Fixed.
 DriveType ClassifyBlockDevice(const std::string& sysfsRoot, unsigned major, unsigned minor);
 
+// The object UDisks2 shows a block device under, named the way it names them: "sdb1" and "dm-0" become
+// .../block_devices/sdb1 and .../block_devices/dm_2d0.
+std::string UDisksBlockObjectPath(const std::string& deviceName);
+
+// PARVOLA_SYSFS_ROOT when it is set and not empty, so that a test run can stand in a made-up sysfs; else
+// "/sys".
+std::string DefaultSysfsRoot();
+
 class LinuxDrives final : public Drives {
 public:
-    explicit LinuxDrives(std::string sysfsRoot = "/sys", std::string mountInfoPath = "/proc/self/mountinfo");
+    explicit LinuxDrives(std::string sysfsRoot = DefaultSysfsRoot(),
+                         std::string mountInfoPath = "/proc/self/mountinfo");
 
     std::string DriveOf(const std::string& path) override;
     DriveType TypeOf(const std::string& drive) override;
+    std::int64_t FreeBytes(const std::string& drive) override;
+    bool SetLabel(const std::string& drive, const std::string& label) override;
+    FormatResult Format(const std::string& drive) override;
+    FileStatus CopyToDisk(const std::string& from, const std::string& to) override;
 
 private:
+    // The kernel's name of the block device holding the drive ("sdb1"); empty when it has none, as
+    // tmpfs and other virtual file systems do.
+    std::string BlockDeviceOf(const std::string& drive) const;
+
     std::string m_sysfsRoot;
     std::string m_mountInfoPath;
 };

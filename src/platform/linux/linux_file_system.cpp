@@ -271,6 +271,13 @@ FileStatus LinuxFileSystem::MakeFolder(const std::string& path) {
     return std::nullopt;
 }
 
+FileStatus LinuxFileSystem::RemoveFolder(const std::string& path) {
+    if (::rmdir(path.c_str()) != 0) {
+        return ErrorFromErrno(errno);
+    }
+    return std::nullopt;
+}
+
 bool LinuxFileSystem::SameFile(const std::string& a, const std::string& b) {
     struct stat first {};
     struct stat second {};

@@ -22,6 +22,7 @@ public:
     std::optional<std::string> FindFile(const std::string& path) override;
     FileStatus DeleteFile(const std::string& path) override;
     FileStatus MakeFolder(const std::string& path) override;
+    FileStatus RemoveFolder(const std::string& path) override;
     bool SameFile(const std::string& a, const std::string& b) override;
 };
 

@@ -1,0 +1,193 @@
+// Splitting onto a removable drive: pieces staged in a folder of the run's own, copied disk by disk, the
+// last disk served, and every place where the user can cancel.
+#include "split_fixture.h"
+
+#include "engine/removable_media.h"
+
+namespace parvola::test {
+namespace {
+
+// The staging folder is one the test knows, so that it can hold a file of the user's beforehand.
+class KnownStaging final : public Paths {
+public:
+    explicit KnownStaging(std::string folder) : m_folder(std::move(folder)) {}
+    std::string TempFolder() override { return m_folder; }
+    std::string ShortPathName(const std::string& path) override { return path; }
+
+private:
+    std::string m_folder;
+};
+
+const std::string kInsert = std::string("information: ") + kInsertNewDiskMessage;
+
+class DiskStaging : public SplitFixture {
+protected:
+    void SetUp() override {
+        SplitFixture::SetUp();
+        std::filesystem::create_directory(staging);
+        drives.type = DriveType::Removable;
+        // The user puts a new disk in whenever asked to.
+        ui.onMessage = [this](const std::string& text) {
+            if (text == kInsertNewDiskMessage) {
+                drives.SwapDisk();
+            }
+        };
+    }
+
+    bool SplitToDisks(std::int64_t size, double pieceSize) {
+        request = SplitRequest{MakeSource("report.doc", size), dest, pieceSize};
+        return SplitFile(request, ui, settings, stagingPlatform);
+    }
+    // The names on each disk, in the order the disks went in.
+    std::vector<std::vector<std::string>> DiskContents() const {
+        std::vector<std::vector<std::string>> contents;
+        for (const auto& disk : drives.disks) {
+            contents.emplace_back();
+            for (const auto& file : disk.files) {
+                contents.back().push_back(file.first.substr(dest.size() + 1));
+            }
+        }
+        return contents;
+    }
+
+    const std::string staging = tree / "staging/";
+    KnownStaging stagingPaths{staging};
+    Platform stagingPlatform{files, drives, stagingPaths};
+};
+
+TEST_F(DiskStaging, FillsDiskAfterDiskAndServesTheLastOne) {
+    WriteBytes(staging + "report.doc.keep", "the user's");
+
+    EXPECT_TRUE(SplitToDisks(3000000, 1440000));
+
+    EXPECT_EQ(DiskContents(),
+              (std::vector<std::vector<std::string>>{{"report.doc.001"},
+                                                     {"report.doc.002"},
+                                                     {"Readme.txt", "report.doc.003", "report.doc.bat"}}));
+    EXPECT_EQ(drives.disks[2].files[dest + "/report.doc.003"], PatternBytes(3000000).substr(2880000));
+    EXPECT_EQ(drives.disks[0].label + drives.disks[1].label, "");
+    EXPECT_EQ(drives.disks[2].label, "Disk1");
+    EXPECT_EQ(request.DestFolder, staging);
+    EXPECT_EQ(Names(staging), (std::vector<std::string>{"Readme.txt", "report.doc.keep"}));
+    std::string upperDest = dest;
+    std::transform(upperDest.begin(), upperDest.end(), upperDest.begin(), ::toupper);
+    EXPECT_NE(drives.disks[2].files[dest + "/Readme.txt"].find("\r\n" + upperDest + "/REPORT.DOC.BAT\r\n"),
+              std::string::npos);
+    EXPECT_EQ(ui.Boxes(), (std::vector<std::string>{"show", kInsert, kInsert, "hide",
+                                                    "information: Completed splitting files."}));
+    EXPECT_TRUE(Names(dest).empty());
+}
+
+TEST_F(DiskStaging, SmallPiecesShareADiskAndTheLabelCanBeSwitchedOff) {
+    settings.values["optLabel"] = "1";
+    settings.values["optReadme"] = "1";
+
+    EXPECT_TRUE(SplitToDisks(3000000, 360000));
+
+    const auto contents = DiskContents();
+    ASSERT_EQ(contents.size(), 3u);
+    EXPECT_EQ(contents[0].size(), 4u);
+    EXPECT_EQ(contents[2], (std::vector<std::string>{"report.doc.009", "report.doc.bat"}));
+    EXPECT_EQ(drives.disks[2].label, "");
+}
+
+struct CancelPoint {
+    const char* label;
+    std::int64_t capacity; // of every disk
+    int swapsBeforeDialog; // new disks the user puts in before the disk dialog comes up
+    bool result;
+    std::vector<std::string> staged;
+};
+
+void PrintTo(const CancelPoint& row, std::ostream* os) {
+    *os << row.label;
+}
+
+class Cancelled : public DiskStaging, public ::testing::WithParamInterface<CancelPoint> {};
+
+TEST_P(Cancelled, LeavesSourceAndStagedFilesAndSaysNothing) {
+    settings.values["optClean"] = "0";
+    drives.capacity = GetParam().capacity;
+    int swaps = GetParam().swapsBeforeDialog;
+    ui.onMessage = [&](const std::string& text) {
+        if (text == kInsertNewDiskMessage && swaps-- > 0) {
+            drives.SwapDisk();
+        }
+    };
+    ui.diskChoices = {"cancel"};
+
+    EXPECT_EQ(SplitToDisks(3000000, 1440000), GetParam().result);
+
+    EXPECT_EQ(ui.log.back(), GetParam().result ? "hide" : "disk dialog");
+    EXPECT_TRUE(Exists(sourceDir + "/report.doc"));
+    EXPECT_EQ(Names(staging), GetParam().staged);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Places, Cancelled,
+    ::testing::Values(CancelPoint{"AtSetUp", 1000000, 0, false, {}},
+                      CancelPoint{"AtAPieceChange", 1457664, 0, true, {"report.doc.001", "report.doc.002"}},
+                      CancelPoint{"AtTheLastDisk",
+                                  1457664,
+                                  1,
+                                  true,
+                                  {"Readme.txt", "report.doc.001", "report.doc.002", "report.doc.003",
+                                   "report.doc.bat"}}));
+
+TEST_F(DiskStaging, CopyThatFailsIsReportedAndStopsTheSplit) {
+    settings.values["optClean"] = "0";
+    drives.copiesBeforeFailure = 1;
+
+    EXPECT_TRUE(SplitToDisks(3000000, 1440000));
+
+    EXPECT_EQ(ui.Boxes(),
+              (std::vector<std::string>{"show", kInsert, "hide",
+                                        "critical: Error: 61\r\n\r\nDisk full\r\nThe file was not split."}));
+    EXPECT_TRUE(Exists(sourceDir + "/report.doc"));
+    EXPECT_EQ(Names(staging), (std::vector<std::string>{"report.doc.001", "report.doc.002"}));
+}
+
+// The disk dialog's answers, one call of CheckDiskSpace each (WaitForDiskSpace repeats them).
+TEST(CheckDiskSpace, AnswersAsTheUserChose) {
+    const struct {
+        std::int64_t free;
+        std::vector<std::string> choices;
+        FormatResult format;
+        std::string answer;
+        std::vector<std::string> boxes;
+    } rows[] = {
+        {1440000, {}, FormatResult::NoTool, "0", {}},
+        {1439999, {""}, FormatResult::NoTool, "0", {"disk dialog"}},
+        {0,
+         {"new", "new", ""},
+         FormatResult::NoTool,
+         "0",
+         {"disk dialog", "information: Please insert a new disk and press OK when ready.", "disk dialog",
+          "information: Please insert a new disk and press OK when ready.", "disk dialog"}},
+        {0, {"cancel"}, FormatResult::NoTool, "2", {"disk dialog"}},
+        {0, {"format", "cancel"}, FormatResult::Failed, "2", {"disk dialog", "disk dialog"}},
+        {0, {"format"}, FormatResult::Cancelled, "2", {"disk dialog"}},
+        {0,
+         {"format", ""},
+         FormatResult::NoTool,
+         "0",
+         {"disk dialog",
+          "information: No program to format disks was found.  Please format the disk with a tool of your "
+          "choice "
+          "and press OK when done.",
+          "disk dialog"}},
+    };
+    for (const auto& row : rows) {
+        FakeDrives drives(DriveType::Removable);
+        drives.capacity = row.free;
+        drives.formatResult = row.format;
+        ScriptedUi ui;
+        ui.diskChoices.assign(row.choices.begin(), row.choices.end());
+
+        EXPECT_EQ(WaitForDiskSpace(ui, drives, "/media/stick/", 1440000), row.answer);
+        EXPECT_EQ(ui.log, row.boxes);
+    }
+}
+
+} // namespace
+} // namespace parvola::test
