@@ -166,8 +166,30 @@ private:
         return !m_cancelled;
     }
 
+    // Copies a staged file onto the disk, asking first before it makes the destination folder on a new
+    // disk or replaces a file there. A No cancels the split: the disk would lack a piece.
     FileStatus CopyToDisk(const std::string& name) {
-        return m_drives.CopyToDisk(JoinPath(m_workingFolder, name), m_disk->folder + name);
+        const std::string folder =
+            m_disk->folder.size() > 1 ? m_disk->folder.substr(0, m_disk->folder.size() - 1) : m_disk->folder;
+        if (!m_files.FindFile(folder)) {
+            if (!m_ui.AskYesNo("The folder " + folder +
+                                   " does not exist on this disk.  Do you want to create it?",
+                               MessageIcon::Question)) {
+                m_cancelled = true;
+                return std::nullopt;
+            }
+            if (auto error = m_files.MakeFolder(folder)) {
+                return error;
+            }
+        }
+        const std::string target = m_disk->folder + name;
+        if (m_files.FindFile(target) &&
+            !m_ui.AskYesNo("This disk already holds a file named " + name + ".  Do you want to replace it?",
+                           MessageIcon::Question)) {
+            m_cancelled = true;
+            return std::nullopt;
+        }
+        return m_drives.CopyToDisk(JoinPath(m_workingFolder, name), target);
     }
 
     // Piece k is finished: onto the disk with it, on a new disk when this one is too full for the next.
@@ -194,7 +216,8 @@ private:
             names.push_back(kReadmeName);
         }
         for (const auto& name : names) {
-            if (auto error = CopyToDisk(name)) {
+            auto error = CopyToDisk(name);
+            if (error || m_cancelled) {
                 return error;
             }
         }

@@ -147,6 +147,38 @@ TEST_F(DiskStaging, CopyThatFailsIsReportedAndStopsTheSplit) {
     EXPECT_EQ(Names(staging), (std::vector<std::string>{"report.doc.001", "report.doc.002"}));
 }
 
+TEST_F(DiskStaging, AsksBeforeMakingTheFolderOrReplacingAFileOnANewDisk) {
+    // The second disk lacks the destination folder; the third holds an old script.
+    ui.onMessage = [this](const std::string& text) {
+        if (text == kInsertNewDiskMessage) {
+            drives.SwapDisk();
+            std::filesystem::remove_all(dest);
+            if (drives.disks.size() == 3) {
+                std::filesystem::create_directory(dest);
+                WriteBytes(dest + "/report.doc.bat", "old");
+            }
+        }
+    };
+    ui.answers = {true, true};
+
+    EXPECT_TRUE(SplitToDisks(3000000, 1440000));
+
+    EXPECT_EQ(ui.Boxes()[2], "ask question: The folder " + dest +
+                                 " does not exist on this disk.  Do you want to create it?");
+    EXPECT_EQ(
+        ui.Boxes()[4],
+        "ask question: This disk already holds a file named report.doc.bat.  Do you want to replace it?");
+    EXPECT_EQ(ui.log.back(), "information: Completed splitting files.");
+
+    // A No leaves the disk without the file: the split ends there, without claiming success.
+    ui.log.clear();
+    ui.answers = {false};
+    drives.disks = {FakeDrives::Disk()};
+    EXPECT_TRUE(SplitToDisks(1000, 1000));
+    EXPECT_EQ(ui.log.back(), "hide");
+    EXPECT_EQ(ReadBytes(dest + "/report.doc.bat"), "old");
+}
+
 // The disk dialog's answers, one call of CheckDiskSpace each (WaitForDiskSpace repeats them).
 TEST(CheckDiskSpace, AnswersAsTheUserChose) {
     const struct {
