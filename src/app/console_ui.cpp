@@ -105,6 +105,7 @@ void ConsoleUi::SetProgress(int value) {
         return;
     }
     m_shownValue = value;
+    m_copyName.clear();
     m_err << "\rProcessing - Please wait... " << value << "%" << std::flush;
     m_lineOpen = true;
 }
@@ -115,6 +116,32 @@ void ConsoleUi::HideProgress() {
         m_err << "\r\033[K" << std::flush;
         m_lineOpen = false;
     }
+}
+
+void ConsoleUi::ShowCopyProgress(const std::string& name, int percent) {
+    if (!m_drawProgress) {
+        return;
+    }
+    const bool sameCopy = m_lineOpen && name == m_copyName;
+    if (percent >= 100) {
+        // Only the copy's own line goes; a copy that drew none leaves the split's line alone.
+        if (sameCopy) {
+            HideProgress();
+            // The copy took the split's line; the next value must draw it again even when unchanged.
+            m_shownValue = -1;
+        }
+        m_copyName.clear();
+        return;
+    }
+    if (sameCopy && percent == m_copyShown) {
+        return;
+    }
+    // What the line held before may be longer than the copy's text.
+    m_err << (m_lineOpen && !sameCopy ? "\r\033[K" : "\r") << "Copying " << name << " to the disk... "
+          << percent << "%" << std::flush;
+    m_lineOpen = true;
+    m_copyName = name;
+    m_copyShown = percent;
 }
 
 void ConsoleUi::BreakProgressLine() {

@@ -22,6 +22,8 @@ public:
     void HideProgress() override;
     // The disk dialog as a numbered menu; Enter alone keeps the last choice, as the dialog's OK does.
     std::string ShowDiskDialog() override;
+    // Redraws the progress line as the copy's own until 100 clears it.
+    void ShowCopyProgress(const std::string& name, int percent) override;
 
     // The split ran to its end and said so.
     bool completed() const { return m_completed; }
@@ -36,6 +38,9 @@ private:
     bool m_drawProgress;
     bool m_lineOpen = false;
     int m_shownValue = -1;
+    // The file whose copy the open line shows, and how far; empty while it shows something else.
+    std::string m_copyName;
+    int m_copyShown = -1;
     bool m_completed = false;
     std::string m_diskChoice;
 };

@@ -15,6 +15,8 @@ inline constexpr const char* kDiskCancel = "2";
 
 inline constexpr const char* kInsertNewDiskMessage =
     "Please insert a new disk into the drive.  Press OK when done.";
+inline constexpr const char* kDiskNotFoundMessage = "The disk in the drive cannot be found.  Please insert a "
+                                                    "disk, wait until the system shows it, and press OK.";
 
 // Free bytes of the disk in the drive; 0 when there is no readable disk.
 std::int64_t GetFreeBytes(Drives& drives, const std::string& drive);

@@ -117,6 +117,9 @@ public:
         : m_request(request), m_ui(ui), m_settings(settings), m_files(platform.files),
           m_drives(platform.drives), m_total(totalLength), m_disk(std::move(disk)) {}
 
+    // Waits until a disk of the drive has room for one piece; false when the user cancels.
+    bool PrepareDisk() { return DiskReady(0, m_request.PieceSize); }
+
     void Run() {
         m_ui.ShowProgress();
         m_workingFolder = m_request.DestFolder;
@@ -156,14 +159,39 @@ public:
     }
 
 private:
-    // Asks for a new disk when this one has less than wanted bytes free, then waits until the disk has room
-    // for need bytes; false when the user cancels.
-    bool DiskReady(std::int64_t wanted, double need) {
-        if (GetFreeBytes(m_drives, m_disk->drive) < wanted) {
-            m_ui.ShowMessage(kInsertNewDiskMessage, MessageIcon::Information);
+    // A new disk in the same drive may be mounted at another place: the disk folder follows it. False,
+    // with the user told, when no disk of the drive can be found: nothing may be written elsewhere then.
+    bool Locate() {
+        const std::string mount = m_drives.CurrentMount(m_disk->drive);
+        if (mount.empty() || m_disk->folder.rfind(m_disk->drive, 0) != 0) {
+            m_ui.ShowMessage(kDiskNotFoundMessage, MessageIcon::Exclamation);
+            return false;
         }
-        m_cancelled = WaitForDiskSpace(m_ui, m_drives, m_disk->drive, need) == kDiskCancel;
-        return !m_cancelled;
+        m_disk->folder = mount + m_disk->folder.substr(m_disk->drive.size());
+        m_disk->drive = mount;
+        return true;
+    }
+
+    // Asks for a new disk when this one has less than wanted bytes free, then waits until a disk of the
+    // drive has room for need bytes; false when the user cancels.
+    bool DiskReady(std::int64_t wanted, double need) {
+        bool located = Locate();
+        if (located && GetFreeBytes(m_drives, m_disk->drive) < wanted) {
+            m_ui.ShowMessage(kInsertNewDiskMessage, MessageIcon::Information);
+            located = Locate();
+        }
+        for (;;) {
+            // A disk that cannot be found has no room: the disk dialog comes up.
+            const std::string answer = CheckDiskSpace(m_ui, m_drives, located ? m_disk->drive : "", need);
+            if (answer == kDiskCancel) {
+                m_cancelled = true;
+                return false;
+            }
+            if (answer == kDiskGoOn && located) {
+                return true;
+            }
+            located = Locate();
+        }
     }
 
     // Copies a staged file onto the disk, asking first before it makes the destination folder on a new
@@ -189,7 +217,13 @@ private:
             m_cancelled = true;
             return std::nullopt;
         }
-        return m_drives.CopyToDisk(JoinPath(m_workingFolder, name), target);
+        auto progress = [&](std::int64_t copied, std::int64_t total) {
+            m_ui.ShowCopyProgress(
+                name, total > 0 ? static_cast<int>(std::min<std::int64_t>(99, copied * 100 / total)) : 0);
+        };
+        auto error = m_drives.CopyToDisk(JoinPath(m_workingFolder, name), target, progress);
+        m_ui.ShowCopyProgress(name, 100);
+        return error;
     }
 
     // Piece k is finished: onto the disk with it, on a new disk when this one is too full for the next.
@@ -332,7 +366,7 @@ private:
     FileSystem& m_files;
     Drives& m_drives;
     const std::int64_t m_total;
-    const std::optional<DiskTarget> m_disk;
+    std::optional<DiskTarget> m_disk;
     std::string m_workingFolder;
     std::string m_baseName;
     bool m_cancelled = false;
@@ -399,7 +433,12 @@ bool SplitFile(SplitRequest& request, SplitUi& ui, SettingsStore& settings, Plat
     const std::string drive = platform.drives.DriveOf(JoinPath(request.DestFolder, ""));
     std::optional<DiskTarget> disk;
     if (platform.drives.TypeOf(drive) == DriveType::Removable) {
-        if (WaitForDiskSpace(ui, platform.drives, drive, request.PieceSize) == kDiskCancel) {
+        disk = DiskTarget{JoinPath(request.DestFolder, ""), drive};
+    }
+    CopyRun run(request, ui, settings, platform, length, disk);
+    if (disk) {
+        // The disk in the drive must have room for one piece before anything is written.
+        if (!run.PrepareDisk()) {
             return false;
         }
         const std::string staging = platform.paths.TempFolder();
@@ -408,11 +447,9 @@ bool SplitFile(SplitRequest& request, SplitUi& ui, SettingsStore& settings, Plat
                            MessageIcon::Critical);
             return false;
         }
-        disk = DiskTarget{JoinPath(request.DestFolder, ""), drive};
         request.DestFolder = staging;
     }
-
-    CopyRun(request, ui, settings, platform, length, disk).Run();
+    run.Run();
     return true;
 }
 

@@ -26,6 +26,9 @@ public:
     // holds when left: "new", "format", "cancel", or empty when none was ever made. The choice lasts for
     // the whole run of the program; only the dialog changes it.
     virtual std::string ShowDiskDialog() = 0;
+    // Shows how far the copy of a file onto a disk has come, in a small window of its own when the copy
+    // takes long; 100 ends it.
+    virtual void ShowCopyProgress(const std::string& name, int percent) = 0;
 };
 
 } // namespace parvola

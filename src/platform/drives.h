@@ -3,6 +3,7 @@
 #include "platform/file_system.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace parvola {
@@ -26,8 +27,14 @@ public:
     // Lets the user format the disk in the drive with the desktop's own tool.
     virtual FormatResult Format(const std::string& drive) = 0;
     // Copies a file onto the disk, replacing a file of that name, and flushes it to the medium before it
-    // returns, so that the disk may be taken out at once.
-    virtual FileStatus CopyToDisk(const std::string& from, const std::string& to) = 0;
+    // returns, so that the disk may be taken out at once. progress hears the bytes copied so far and the
+    // file's length, now and then.
+    virtual FileStatus CopyToDisk(const std::string& from, const std::string& to,
+                                  const std::function<void(std::int64_t, std::int64_t)>& progress) = 0;
+    // Where the disk now in the drive that held the mount point drive is mounted: drive itself, another
+    // mount point when a new disk was mounted elsewhere (desktops name mount points after the label), or
+    // empty when no disk of that drive is mounted or it cannot be told.
+    virtual std::string CurrentMount(const std::string& drive) = 0;
 };
 
 } // namespace parvola

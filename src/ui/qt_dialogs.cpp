@@ -4,7 +4,9 @@
 
 #include <QCoreApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QPushButton>
 
 namespace parvola {
@@ -47,6 +49,9 @@ QtDialogs::~QtDialogs() {
     // With an owner the window goes with it; without one nobody else would free it.
     if (m_progress && !m_progress->parent()) {
         delete m_progress;
+    }
+    if (m_copyProgress && !m_copyProgress->parent()) {
+        delete m_copyProgress;
     }
     // It writes to m_diskChoice, which goes with this object even where the owner window stays.
     delete m_disk;
@@ -97,6 +102,10 @@ void QtDialogs::HideProgress() {
     if (m_progress) {
         m_progress->hide();
     }
+    // A copy that failed halfway never reaches 100; its window must not outlast the split.
+    if (m_copyProgress) {
+        m_copyProgress->reset();
+    }
 }
 
 std::string QtDialogs::InputBox(const std::string& prompt) {
@@ -120,6 +129,40 @@ std::string QtDialogs::ShowDiskDialog() {
         delete m_disk;
     }
     return m_diskChoice;
+}
+
+void QtDialogs::ShowCopyProgress(const std::string& name, int percent) {
+    if (!m_copyProgress) {
+        // No close button and no Cancel: the copy cannot be stopped halfway.
+        m_copyProgress =
+            new QProgressDialog(m_owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+        m_copyProgress->setWindowTitle(QString::fromUtf8(kAppTitle));
+        auto* label = new QLabel(m_copyProgress);
+        // File names may look like markup; they must show as typed.
+        label->setTextFormat(Qt::PlainText);
+        m_copyProgress->setLabel(label);
+        m_copyProgress->setCancelButton(nullptr);
+        m_copyProgress->setRange(0, 100);
+        // Short copies show nothing.
+        m_copyProgress->setMinimumDuration(500);
+        // The copy keeps this thread busy; a modal QProgressDialog processes events on each value, so it
+        // paints, while the main window stays closed to input.
+        m_copyProgress->setWindowModality(Qt::WindowModal);
+        // The dialog times its showing from when it is made; only the first value of a copy should start it.
+        m_copyProgress->reset();
+    }
+    if (percent >= 100) {
+        m_copyProgress->reset();
+        return;
+    }
+    m_copyProgress->setLabelText(
+        QStringLiteral("Copying %1 to the disk...").arg(QString::fromStdString(name)));
+    const bool wasVisible = m_copyProgress->isVisible();
+    m_copyProgress->setValue(percent);
+    // setValue processes events only once the dialog was shown before; just shown, it is not yet painted.
+    if (!wasVisible && m_copyProgress->isVisible()) {
+        QCoreApplication::processEvents();
+    }
 }
 
 } // namespace parvola

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <string>
 
+class QProgressDialog;
 class QWidget;
 
 namespace parvola {
@@ -18,8 +19,8 @@ public:
     virtual std::string InputBox(const std::string& prompt) = 0;
 };
 
-// Message boxes, questions, the input box, the progress window and the disk dialog as Qt dialogs owned by
-// the main window; all but the disk dialog are captioned "Parvola".
+// Message boxes, questions, the input box, the progress window, the disk dialog and the progress of a copy
+// onto a disk as Qt dialogs owned by the main window; all but the disk dialog are captioned "Parvola".
 class QtDialogs final : public WindowDialogs {
 public:
     explicit QtDialogs(QWidget* owner);
@@ -32,6 +33,7 @@ public:
     void HideProgress() override;
     std::string InputBox(const std::string& prompt) override;
     std::string ShowDiskDialog() override;
+    void ShowCopyProgress(const std::string& name, int percent) override;
 
     // The progress window once it was first shown; null before.
     frmProgress* progressWindow() const { return m_progress; }
@@ -39,6 +41,8 @@ public:
 private:
     QWidget* m_owner;
     QPointer<frmProgress> m_progress;
+    // Made at the first copy and kept hidden between copies.
+    QPointer<QProgressDialog> m_copyProgress;
     // Kept hidden between showings, so its options stay as left, until the close box discards it.
     QPointer<frmDisk> m_disk;
     // Lasts for the whole run: a fresh dialog starts with no option checked but leaves the choice alone.

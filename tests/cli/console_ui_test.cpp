@@ -31,6 +31,28 @@ TEST(ConsoleUi, PrefixesMessagesAndEndsTheProgressLineFirst) {
     EXPECT_TRUE(ui.completed());
 }
 
+TEST(ConsoleUi, CopyProgressTakesTheLineAndGivesItBack) {
+    std::istringstream in;
+    std::ostringstream err;
+    ConsoleUi ui(in, err, false, true);
+
+    ui.SetProgress(40);
+    ui.ShowCopyProgress("a.001", 0);
+    ui.ShowCopyProgress("a.001", 42);
+    ui.ShowCopyProgress("a.001", 42);
+    ui.ShowCopyProgress("a.001", 100);
+    ui.SetProgress(40);
+
+    EXPECT_EQ(err.str(), "\rProcessing - Please wait... 40%\r\033[KCopying a.001 to the disk... 0%"
+                         "\rCopying a.001 to the disk... 42%\r\033[K\rProcessing - Please wait... 40%");
+
+    std::ostringstream quiet;
+    ConsoleUi notDrawing(in, quiet, false, false);
+    notDrawing.ShowCopyProgress("a.001", 42);
+    notDrawing.ShowCopyProgress("a.001", 100);
+    EXPECT_EQ(quiet.str(), "");
+}
+
 TEST(ConsoleUi, OnlyYesGoesOnAndWithoutATerminalNothingIsRead) {
     for (const auto& [typed, canAsk, expected] :
          std::vector<std::tuple<std::string, bool, bool>>{{"y\n", true, true},

@@ -179,6 +179,42 @@ TEST_F(DiskStaging, AsksBeforeMakingTheFolderOrReplacingAFileOnANewDisk) {
     EXPECT_EQ(ReadBytes(dest + "/report.doc.bat"), "old");
 }
 
+TEST_F(DiskStaging, FollowsANewDiskMountedElsewhereAndNeverWritesWithoutOne) {
+    const std::string first = tree / "media/DISK1/";
+    const std::string second = tree / "media/BACKUP/";
+    const std::string third = tree / "media/THIRD/";
+    std::filesystem::create_directories(first + "pieces");
+    drives.drive = first;
+    ui.onMessage = [&](const std::string& text) {
+        if (text == kInsertNewDiskMessage) {
+            drives.SwapDisk();
+            // The second disk is mounted at a path of its own; the third is not there yet.
+            drives.mountedAt = drives.disks.size() == 2 ? second : "";
+            std::filesystem::create_directories(second);
+        } else if (text == "Please insert a new disk and press OK when ready.") {
+            drives.mountedAt = third;
+            std::filesystem::create_directories(third + "pieces");
+        }
+    };
+    ui.answers = {true};
+    ui.diskChoices = {"new"};
+
+    request = SplitRequest{MakeSource("report.doc", 3000000), first + "pieces", 1440000};
+    EXPECT_TRUE(SplitFile(request, ui, settings, stagingPlatform));
+
+    const std::string onDisk[] = {first, second, third};
+    for (std::size_t i = 0; i < drives.disks.size(); ++i) {
+        for (const auto& file : drives.disks[i].files) {
+            EXPECT_EQ(file.first.rfind(onDisk[i] + "pieces/", 0), 0u) << file.first;
+        }
+    }
+    EXPECT_EQ(drives.disks.size(), 3u);
+    EXPECT_EQ(drives.disks[2].files.size(), 3u);
+    EXPECT_NE(std::find(ui.log.begin(), ui.log.end(), std::string("exclamation: ") + kDiskNotFoundMessage),
+              ui.log.end());
+    EXPECT_EQ(ui.log.back(), "information: Completed splitting files.");
+}
+
 // The disk dialog's answers, one call of CheckDiskSpace each (WaitForDiskSpace repeats them).
 TEST(CheckDiskSpace, AnswersAsTheUserChose) {
     const struct {

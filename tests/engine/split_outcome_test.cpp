@@ -147,6 +147,7 @@ TEST_F(Outcome, SourceThatGrewDuringTheSplitIsKept) {
         void SetProgress(int) override {}
         void HideProgress() override {}
         std::string ShowDiskDialog() override { return {}; }
+        void ShowCopyProgress(const std::string&, int) override {}
     } growing;
     growing.path = source;
 

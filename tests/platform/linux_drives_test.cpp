@@ -8,7 +8,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <sstream>
 #include <utility>
+#include <vector>
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -92,6 +94,62 @@ TEST(DriveOf, PicksTheLongestMountPointHoldingTheNearestExistingFolder) {
     };
     for (const auto& row : rows) {
         EXPECT_EQ(row.second, drives.DriveOf(row.first)) << row.first;
+    }
+}
+
+TEST(CurrentMount, FollowsTheDiskOfTheSameDriveWhereverItIsMounted) {
+    struct Row {
+        const char* name;
+        const char* drive;
+        const char* before; // MAJ:MIN and mount point of each line, while the first disk is in
+        const char* after;  // the same once the disk has been swapped
+        const char* expected;
+    };
+    const Row rows[] = {
+        {"SameDisk", "/media/ann/DISK1/", "8:17 /media/ann/DISK1", "8:17 /media/ann/DISK1",
+         "/media/ann/DISK1/"},
+        {"NewStickInTheSamePort", "/media/ann/DISK1/", "8:17 /media/ann/DISK1", "8:33 /media/ann/MY\\040DISK",
+         "/media/ann/MY DISK/"},
+        {"StickInAnotherPortAtTheSamePath", "/media/ann/DISK1/", "8:17 /media/ann/DISK1",
+         "8:49 /media/ann/DISK1", ""},
+        {"TwoPartitionsOfTheNewStick", "/media/ann/DISK1/", "8:17 /media/ann/DISK1",
+         "8:33 /media/ann/A\n8:34 /media/ann/B", ""},
+        {"SdCardSwapped", "/media/ann/CARD1/", "179:1 /media/ann/CARD1", "179:9 /media/ann/CARD2",
+         "/media/ann/CARD2/"},
+        {"NothingMounted", "/media/ann/DISK1/", "8:17 /media/ann/DISK1", "", ""},
+        {"NoSysfsEntryStillMounted", "/media/ann/RAM/", "0:45 /media/ann/RAM", "0:45 /media/ann/RAM",
+         "/media/ann/RAM/"},
+    };
+    TempTree sysfs;
+    const std::string usb = "devices/pci0000:00/0000:00:14.0/usb2/";
+    const std::string sd = "devices/pci0000:00/0000:00:14.5/mmc_host/mmc0/";
+    AddBlockDevice(sysfs, "8:1",
+                   "devices/pci0000:00/0000:00:17.0/ata1/host0/target0:0:0/0:0:0:0/block/sda/sda1", true,
+                   "0");
+    AddBlockDevice(sysfs, "8:17", usb + "2-1/2-1:1.0/host6/target6:0:0/6:0:0:0/block/sdb/sdb1", true, "0");
+    AddBlockDevice(sysfs, "8:33", usb + "2-1/2-1:1.0/host7/target7:0:0/7:0:0:0/block/sdc/sdc1", true, "0");
+    AddBlockDevice(sysfs, "8:34", usb + "2-1/2-1:1.0/host7/target7:0:0/7:0:0:0/block/sdc/sdc2", true, "0");
+    AddBlockDevice(sysfs, "8:49", usb + "2-2/2-2:1.0/host8/target8:0:0/8:0:0:0/block/sdd/sdd1", true, "0");
+    AddBlockDevice(sysfs, "179:1", sd + "mmc0:0001/block/mmcblk0/mmcblk0p1", true, "0");
+    AddBlockDevice(sysfs, "179:9", sd + "mmc0:0002/block/mmcblk1/mmcblk1p1", true, "0");
+    TempTree tree;
+    // "MAJ:MIN point" lines become mountinfo lines below the root file system.
+    const auto writeMountInfo = [&](const std::string& mounts) {
+        std::string mountInfo = "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n";
+        std::istringstream lines(mounts);
+        std::string device;
+        std::string point;
+        for (int id = 2; lines >> device >> point; ++id) {
+            mountInfo += std::to_string(id) + " 1 " + device + " / " + point + " rw - vfat /dev/x rw\n";
+        }
+        test::WriteBytes(tree / "mountinfo", mountInfo);
+    };
+    for (const Row& row : rows) {
+        LinuxDrives drives(sysfs.path(), tree / "mountinfo");
+        writeMountInfo(row.before);
+        EXPECT_EQ(row.drive, drives.CurrentMount(row.drive)) << row.name;
+        writeMountInfo(row.after);
+        EXPECT_EQ(row.expected, drives.CurrentMount(row.drive)) << row.name;
     }
 }
 
@@ -221,15 +279,22 @@ TEST(CopyToDisk, CopiesExactlyOverWhateverWasThere) {
         if (row.existing >= 0) {
             test::WriteBytes(tree / "copy", std::string(static_cast<std::size_t>(row.existing), 'x'));
         }
-        EXPECT_FALSE(drives.CopyToDisk(tree / "piece", tree / "copy")) << row.size;
+        std::vector<std::pair<std::int64_t, std::int64_t>> heard;
+        EXPECT_FALSE(drives.CopyToDisk(
+            tree / "piece", tree / "copy",
+            [&](std::int64_t copied, std::int64_t total) { heard.emplace_back(copied, total); }))
+            << row.size;
         EXPECT_TRUE(test::ReadBytes(tree / "copy") == bytes) << row.size;
+        ASSERT_FALSE(heard.empty()) << row.size;
+        EXPECT_EQ(std::make_pair(std::int64_t{0}, row.size), heard.front()) << row.size;
+        EXPECT_EQ(std::make_pair(row.size, row.size), heard.back()) << row.size;
     }
 }
 
 TEST(CopyToDisk, MissingFolderIsError76) {
     TempTree tree;
     test::WriteBytes(tree / "piece", "abc");
-    ExpectError(LinuxDrives().CopyToDisk(tree / "piece", tree / "gone/piece"), 76, "Path not found");
+    ExpectError(LinuxDrives().CopyToDisk(tree / "piece", tree / "gone/piece", {}), 76, "Path not found");
 }
 
 TEST(CopyToDisk, FullDiskIsError61AndLeavesNoPartialFile) {
@@ -239,7 +304,7 @@ TEST(CopyToDisk, FullDiskIsError61AndLeavesNoPartialFile) {
         GTEST_SKIP() << disk.whyNot();
     }
     test::WriteBytes(tree / "piece", test::PatternBytes(200 * 1024));
-    ExpectError(LinuxDrives().CopyToDisk(tree / "piece", disk.path() + "/piece"), 61, "Disk full");
+    ExpectError(LinuxDrives().CopyToDisk(tree / "piece", disk.path() + "/piece", {}), 61, "Disk full");
     EXPECT_FALSE(test::Exists(disk.path() + "/piece"));
 }
 

@@ -4,6 +4,7 @@
 #include "support/temp_tree.h"
 
 #include <map>
+#include <optional>
 #include <vector>
 
 namespace parvola::test {
@@ -21,11 +22,11 @@ public:
 
     std::string DriveOf(const std::string& path) override {
         asked.push_back(path);
-        return "/";
+        return drive;
     }
     DriveType TypeOf(const std::string&) override { return type; }
-    std::int64_t FreeBytes(const std::string&) override {
-        if (disks.empty()) {
+    std::int64_t FreeBytes(const std::string& where) override {
+        if (disks.empty() || where.empty()) {
             return 0;
         }
         std::int64_t used = 0;
@@ -44,24 +45,36 @@ public:
         }
         return formatResult;
     }
-    FileStatus CopyToDisk(const std::string& from, const std::string& to) override {
+    FileStatus CopyToDisk(const std::string& from, const std::string& to,
+                          const std::function<void(std::int64_t, std::int64_t)>& progress) override {
         const std::string bytes = ReadBytes(from);
-        if (copiesBeforeFailure-- == 0 || static_cast<std::int64_t>(bytes.size()) > FreeBytes(to)) {
+        const auto size = static_cast<std::int64_t>(bytes.size());
+        if (progress) {
+            progress(0, size);
+        }
+        if (copiesBeforeFailure-- == 0 || size > FreeBytes(to)) {
             return FileError{ErrorNumber::DiskFull, "Disk full"};
         }
         disks.back().files[to] = bytes;
+        if (progress) {
+            progress(size, size);
+        }
         return std::nullopt;
     }
+    std::string CurrentMount(const std::string& drive) override { return mountedAt ? *mountedAt : drive; }
 
     // Takes the disk out and puts an empty one of the same capacity in.
     void SwapDisk() { disks.emplace_back(); }
 
     DriveType type;
+    std::string drive = "/"; // the mount point every folder lies under
     std::vector<std::string> asked;
     std::int64_t capacity = 1457664;
     std::vector<Disk> disks{Disk()}; // the last one is in the drive
     FormatResult formatResult = FormatResult::NoTool;
     int copiesBeforeFailure = -1;
+    // Where the disk in the drive is mounted now; unset: where it always was.
+    std::optional<std::string> mountedAt;
 };
 
 } // namespace parvola::test

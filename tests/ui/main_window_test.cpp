@@ -49,6 +49,7 @@ public:
     void SetProgress(int) override {}
     void HideProgress() override {}
     std::string ShowDiskDialog() override { return {}; }
+    void ShowCopyProgress(const std::string&, int) override {}
     std::string InputBox(const std::string& prompt) override {
         log << "input: " + QString::fromStdString(prompt);
         return typed;

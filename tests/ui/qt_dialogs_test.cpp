@@ -111,6 +111,23 @@ private slots:
         QCOMPARE(bar->value(), 0);
     }
 
+    void copyProgress() {
+        m_dialogs.ShowCopyProgress("a <b>1</b>.001", 0);
+        auto* dialog = m_owner.findChild<QProgressDialog*>();
+        QVERIFY(dialog && !dialog->isVisible());
+        // Past the minimum duration at once, as a long copy would be.
+        dialog->setMinimumDuration(0);
+        m_dialogs.ShowCopyProgress("a <b>1</b>.001", 50);
+        QVERIFY(dialog->isVisible() && dialog->isModal());
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Parvola"));
+        QCOMPARE(dialog->labelText(), QStringLiteral("Copying a <b>1</b>.001 to the disk..."));
+        QCOMPARE(dialog->value(), 50);
+        QVERIFY(!dialog->findChild<QPushButton*>());
+
+        m_dialogs.ShowCopyProgress("a <b>1</b>.001", 100);
+        QVERIFY(!dialog->isVisible());
+    }
+
 private:
     // Counts the paints of the widgets it watches.
     bool eventFilter(QObject*, QEvent* event) override {

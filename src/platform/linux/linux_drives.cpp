@@ -13,6 +13,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <memory>
 #include <new>
 #include <sstream>
@@ -82,20 +84,34 @@ std::string UnescapeMountPoint(const std::string& text) {
     return result;
 }
 
-std::vector<std::string> MountPoints(const std::string& mountInfoPath) {
-    std::vector<std::string> points;
+struct Mount {
+    std::string device; // MAJ:MIN
+    std::string root;   // the folder of the file system mounted there
+    std::string point;
+};
+
+std::vector<Mount> ReadMountInfo(const std::string& mountInfoPath) {
+    std::vector<Mount> mounts;
     std::ifstream in(mountInfoPath);
     std::string line;
     while (std::getline(in, line)) {
         std::istringstream fields(line);
-        std::string field;
-        for (int i = 0; i < 5 && fields >> field; ++i) {
-        }
-        if (fields) {
-            points.push_back(UnescapeMountPoint(field));
+        std::string id;
+        std::string parent;
+        Mount mount;
+        if (fields >> id >> parent >> mount.device >> mount.root >> mount.point) {
+            mount.root = UnescapeMountPoint(mount.root);
+            mount.point = UnescapeMountPoint(mount.point);
+            mounts.push_back(std::move(mount));
         }
     }
-    return points;
+    return mounts;
+}
+
+// Mount points as mountinfo spells them: "/media/ann/DISK1/" → "/media/ann/DISK1".
+std::string WithoutTrailingSeparator(const std::string& path) {
+    const std::size_t end = path.find_last_not_of('/');
+    return end == std::string::npos ? path.substr(0, 1) : path.substr(0, end + 1);
 }
 
 bool Contains(const std::string& mountPoint, const std::string& path) {
@@ -132,6 +148,35 @@ bool IsHotPluggableBus(const std::string& component) {
     }
     return StartsWith(component, "fw") && component.size() > 2 &&
            std::isdigit(static_cast<unsigned char>(component[2]));
+}
+
+// The part of a block device's sysfs path that stays when another medium goes into the same drive: up to
+// the SD/MMC host, or up to the SCSI host or block folder, which are numbered anew for each medium (a USB
+// stick's port stays). Empty when the device has no sysfs entry.
+std::string DriveIdentity(const std::string& sysfsRoot, const std::string& majorMinor) {
+    const std::string root = Resolve(sysfsRoot);
+    const std::string device = Resolve(sysfsRoot + "/dev/block/" + majorMinor);
+    if (root.empty() || device.empty() || !StartsWith(device, root + "/")) {
+        return {};
+    }
+    const std::string path = device.substr(root.size() + 1);
+    // Loop and mapper devices have no port: cut short, they would all pass for one drive.
+    if (StartsWith(path, "devices/virtual/")) {
+        return path;
+    }
+    std::string identity;
+    std::istringstream components(path);
+    std::string component;
+    while (std::getline(components, component, '/')) {
+        if ((StartsWith(component, "host") && AllDigits(component, 4)) || component == "block") {
+            break;
+        }
+        identity += (identity.empty() ? "" : "/") + component;
+        if (StartsWith(component, "mmc") && AllDigits(component, 3)) {
+            break;
+        }
+    }
+    return identity;
 }
 
 bool ReadsOne(const std::string& path) {
@@ -171,13 +216,46 @@ FileStatus WriteAll(int fd, const char* data, std::size_t n) {
     return std::nullopt;
 }
 
+using CopyProgress = std::function<void(std::int64_t, std::int64_t)>;
+
+// Hands the bytes from offset on to the disk and waits for those before it, so that progress counts what
+// reached the medium: else it would race through the page cache and the final flush would take all the
+// time. A write error is reported once only, here or by fsync, so it must not be dropped.
+FileStatus WriteBehind(int fd, std::int64_t& settled, std::int64_t offset, std::int64_t length,
+                       bool& supported) {
+    constexpr unsigned kWait =
+        SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE | SYNC_FILE_RANGE_WAIT_AFTER;
+    // A length of 0 would mean up to the end of the file.
+    if (supported && (::sync_file_range(fd, offset, length, SYNC_FILE_RANGE_WRITE) != 0 ||
+                      (offset > settled && ::sync_file_range(fd, settled, offset - settled, kWait) != 0))) {
+        // Not a regular file: the flush at the end has to do.
+        if (errno != ESPIPE && errno != EINVAL) {
+            return ErrorFromErrno(errno);
+        }
+        supported = false;
+    }
+    settled = offset;
+    return std::nullopt;
+}
+
 // Copies everything from in to out and waits until it is on the medium. syncfs as well as fsync, because
 // the file's folder entry and the file system's own records must reach the disk too before it is pulled.
-FileStatus CopyAndFlush(int in, int out) {
+FileStatus CopyAndFlush(int in, int out, const CopyProgress& progress) {
+    struct stat info {};
+    if (::fstat(in, &info) != 0) {
+        return ErrorFromErrno(errno);
+    }
+    const std::int64_t total = info.st_size;
     const std::unique_ptr<char[]> buffer(new (std::nothrow) char[kCopyBufferSize]);
     if (!buffer) {
         return ErrorFromErrno(ENOMEM);
     }
+    if (progress) {
+        progress(0, total);
+    }
+    std::int64_t copied = 0;
+    std::int64_t settled = 0;
+    bool writeBehind = true;
     for (;;) {
         const ssize_t got = ::read(in, buffer.get(), kCopyBufferSize);
         if (got < 0) {
@@ -191,6 +269,13 @@ FileStatus CopyAndFlush(int in, int out) {
         }
         if (FileStatus status = WriteAll(out, buffer.get(), static_cast<std::size_t>(got))) {
             return status;
+        }
+        if (FileStatus status = WriteBehind(out, settled, copied, got, writeBehind)) {
+            return status;
+        }
+        copied += got;
+        if (progress) {
+            progress(copied, total);
         }
     }
     if (::fsync(out) != 0 || ::syncfs(out) != 0) {
@@ -257,9 +342,9 @@ std::string LinuxDrives::DriveOf(const std::string& path) {
         return "/";
     }
     std::string best;
-    for (const std::string& mountPoint : MountPoints(m_mountInfoPath)) {
-        if (Contains(mountPoint, resolved) && mountPoint.size() >= best.size()) {
-            best = mountPoint;
+    for (const Mount& mount : ReadMountInfo(m_mountInfoPath)) {
+        if (Contains(mount.point, resolved) && mount.point.size() >= best.size()) {
+            best = mount.point;
         }
     }
     if (best.empty() || best == "/") {
@@ -269,6 +354,9 @@ std::string LinuxDrives::DriveOf(const std::string& path) {
 }
 
 DriveType LinuxDrives::TypeOf(const std::string& drive) {
+    // The engine asks this while the first disk is surely in: a swap before the first copy still finds
+    // the drive.
+    RememberedIdentity(WithoutTrailingSeparator(drive));
     struct stat info {};
     if (::stat(drive.c_str(), &info) != 0) {
         return DriveType::Fixed;
@@ -340,7 +428,8 @@ FormatResult LinuxDrives::Format(const std::string& drive) {
                                                                                    : FormatResult::Failed;
 }
 
-FileStatus LinuxDrives::CopyToDisk(const std::string& from, const std::string& to) {
+FileStatus LinuxDrives::CopyToDisk(const std::string& from, const std::string& to,
+                                   const CopyProgress& progress) {
     const int in = OpenRetrying(from, O_RDONLY);
     if (in < 0) {
         return ErrorFromErrno(errno);
@@ -352,7 +441,7 @@ FileStatus LinuxDrives::CopyToDisk(const std::string& from, const std::string& t
         return ErrorFromErrno(err);
     }
     ::posix_fadvise(in, 0, 0, POSIX_FADV_SEQUENTIAL);
-    FileStatus status = CopyAndFlush(in, out);
+    FileStatus status = CopyAndFlush(in, out, progress);
     ::close(in);
     if (::close(out) != 0 && !status) {
         status = ErrorFromErrno(errno);
@@ -362,6 +451,54 @@ FileStatus LinuxDrives::CopyToDisk(const std::string& from, const std::string& t
         ::unlink(to.c_str());
     }
     return status;
+}
+
+std::string LinuxDrives::RememberedIdentity(const std::string& mountPoint) {
+    const auto known = m_identities.find(mountPoint);
+    if (known != m_identities.end()) {
+        return known->second;
+    }
+    std::string identity;
+    for (const Mount& mount : ReadMountInfo(m_mountInfoPath)) {
+        if (mount.point == mountPoint) {
+            identity = DriveIdentity(m_sysfsRoot, mount.device);
+        }
+    }
+    if (!identity.empty()) {
+        m_identities.emplace(mountPoint, identity);
+    }
+    return identity;
+}
+
+std::string LinuxDrives::CurrentMount(const std::string& drive) {
+    const std::string point = WithoutTrailingSeparator(drive);
+    const std::string identity = RememberedIdentity(point);
+    // A later line at the same place stacks on the earlier ones: it is what is seen there.
+    std::map<std::string, Mount> mounts;
+    for (Mount& mount : ReadMountInfo(m_mountInfoPath)) {
+        mounts[mount.point] = std::move(mount);
+    }
+    const auto here = mounts.find(point);
+    if (identity.empty()) {
+        return here != mounts.end() ? drive : std::string();
+    }
+    if (here != mounts.end() && DriveIdentity(m_sysfsRoot, here->second.device) == identity) {
+        return drive;
+    }
+    std::string found;
+    for (const auto& [mountPoint, mount] : mounts) {
+        // A folder of the disk mounted somewhere else is not where the disk is.
+        if (mount.root == "/" && DriveIdentity(m_sysfsRoot, mount.device) == identity) {
+            if (!found.empty()) {
+                return {};
+            }
+            found = mountPoint;
+        }
+    }
+    if (found.empty() || found == "/") {
+        return found;
+    }
+    return found + "/";
 }
 
 } // namespace parvola

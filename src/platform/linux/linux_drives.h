@@ -3,6 +3,7 @@
 #include "platform/drives.h"
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 namespace parvola {
@@ -29,15 +30,22 @@ public:
     std::int64_t FreeBytes(const std::string& drive) override;
     bool SetLabel(const std::string& drive, const std::string& label) override;
     FormatResult Format(const std::string& drive) override;
-    FileStatus CopyToDisk(const std::string& from, const std::string& to) override;
+    FileStatus CopyToDisk(const std::string& from, const std::string& to,
+                          const std::function<void(std::int64_t, std::int64_t)>& progress) override;
+    std::string CurrentMount(const std::string& drive) override;
 
 private:
+    // The identity of the drive behind the mount point, learnt the first time it is mounted when asked
+    // about; empty while it is unknown.
+    std::string RememberedIdentity(const std::string& mountPoint);
     // The kernel's name of the block device holding the drive ("sdb1"); empty when it has none, as
     // tmpfs and other virtual file systems do.
     std::string BlockDeviceOf(const std::string& drive) const;
 
     std::string m_sysfsRoot;
     std::string m_mountInfoPath;
+    // Mount point, without a trailing separator → identity of the drive the first disk there sat in.
+    std::map<std::string, std::string> m_identities;
 };
 
 } // namespace parvola
