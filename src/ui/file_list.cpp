@@ -1,54 +1,18 @@
 #include "ui/file_list.h"
 
-#include <QCollator>
-#include <QCollatorSortKey>
+#include "ui/name_order.h"
+
 #include <QDirIterator>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QScopedValueRollback>
 
 #include <algorithm>
-#include <numeric>
 #include <vector>
 
 namespace parvola {
 
 namespace {
-
-// Case-insensitive, with numbers compared by value so "part.9" comes before "part.10". Collation for the
-// C locale compares code points and ignores both settings, so it borrows English rules there.
-QCollator nameCollator() {
-    QLocale locale;
-    if (locale.language() == QLocale::C) {
-        locale = QLocale(QLocale::English);
-    }
-    QCollator collator(locale);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(true);
-    return collator;
-}
-
-void sortNames(QStringList& names) {
-    const QCollator collator = nameCollator();
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(names.size());
-    for (const QString& name : names) {
-        keys.push_back(collator.sortKey(name));
-    }
-    std::vector<int> order(names.size());
-    std::iota(order.begin(), order.end(), 0);
-    // Names equal but for case keep a fixed order.
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
-        const int byKey = keys[a].compare(keys[b]);
-        return byKey != 0 ? byKey < 0 : names[a].compare(names[b]) < 0;
-    });
-    QStringList sorted;
-    sorted.reserve(names.size());
-    for (const int index : order) {
-        sorted.push_back(names[index]);
-    }
-    names = std::move(sorted);
-}
 
 // Wildcard patterns as the Windows file dialogs take them: "*" and "?", any case, and a trailing ".*"
 // that also matches a name without a dot.
@@ -164,7 +128,7 @@ void FileList::fill() {
                 names.push_back(entries.fileName());
             }
         }
-        sortNames(names);
+        SortNames(names);
     }
     const QScopedValueRollback<bool> quiet(m_relisting, true);
     clear();

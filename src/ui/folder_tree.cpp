@@ -1,8 +1,9 @@
 #include "ui/folder_tree.h"
 
+#include "ui/name_order.h"
+
 #include <QApplication>
 #include <QCollator>
-#include <QCollatorSortKey>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -21,7 +22,6 @@
 #include <atomic>
 #include <iterator>
 #include <memory>
-#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -38,47 +38,6 @@ constexpr int kBatchRows = 1000;
 const QString kDesktopName = QStringLiteral("Desktop");
 const QString kComputerName = QStringLiteral("My Computer");
 
-// Case-insensitive, with numbers compared by value so "Disc 9" comes before "Disc 10". Collation for the
-// C locale compares code points and ignores both settings, so it borrows English rules there.
-QCollator nameCollator() {
-    QLocale locale;
-    if (locale.language() == QLocale::C) {
-        locale = QLocale(QLocale::English);
-    }
-    QCollator collator(locale);
-    collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(true);
-    return collator;
-}
-
-// Names the collator holds equal ("a", "A") still need a fixed order to be found again by binary search.
-int compareNames(const QCollator& collator, const QString& a, const QString& b) {
-    const int order = collator.compare(a, b);
-    return order != 0 ? order : a.compare(b);
-}
-
-// Sort keys make the comparisons cheap enough for folders with very many entries.
-void sortNames(QStringList& names) {
-    const QCollator collator = nameCollator();
-    std::vector<QCollatorSortKey> keys;
-    keys.reserve(names.size());
-    for (const QString& name : names) {
-        keys.push_back(collator.sortKey(name));
-    }
-    std::vector<int> order(names.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::sort(order.begin(), order.end(), [&](int a, int b) {
-        const int byKey = keys[a].compare(keys[b]);
-        return byKey != 0 ? byKey < 0 : names[a].compare(names[b]) < 0;
-    });
-    QStringList sorted;
-    sorted.reserve(names.size());
-    for (const int index : order) {
-        sorted.push_back(names[index]);
-    }
-    names = std::move(sorted);
-}
-
 // Without QDir::Hidden the dot-folders stay out. Runs on a reader thread.
 QStringList readSubfolders(const QString& folder, const std::atomic<bool>& stop) {
     QStringList names;
@@ -90,7 +49,7 @@ QStringList readSubfolders(const QString& folder, const std::atomic<bool>& stop)
         entries.next();
         names.push_back(entries.fileName());
     }
-    sortNames(names);
+    SortNames(names);
     return names;
 }
 
@@ -163,7 +122,7 @@ QStringList volumeFolders() {
                 names.push_back(entries.fileName());
             }
         }
-        sortNames(names);
+        SortNames(names);
         for (const QString& name : names) {
             volumes.push_back(joinPath(base, name));
         }
@@ -298,7 +257,7 @@ private:
 
 FolderTreeModel::FolderTreeModel(const QString& desktopFolder, QObject* parent)
     : QAbstractItemModel(parent), m_root(std::make_unique<Node>()), m_desktopFolder(desktopFolder),
-      m_collator(nameCollator()) {
+      m_collator(NameCollator()) {
     const QFileIconProvider icons;
     m_folderIcon = icons.icon(QFileIconProvider::Folder);
     m_driveIcon = icons.icon(QFileIconProvider::Drive);
@@ -532,7 +491,7 @@ void FolderTreeModel::insertSorted(Node* node, const QStringList& names, int fro
         if (row == static_cast<int>(children.size())) {
             end = to;
         } else {
-            while (end < to && compareNames(m_collator, names[end], children[row]->name) < 0) {
+            while (end < to && CompareNames(m_collator, names[end], children[row]->name) < 0) {
                 ++end;
             }
         }
@@ -565,7 +524,7 @@ int FolderTreeModel::lowerBound(const Node* node, const QString& name) const {
     const auto& children = node->children;
     const auto found =
         std::lower_bound(children.begin(), children.end(), name, [this](const auto& child, const QString& n) {
-            return compareNames(m_collator, child->name, n) < 0;
+            return CompareNames(m_collator, child->name, n) < 0;
         });
     return static_cast<int>(found - children.begin());
 }

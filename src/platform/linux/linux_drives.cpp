@@ -1,5 +1,7 @@
 #include "platform/linux/linux_drives.h"
 
+#include "platform/linux/posix_io.h"
+
 #include "platform/linux/os_error.h"
 
 #include <QDBusConnection>
@@ -189,32 +191,6 @@ constexpr std::size_t kCopyBufferSize = std::size_t{1} << 20;
 // Long enough for the user to answer an authentication prompt the label change may bring up; a bus that
 // is there but does not answer must not hold the copy up for ever either.
 constexpr int kSetLabelTimeoutMs = 120000;
-
-int OpenRetrying(const std::string& path, int flags) {
-    int fd;
-    do {
-        fd = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
-}
-
-FileStatus WriteAll(int fd, const char* data, std::size_t n) {
-    while (n > 0) {
-        const ssize_t written = ::write(fd, data, n);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return ErrorFromErrno(errno);
-        }
-        if (written == 0) {
-            return ErrorFromErrno(ENOSPC);
-        }
-        data += written;
-        n -= static_cast<std::size_t>(written);
-    }
-    return std::nullopt;
-}
 
 using CopyProgress = std::function<void(std::int64_t, std::int64_t)>;
 
@@ -430,11 +406,11 @@ FormatResult LinuxDrives::Format(const std::string& drive) {
 
 FileStatus LinuxDrives::CopyToDisk(const std::string& from, const std::string& to,
                                    const CopyProgress& progress) {
-    const int in = OpenRetrying(from, O_RDONLY);
+    const int in = OpenDescriptor(from, O_RDONLY);
     if (in < 0) {
         return ErrorFromErrno(errno);
     }
-    const int out = OpenRetrying(to, O_WRONLY | O_CREAT | O_TRUNC);
+    const int out = OpenDescriptor(to, O_WRONLY | O_CREAT | O_TRUNC);
     if (out < 0) {
         const int err = errno;
         ::close(in);

@@ -1,6 +1,7 @@
 #include "platform/linux/linux_file_system.h"
 
 #include "platform/linux/os_error.h"
+#include "platform/linux/posix_io.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -21,34 +22,6 @@ static_assert(sizeof(off_t) >= 8, "file lengths beyond 2 GiB need a 64-bit off_t
 
 std::unique_ptr<char[]> AllocateBuffer() {
     return std::unique_ptr<char[]>(new (std::nothrow) char[kFileBufferSize]);
-}
-
-// Writes all of data, going on after partial writes and interrupted calls.
-FileStatus WriteAll(int fd, const char* data, std::size_t n) {
-    while (n > 0) {
-        const ssize_t written = ::write(fd, data, n);
-        if (written < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return ErrorFromErrno(errno);
-        }
-        if (written == 0) {
-            // No progress and no reason given: only a full device behaves like this.
-            return ErrorFromErrno(ENOSPC);
-        }
-        data += written;
-        n -= static_cast<std::size_t>(written);
-    }
-    return std::nullopt;
-}
-
-int OpenDescriptor(const std::string& path, int flags) {
-    int fd;
-    do {
-        fd = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
-    } while (fd < 0 && errno == EINTR);
-    return fd;
 }
 
 class LinuxInputFile final : public InputFile {
