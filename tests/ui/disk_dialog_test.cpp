@@ -1,62 +1,44 @@
-// The disk dialog as the split job meets it: through QtDialogs::ShowDiskDialog(), answered from the event
-// loop of its exec().
+// The disk dialog as the split job meets it: through QtDialogs::ShowDiskDialog().
+#include "support/answer_modal.h"
 #include "ui/disk_dialog.h"
 #include "ui/qt_dialogs.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
-#include <functional>
-#include <utility>
-
 using parvola::frmDisk;
-using parvola::QtDialogs;
 
 class DiskDialogTest : public QObject {
     Q_OBJECT
+    QWidget m_owner;
+    parvola::QtDialogs m_dialogs{&m_owner};
+    QPointer<frmDisk> m_shown;
 
-    // Shows the dialog and hands it to answer; a dialog the answer left open is hidden, so the test fails
-    // instead of hanging.
-    QString Show(QtDialogs& dialogs, const std::function<void(frmDisk&)>& answer) {
+    // Shows the dialog and clicks the named buttons in turn, "Esc" and "close" being that key and the close
+    // box; gives the choice.
+    QString show(const QString& steps) {
         m_shown = nullptr;
-        QTimer::singleShot(0, this, [this, answer] {
-            QWidget* modal = QApplication::activeModalWidget();
-            m_shown = qobject_cast<frmDisk*>(modal);
-            if (m_shown) {
-                answer(*m_shown);
-            }
-            if (modal && modal->isVisible()) {
-                modal->hide();
-                QFAIL("the dialog stayed open");
+        parvola::test::AnswerModal<frmDisk>([this, steps](frmDisk& dialog) {
+            m_shown = &dialog;
+            for (const QString& step : steps.split(' ')) {
+                step == "Esc"     ? QTest::keyClick(&dialog, Qt::Key_Escape)
+                : step == "close" ? void(dialog.close())
+                                  : dialog.findChild<QAbstractButton*>(step)->click();
             }
         });
-        const std::string choice = dialogs.ShowDiskDialog();
-        return QString::fromStdString(choice);
+        return QString::fromStdString(m_dialogs.ShowDiskDialog());
     }
-
-    static QRadioButton* Option(frmDisk& dialog, int index) {
-        return dialog.findChild<QRadioButton*>(QStringLiteral("opt%1").arg(index));
-    }
-
-    static QPushButton* Button(frmDisk& dialog, const QString& name) {
-        return dialog.findChild<QPushButton*>(name);
-    }
-
-    static bool NoneChecked(frmDisk& dialog) { return !dialog.findChild<QButtonGroup*>()->checkedButton(); }
 
 private slots:
     void texts() {
-        QtDialogs dialogs(&m_owner);
-        Show(dialogs, [this](frmDisk& dialog) {
-            QCOMPARE(dialog.objectName(), QStringLiteral("frmDisk"));
-            QCOMPARE(dialog.parentWidget(), &m_owner);
-            QCOMPARE(dialog.windowTitle(), QStringLiteral("Insufficient space on removable media"));
-            QVERIFY(dialog.isModal());
-            QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+        const auto answered = parvola::test::AnswerModal<frmDisk>([this](frmDisk& dialog) {
+            QCOMPARE(dialog.windowTitle(), "Insufficient space on removable media");
+            QVERIFY(dialog.isModal() && dialog.parentWidget() == &m_owner);
+            QVERIFY(dialog.minimumSize() == dialog.maximumSize());
             QVERIFY(!(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-            auto* image = dialog.findChild<QLabel*>(QStringLiteral("Image1"));
-            QVERIFY(image && image->pixmap().width() >= 32);
-            const std::pair<const char*, const char*> texts[] = {
+            QVERIFY(dialog.findChild<QLabel*>("Image1")->pixmap().width() >= 32);
+            QVERIFY(dialog.findChild<QPushButton*>("cmdOK")->isDefault());
+            const char* const texts[][2] = {
                 {"Label1",
                  "The removable media you have chosen for the destination does not have enough space "
                  "left on it to support the split file size you have selected."},
@@ -70,80 +52,33 @@ private slots:
             for (const auto& [name, text] : texts) {
                 QWidget* widget = dialog.findChild<QWidget*>(name);
                 QVERIFY2(widget && widget->isVisible(), name);
-                QCOMPARE(widget->property("text").toString(), QString::fromLatin1(text));
+                QCOMPARE(widget->property("text").toString(), text);
             }
-            QVERIFY(NoneChecked(dialog));
-            QVERIFY(Button(dialog, "cmdOK")->isDefault());
             dialog.accept();
         });
-        QVERIFY(m_shown);
+        m_dialogs.ShowDiskDialog();
+        QVERIFY(*answered);
     }
 
-    void answers_data() {
-        QTest::addColumn<QString>("leave"); // a button to click, else a key to press
-        QTest::addColumn<int>("option");    // -1 for none
-        QTest::addColumn<QString>("choice");
-
-        QTest::newRow("no choice + OK") << "cmdOK" << -1 << "";
-        QTest::newRow("opt0 + OK") << "cmdOK" << 0 << "new";
-        QTest::newRow("opt1 + OK") << "cmdOK" << 1 << "format";
-        QTest::newRow("opt2 + OK") << "cmdOK" << 2 << "cancel";
-        QTest::newRow("opt3 + OK") << "cmdOK" << 3 << "cancel";
-        QTest::newRow("opt1 + Enter") << "Return" << 1 << "format";
-        QTest::newRow("opt0 + Cancel") << "cmdCancel" << 0 << "cancel";
-        QTest::newRow("opt0 + Esc") << "Escape" << 0 << "cancel";
+    // Showings on one QtDialogs in turn: the steps, the choice left, and the option then checked. A kept
+    // dialog shows again as it was left; the close box keeps the choice but discards the dialog.
+    void showings() {
+        QPointer<frmDisk> kept;
+        for (const QString row :
+             {"cmdOK => '' none", "opt0 cmdOK => 'new' opt0", "cmdOK => 'new' opt0",
+              "opt1 cmdOK => 'format' opt1", "opt2 cmdOK => 'cancel' opt2", "opt3 cmdOK => 'cancel' opt3",
+              "opt0 cmdCancel => 'cancel' opt0", "opt0 Esc => 'cancel' opt0",
+              "opt1 close => 'format' discarded", "cmdOK => 'format' none"}) {
+            const QString steps = row.section(" => ", 0, 0);
+            const QString choice = show(steps);
+            QAbstractButton* option =
+                m_shown ? m_shown->findChild<QButtonGroup*>()->checkedButton() : nullptr;
+            const QString state = !m_shown ? "discarded" : option ? option->objectName() : "none";
+            QCOMPARE(steps + " => '" + choice + "' " + state, row);
+            QVERIFY2(!kept || m_shown == kept, qPrintable(row));
+            kept = m_shown;
+        }
     }
-
-    void answers() {
-        QFETCH(int, option);
-        QFETCH(QString, leave);
-        QFETCH(QString, choice);
-
-        QtDialogs dialogs(&m_owner);
-        const QString result = Show(dialogs, [&](frmDisk& dialog) {
-            if (option >= 0) {
-                Option(dialog, option)->click();
-            }
-            if (QPushButton* button = Button(dialog, leave)) {
-                button->click();
-            } else {
-                QTest::keyClick(&dialog, leave == "Return" ? Qt::Key_Return : Qt::Key_Escape);
-            }
-        });
-        QVERIFY(m_shown);
-        QCOMPARE(result, choice);
-    }
-
-    void keptBetweenShowings() {
-        QtDialogs dialogs(&m_owner);
-        QCOMPARE(Show(dialogs, [](frmDisk& dialog) { Option(dialog, 0)->click(), dialog.accept(); }), "new");
-        const QPointer<frmDisk> first = m_shown;
-        QCOMPARE(Show(dialogs,
-                      [](frmDisk& dialog) {
-                          QVERIFY(Option(dialog, 0)->isChecked());
-                          Button(dialog, "cmdOK")->click();
-                      }),
-                 "new");
-        QVERIFY(first && m_shown == first);
-    }
-
-    void closeBoxDiscards() {
-        QtDialogs dialogs(&m_owner);
-        QCOMPARE(Show(dialogs, [](frmDisk& dialog) { Option(dialog, 1)->click(), dialog.close(); }),
-                 "format");
-        QVERIFY(!m_shown); // deleted
-        QCOMPARE(Show(dialogs,
-                      [](frmDisk& dialog) {
-                          QVERIFY(NoneChecked(dialog));
-                          Button(dialog, "cmdOK")->click();
-                      }),
-                 "format");
-        QVERIFY(m_shown);
-    }
-
-private:
-    QWidget m_owner;
-    QPointer<frmDisk> m_shown;
 };
 
 QTEST_MAIN(DiskDialogTest)
