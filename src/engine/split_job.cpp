@@ -101,8 +101,6 @@ std::optional<std::string> TestWrite(FileSystem& files, const std::string& destF
     return std::nullopt;
 }
 
-// One run of the copy and its finishing steps, with everything it has written so far, so that a failure
-// can take back exactly this run's outputs.
 // Where the pieces go when the destination is a removable drive: they are staged in a private folder and
 // copied onto the disk in the drive one by one.
 struct DiskTarget {
@@ -110,6 +108,8 @@ struct DiskTarget {
     std::string drive;  // the drive's mount point
 };
 
+// One run of the copy and its finishing steps, with everything it has written so far, so that a failure
+// can take back exactly this run's outputs.
 class CopyRun {
 public:
     CopyRun(const SplitRequest& request, SplitUi& ui, SettingsStore& settings, Platform& platform,
@@ -163,6 +163,10 @@ private:
     // with the user told, when no disk of the drive can be found: nothing may be written elsewhere then.
     bool Locate() {
         const std::string mount = m_drives.CurrentMount(m_disk->drive);
+        if (mount == m_disk->drive) {
+            return true;
+        }
+        // The folder is named below the old mount point unless a link led there; then it cannot follow.
         if (mount.empty() || m_disk->folder.rfind(m_disk->drive, 0) != 0) {
             m_ui.ShowMessage(kDiskNotFoundMessage, MessageIcon::Exclamation);
             return false;
