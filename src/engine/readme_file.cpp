@@ -16,8 +16,7 @@ std::string UpperCase(std::string text) {
     return text;
 }
 
-} // namespace
-
+// True when optReadme asks for the readme; an empty or missing value is stored as "0" (include it) first.
 bool ReadmeWanted(SettingsStore& settings) {
     auto value = settings.ReadSetting("optReadme").value_or("");
     if (value.empty()) {
@@ -26,6 +25,8 @@ bool ReadmeWanted(SettingsStore& settings) {
     }
     return value == "0";
 }
+
+} // namespace
 
 void WriteReadme(FileSystem& files, SettingsStore& settings, const std::string& workingFolder,
                  const std::string& diskFolder, const std::string& baseName) {

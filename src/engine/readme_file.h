@@ -9,9 +9,6 @@ namespace parvola {
 
 inline constexpr const char* kReadmeName = "Readme.txt";
 
-// True when optReadme asks for the readme; an empty or missing value is stored as "0" (include it) first.
-bool ReadmeWanted(SettingsStore& settings);
-
 // Writes Readme.txt into the working folder when optReadme asks for it. diskFolder is empty unless the
 // pieces go to removable disks; then the readme names the script on the disk. A readme that cannot be
 // written is simply missing.

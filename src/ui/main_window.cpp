@@ -326,8 +326,7 @@ void frmMain::cmdSplit_Click() {
         return;
     }
     const QString source = resolveDesktop(m_dir->selectedPath());
-    const QString dest =
-        m_destDir->selectedPath() == "Desktop" ? m_destDir->specialFolder(16) : m_destDir->selectedPath();
+    const QString dest = resolveDesktop(m_destDir->selectedPath());
     if (!dest.contains('/')) {
         return m_dialogs.ShowMessage("Folder selected for output not recognized.", MessageIcon::Information);
     }
