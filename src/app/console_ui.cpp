@@ -1,6 +1,8 @@
 #include "app/console_ui.h"
 
-#include "engine/split_job.h"
+#include "engine/utf8.h"
+
+#include <cstdio>
 
 #include <istream>
 #include <ostream>
@@ -28,10 +30,32 @@ std::string TerminalText(std::string text) {
     for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
         text.erase(at, 1);
     }
-    return text;
+    return TerminalSafe(text);
 }
 
 } // namespace
+
+std::string TerminalSafe(const std::string& text) {
+    std::string safe;
+    safe.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const Utf8Char c = Utf8At(text, at);
+        // C0 and C1 controls steer the terminal (ESC, and CSI as U+009B or a lone 0x9b byte), so they
+        // are shown as their codes; only the line break keeps its meaning.
+        const bool control =
+            !c.valid || (c.code < 0x20 && c.code != '\n') || (c.code >= 0x7f && c.code < 0xa0);
+        if (control) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\x%02x",
+                          static_cast<unsigned>(c.valid ? c.code : static_cast<unsigned char>(text[at])));
+            safe += code;
+        } else {
+            safe.append(text, at, c.length);
+        }
+        at += c.length;
+    }
+    return safe;
+}
 
 ConsoleUi::ConsoleUi(std::istream& in, std::ostream& err, bool canAsk, bool drawProgress)
     : m_in(in), m_err(err), m_canAsk(canAsk), m_drawProgress(drawProgress) {}
@@ -44,9 +68,6 @@ void ConsoleUi::ShowMessage(const std::string& text, MessageIcon icon) {
         m_err << "Press Enter to go on. " << std::flush;
         std::string ignored;
         std::getline(m_in, ignored);
-    }
-    if (text == kCompletedMessage) {
-        m_completed = true;
     }
 }
 
@@ -86,7 +107,8 @@ std::string ConsoleUi::ShowDiskDialog() {
         if (!std::getline(m_in, answer)) {
             return m_diskChoice = "cancel";
         }
-        if (answer.empty()) {
+        // Enter keeps a choice made before; with none made there is nothing to keep.
+        if (answer.empty() && !m_diskChoice.empty()) {
             return m_diskChoice;
         }
         if (answer.size() == 1 && answer[0] >= '1' && answer[0] <= '4') {

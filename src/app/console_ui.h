@@ -7,6 +7,10 @@
 
 namespace parvola {
 
+// text with the characters that would steer a terminal (ESC, other controls, malformed UTF-8) written as
+// their codes ("\x1b"), so that a file name cannot take the terminal over; line breaks stay.
+std::string TerminalSafe(const std::string& text);
+
 // The split job's windows on a terminal: messages on the error stream prefixed by their kind, questions
 // answered on the input, progress as one line redrawn in place.
 class ConsoleUi final : public SplitUi {
@@ -20,13 +24,11 @@ public:
     void ShowProgress() override;
     void SetProgress(int value) override;
     void HideProgress() override;
-    // The disk dialog as a numbered menu; Enter alone keeps the last choice, as the dialog's OK does.
+    // The disk dialog as a numbered menu; Enter alone keeps the last choice, as the dialog's OK does, and
+    // asks again when there is none.
     std::string ShowDiskDialog() override;
     // Redraws the progress line as the copy's own until 100 clears it.
     void ShowCopyProgress(const std::string& name, int percent) override;
-
-    // The split ran to its end and said so.
-    bool completed() const { return m_completed; }
 
 private:
     // Ends a progress line so that what follows starts on a line of its own.
@@ -41,7 +43,6 @@ private:
     // The file whose copy the open line shows, and how far; empty while it shows something else.
     std::string m_copyName;
     int m_copyShown = -1;
-    bool m_completed = false;
     std::string m_diskChoice;
 };
 

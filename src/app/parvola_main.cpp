@@ -1,4 +1,5 @@
 // parvola: the windowed program.
+#include "platform/linux/linux_code_pages.h"
 #include "platform/linux/linux_drives.h"
 #include "platform/linux/linux_file_system.h"
 #include "platform/linux/linux_paths.h"
@@ -9,20 +10,26 @@
 #include <QApplication>
 #include <QIcon>
 
+#include <csignal>
+
 int main(int argc, char** argv) {
     using namespace parvola;
+    // A file size limit then fails the write, which the split reports and cleans up after, instead of
+    // killing the program halfway through a piece.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Parvola");
     QApplication::setApplicationVersion(PARVOLA_VERSION);
     QApplication::setWindowIcon(QIcon::fromTheme("parvola", QIcon(":/parvola.svg")));
 
-    IniSettingsStore settings(DefaultSettingsPath());
+    IniSettingsStore settings(DefaultSettingsPath(UserHomeFolder()));
     LinuxFileSystem files;
     LinuxDrives drives;
     LinuxPaths paths;
     LinuxShell shell;
-    Platform platform{files, drives, paths};
+    LinuxCodePages codePages;
+    Platform platform{files, drives, paths, codePages};
 
     frmMain window(settings, platform, shell);
     // One path of a file; the desktop passes it as one argument, spaces included.

@@ -2,6 +2,7 @@
 #include "app/console_ui.h"
 #include "app/split_options.h"
 #include "engine/split_job.h"
+#include "platform/linux/linux_code_pages.h"
 #include "platform/linux/linux_drives.h"
 #include "platform/linux/linux_file_system.h"
 #include "platform/linux/linux_paths.h"
@@ -9,26 +10,21 @@
 
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <iostream>
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string Absolute(const std::string& path) {
-    std::error_code ignored;
-    return fs::absolute(path, ignored).lexically_normal().string();
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     using namespace parvola;
+    // A file size limit then fails the write, which the split reports and cleans up after, instead of
+    // killing the program halfway through a piece.
+    std::signal(SIGXFSZ, SIG_IGN);
 
     const auto parsed = ParseSplitArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.options) {
-        std::cerr << "parvola-split: " << parsed.error << "\n" << SplitUsage();
+        std::cerr << "parvola-split: " << TerminalSafe(parsed.error) << "\n" << SplitUsage();
         return 2;
     }
     const SplitOptions& options = *parsed.options;
@@ -43,7 +39,8 @@ int main(int argc, char** argv) {
 
     const bool canAsk = ::isatty(STDIN_FILENO);
     ConsoleUi ui(std::cin, std::cerr, canAsk, ::isatty(STDERR_FILENO));
-    const std::string source = Absolute(options.file);
+    LinuxPaths paths;
+    const std::string source = paths.Absolute(options.file);
     std::error_code error;
     if (!fs::is_regular_file(source, error)) {
         ui.ShowMessage("Cannot split " + source + ": " +
@@ -59,14 +56,12 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    IniSettingsStore settings(DefaultSettingsPath());
+    IniSettingsStore settings(DefaultSettingsPath(UserHomeFolder()));
     LinuxFileSystem files;
     LinuxDrives drives;
-    LinuxPaths paths;
-    Platform platform{files, drives, paths};
-    SplitRequest request{source,
-                         options.dest.empty() ? fs::current_path(error).string() : Absolute(options.dest),
+    LinuxCodePages codePages;
+    Platform platform{files, drives, paths, codePages};
+    SplitRequest request{source, paths.Absolute(options.dest.empty() ? "." : options.dest),
                          options.size.bytes};
-    SplitFile(request, ui, settings, platform);
-    return ui.completed() ? 0 : 1;
+    return SplitFile(request, ui, settings, platform) == SplitOutcome::Completed ? 0 : 1;
 }

@@ -17,10 +17,11 @@ std::optional<SizeChoice> ParseSize(const std::string& text) {
     }
     const std::string digits = text.substr(0, text.size() - 1);
     const char unit = text.back();
-    if (!IsUnitCount(digits) || (unit != 'K' && unit != 'M')) {
+    const auto bytes = unit == 'K' || unit == 'M' ? PieceBytes(digits, unit) : std::nullopt;
+    if (!bytes) {
         return std::nullopt;
     }
-    return SizeChoice{std::stod(digits) * UnitBytes(unit), CustomSizeQuestion(digits, unit)};
+    return SizeChoice{*bytes, CustomSizeQuestion(digits, unit)};
 }
 
 ParsedArguments ParseSplitArguments(const std::vector<std::string>& args) {

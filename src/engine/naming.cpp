@@ -1,5 +1,6 @@
 #include "engine/naming.h"
 
+#include "engine/utf8.h"
 #include "platform/paths.h"
 
 #include <cstdio>
@@ -15,7 +16,13 @@ std::string BaseName(const std::string& sourceFileName, bool cut83) {
     if (!cut83) {
         return sourceFileName;
     }
-    return sourceFileName.substr(0, sourceFileName.find('.')).substr(0, 8);
+    // Eight characters, not bytes: a cut through a character would leave a name that is no text.
+    const std::string stem = sourceFileName.substr(0, sourceFileName.find('.'));
+    std::size_t end = 0;
+    for (int characters = 0; characters < 8 && end < stem.size(); ++characters) {
+        end += Utf8At(stem, end).length;
+    }
+    return stem.substr(0, end);
 }
 
 std::string PieceName(const std::string& baseName, std::int64_t pieceNumber) {

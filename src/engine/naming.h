@@ -9,8 +9,8 @@ namespace parvola {
 // The part of a path after its last separator.
 std::string SourceFileName(const std::string& sourcePath);
 
-// The stem of every output file: the file name itself, or with cut83 its first up to 8 characters before the
-// first ".".
+// The stem of every output file: the file name itself, or with cut83 its first up to 8 characters (not
+// bytes) before the first ".", which is empty for a name that begins with a dot.
 std::string BaseName(const std::string& sourceFileName, bool cut83);
 
 // base + "." + the number with at least three digits: 001 … 999, 1000 …

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace parvola {
@@ -25,14 +26,20 @@ inline std::string CustomSizeQuestion(const std::string& number, char unit) {
     return "Split the file into partitions " + number + (unit == 'K' ? " KB long?" : " MB long?");
 }
 
-// A number of units the split can take: digits only, and not zero.
-inline bool IsUnitCount(const std::string& text) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos &&
-           text.find_first_not_of('0') != std::string::npos;
-}
+// Past this a piece size is no whole number a double holds exactly, and larger than any disk.
+inline constexpr double kLargestPieceSize = 9007199254740992.0; // 2^53
 
-inline double UnitBytes(char unit) {
-    return unit == 'K' ? 1000.0 : 1000000.0;
+// The bytes of a number of units the user typed, K (1000 bytes) or M (1000000 bytes): digits only, not
+// zero, and no larger than kLargestPieceSize. No value for anything else.
+inline std::optional<double> PieceBytes(const std::string& count, char unit) {
+    const auto first = count.find_first_not_of('0');
+    if (count.empty() || count.find_first_not_of("0123456789") != std::string::npos ||
+        first == std::string::npos || count.size() - first > 16) {
+        return std::nullopt;
+    }
+    const double bytes =
+        static_cast<double>(std::stoull(count.substr(first))) * (unit == 'K' ? 1000.0 : 1000000.0);
+    return bytes <= kLargestPieceSize ? std::optional<double>(bytes) : std::nullopt;
 }
 
 } // namespace parvola

@@ -2,37 +2,48 @@
 
 #include "engine/maker.h"
 #include "engine/naming.h"
+#include "engine/utf8.h"
 
-#include <algorithm>
+#include <locale>
 #include <memory>
+#include <stdexcept>
 
 namespace parvola {
 
-namespace {
-
-std::string UpperCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
-    return text;
+std::string UpperCase(const std::string& text) {
+    // The C library's UTF-8 rules; where it has none, only the ASCII letters change.
+    static const std::locale rules = [] {
+        try {
+            return std::locale("C.UTF-8");
+        } catch (const std::runtime_error&) {
+            return std::locale::classic();
+        }
+    }();
+    const auto& ctype = std::use_facet<std::ctype<wchar_t>>(rules);
+    std::string upper;
+    upper.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) {
+        const Utf8Char c = Utf8At(text, at);
+        upper += c.valid ? ToUtf8(static_cast<char32_t>(ctype.toupper(static_cast<wchar_t>(c.code))))
+                         : std::string(1, text[at]);
+        at += c.length;
+    }
+    return upper;
 }
 
-// True when optReadme asks for the readme; an empty or missing value is stored as "0" (include it) first.
-bool ReadmeWanted(SettingsStore& settings) {
+bool ReadmeWanted(SettingsStore& settings, bool storeDefault) {
     auto value = settings.ReadSetting("optReadme").value_or("");
     if (value.empty()) {
         value = "0";
-        settings.WriteSetting("optReadme", value);
+        if (storeDefault) {
+            settings.WriteSetting("optReadme", value);
+        }
     }
     return value == "0";
 }
 
-} // namespace
-
-void WriteReadme(FileSystem& files, SettingsStore& settings, const std::string& workingFolder,
-                 const std::string& diskFolder, const std::string& baseName) {
-    if (!ReadmeWanted(settings)) {
-        return;
-    }
+FileStatus WriteReadme(FileSystem& files, const std::string& workingFolder, const std::string& diskFolder,
+                       const std::string& baseName, unsigned permissions) {
     const std::string scriptStem =
         diskFolder.empty() ? JoinPath(workingFolder, baseName) : diskFolder + baseName;
     const std::string text =
@@ -56,11 +67,12 @@ void WriteReadme(FileSystem& files, SettingsStore& settings, const std::string& 
         kMakerWebAddress + "\r\n" + kMakerEmail + "\r\n";
 
     std::unique_ptr<OutputFile> file;
-    if (files.CreateOrTruncate(JoinPath(workingFolder, kReadmeName), file)) {
-        return;
+    if (auto error = files.CreateReplacing(JoinPath(workingFolder, kReadmeName), permissions, file)) {
+        return error;
     }
-    file->Write(text.data(), text.size());
-    file->Close();
+    auto error = file->Write(text.data(), text.size());
+    auto closeError = file->Close();
+    return error ? error : closeError;
 }
 
 } // namespace parvola

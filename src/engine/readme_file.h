@@ -9,10 +9,18 @@ namespace parvola {
 
 inline constexpr const char* kReadmeName = "Readme.txt";
 
-// Writes Readme.txt into the working folder when optReadme asks for it. diskFolder is empty unless the
-// pieces go to removable disks; then the readme names the script on the disk. A readme that cannot be
-// written is simply missing.
-void WriteReadme(FileSystem& files, SettingsStore& settings, const std::string& workingFolder,
-                 const std::string& diskFolder, const std::string& baseName);
+// True when optReadme asks for the readme. With storeDefault an empty or missing value is stored as "0"
+// (include it) first, as the split does when it comes to the readme.
+bool ReadmeWanted(SettingsStore& settings, bool storeDefault);
+
+// Writes Readme.txt into the working folder as a new file with the given permission bits, in place of any
+// readme there. diskFolder is empty unless the pieces go to removable disks; then the readme names the
+// script on the disk.
+FileStatus WriteReadme(FileSystem& files, const std::string& workingFolder, const std::string& diskFolder,
+                       const std::string& baseName, unsigned permissions);
+
+// text with every letter in capitals, one character for one ("Größe" gives "GRÖßE"), as the system's
+// UTF-8 rules have them; other bytes stay.
+std::string UpperCase(const std::string& text);
 
 } // namespace parvola

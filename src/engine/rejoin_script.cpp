@@ -3,7 +3,11 @@
 #include "engine/maker.h"
 #include "engine/naming.h"
 
+#include "engine/utf8.h"
+
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace parvola {
 
@@ -13,7 +17,45 @@ std::string Quoted(const std::string& name) {
     return '"' + name + '"';
 }
 
+bool Within(char32_t code, char32_t first, char32_t last) {
+    return code >= first && code <= last;
+}
+
+// The OEM code pages to try for a name, most likely first. Western names take 850, whose letters also
+// sit where 437 has them; names in other scripts take their own, and among the East Asian ones kana and
+// hangul tell Japanese and Korean from Chinese.
+std::vector<int> CodePagesFor(const std::string& name) {
+    bool kana = false;
+    bool hangul = false;
+    for (std::size_t at = 0; at < name.size();) {
+        const Utf8Char c = Utf8At(name, at);
+        kana = kana || Within(c.code, 0x3040, 0x30ff) || Within(c.code, 0xff66, 0xff9f);
+        hangul = hangul || Within(c.code, 0xac00, 0xd7a3) || Within(c.code, 0x1100, 0x11ff) ||
+                 Within(c.code, 0x3130, 0x318f);
+        at += c.length;
+    }
+    std::vector<int> pages = {850, 852, 857, 775, 866, 855, 737, 869, 862, 864, 874, 1258};
+    const std::vector<int> eastAsian = kana     ? std::vector<int>{932, 936, 950, 949}
+                                       : hangul ? std::vector<int>{949, 936, 950, 932}
+                                                : std::vector<int>{936, 950, 932, 949};
+    pages.insert(pages.end(), eastAsian.begin(), eastAsian.end());
+    pages.push_back(437);
+    return pages;
+}
+
 } // namespace
+
+std::optional<std::string> ScriptSpelling(CodePages& codePages, const std::string& baseName) {
+    if (std::all_of(baseName.begin(), baseName.end(), [](char c) { return (c & 0x80) == 0; })) {
+        return baseName;
+    }
+    for (const int page : CodePagesFor(baseName)) {
+        if (auto spelled = codePages.Encode(page, baseName)) {
+            return spelled;
+        }
+    }
+    return std::nullopt;
+}
 
 FileStatus AppendLine(FileSystem& files, const std::string& path, const std::string& text) {
     std::unique_ptr<OutputFile> file;
@@ -31,11 +73,11 @@ std::string RejoinScriptPath(const std::string& workingFolder, const std::string
 }
 
 FileStatus WriteRejoinScript(FileSystem& files, const std::string& workingFolder, const std::string& baseName,
-                             std::int64_t pieceCount) {
+                             const std::string& spelling, std::int64_t pieceCount, unsigned permissions) {
     const std::string path = RejoinScriptPath(workingFolder, baseName);
     {
         std::unique_ptr<OutputFile> file;
-        if (auto error = files.CreateOrTruncate(path, file)) {
+        if (auto error = files.CreateReplacing(path, permissions, file)) {
             return error;
         }
         if (auto error = file->Close()) {
@@ -50,17 +92,17 @@ FileStatus WriteRejoinScript(FileSystem& files, const std::string& workingFolder
             error = AppendLine(files, path, text);
         }
     };
-    const std::string first = Quoted(PieceName(baseName, 1));
+    const std::string first = Quoted(PieceName(spelling, 1));
     line("@echo off");
     line("echo Created with Orvane Parvola");
     line("echo" + std::string(6, ' ') + kMakerWebAddress + std::string(5, ' '));
     line("echo.");
     for (std::int64_t i = 2; i <= pieceCount && !error; ++i) {
-        line("call copy /b " + first + "+" + Quoted(PieceName(baseName, i)) + " " + first);
+        line("call copy /b " + first + "+" + Quoted(PieceName(spelling, i)) + " " + first);
     }
-    line("call copy /b " + first + " " + Quoted(baseName));
+    line("call copy /b " + first + " " + Quoted(spelling));
     for (std::int64_t i = 1; i <= pieceCount && !error; ++i) {
-        line("del " + Quoted(PieceName(baseName, i)));
+        line("del " + Quoted(PieceName(spelling, i)));
     }
     line("echo.");
     line("echo Done!");

@@ -45,7 +45,7 @@ std::string WaitForDiskSpace(SplitUi& ui, Drives& drives, const std::string& dri
     return answer;
 }
 
-bool LabelDisk(Drives& drives, const std::string& root, const std::string& label) {
+std::optional<std::string> LabelDisk(Drives& drives, const std::string& root, const std::string& label) {
     return drives.SetLabel(root, label);
 }
 

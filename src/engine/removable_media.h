@@ -4,6 +4,7 @@
 #include "platform/drives.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace parvola {
@@ -28,7 +29,7 @@ std::string CheckDiskSpace(SplitUi& ui, Drives& drives, const std::string& drive
 // CheckDiskSpace until its answer is go on or cancel.
 std::string WaitForDiskSpace(SplitUi& ui, Drives& drives, const std::string& drive, double need);
 
-// Gives the disk a volume label; false when it could not be set.
-bool LabelDisk(Drives& drives, const std::string& root, const std::string& label);
+// Gives the disk a volume label; why it could not be set, or no value when it was.
+std::optional<std::string> LabelDisk(Drives& drives, const std::string& root, const std::string& label);
 
 } // namespace parvola

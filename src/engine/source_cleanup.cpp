@@ -1,10 +1,38 @@
 #include "engine/source_cleanup.h"
 
+#include "engine/error_text.h"
 #include "engine/setting_values.h"
 
 namespace parvola {
 
-void CleanupSource(SplitUi& ui, SettingsStore& settings, FileSystem& files, const std::string& sourcePath) {
+namespace {
+
+std::optional<std::string> DeleteSource(FileSystem& files, const std::string& sourcePath,
+                                        const FileInfo& splitFile, bool piecesComplete) {
+    if (!piecesComplete) {
+        return "The file was split, but the pieces no longer add up to the source file, so it was kept (~" +
+               sourcePath + "~).";
+    }
+    // Another file put in its place, or this one written to, holds what the pieces do not.
+    const auto now = files.Inspect(sourcePath, true);
+    if (!now || !Unchanged(*now, splitFile)) {
+        return "The file was split, but the source file was changed or replaced in the meantime, so it was "
+               "kept "
+               "(~" +
+               sourcePath + "~).";
+    }
+    if (auto error = files.DeleteFile(sourcePath)) {
+        return "The file was split, but the source file could not be deleted (~" + sourcePath +
+               "~).\r\n\r\n" + ErrorText(*error);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<std::string> CleanupSource(SplitUi& ui, SettingsStore& settings, FileSystem& files,
+                                         const std::string& sourcePath, const FileInfo& splitFile,
+                                         bool piecesComplete) {
     auto policy = settings.ReadSetting("optClean").value_or("");
     const auto number = NumberIn(policy);
     if (!number || (*number != 0 && *number != 1 && *number != 2)) {
@@ -13,8 +41,9 @@ void CleanupSource(SplitUi& ui, SettingsStore& settings, FileSystem& files, cons
     }
 
     if (policy == "0") {
-        files.DeleteFile(sourcePath);
-    } else if (policy == "1") {
+        return DeleteSource(files, sourcePath, splitFile, piecesComplete);
+    }
+    if (policy == "1") {
         const std::string question =
             "Would you like to delete the source file?\r\n\r\n"
             "Note: You can edit the Options under the file menu so that the source is always deleted, never "
@@ -22,9 +51,10 @@ void CleanupSource(SplitUi& ui, SettingsStore& settings, FileSystem& files, cons
             "Source file name: " +
             sourcePath;
         if (ui.AskYesNo(question, MessageIcon::Question)) {
-            files.DeleteFile(sourcePath);
+            return DeleteSource(files, sourcePath, splitFile, piecesComplete);
         }
     }
+    return std::nullopt;
 }
 
 } // namespace parvola

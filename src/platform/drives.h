@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace parvola {
@@ -11,6 +12,13 @@ namespace parvola {
 enum class DriveType { Fixed, Removable };
 
 enum class FormatResult { Formatted, Failed, Cancelled, NoTool };
+
+// What the file system of a drive cannot hold.
+struct DriveLimits {
+    std::string fileSystem;        // its type, as the system names it ("vfat", "exfat", "ext4")
+    std::string forbidden;         // characters no name on it may hold
+    std::int64_t largestFile = -1; // bytes; -1 for no limit worth telling
+};
 
 class Drives {
 public:
@@ -22,13 +30,19 @@ public:
     virtual DriveType TypeOf(const std::string& drive) = 0;
     // Free bytes of the disk in the drive; 0 when it cannot be queried (no disk, unreadable).
     virtual std::int64_t FreeBytes(const std::string& drive) = 0;
-    // Gives the disk in the drive a volume label; false when it could not be set.
-    virtual bool SetLabel(const std::string& drive, const std::string& label) = 0;
+    // The free bytes a new file of length bytes uses up on the disk in the drive: whole blocks or
+    // clusters, and the blocks the file system needs to find them.
+    virtual std::int64_t SpaceFor(const std::string& drive, std::int64_t length) = 0;
+    virtual DriveLimits Limits(const std::string& drive) = 0;
+    // Gives the disk in the drive a volume label without asking the user anything; why it could not,
+    // or no value when it was set.
+    virtual std::optional<std::string> SetLabel(const std::string& drive, const std::string& label) = 0;
     // Lets the user format the disk in the drive with the desktop's own tool.
     virtual FormatResult Format(const std::string& drive) = 0;
-    // Copies a file onto the disk, replacing a file of that name, and flushes it to the medium before it
-    // returns, so that the disk may be taken out at once. progress hears the bytes copied so far and the
-    // file's length, now and then.
+    // Copies a file onto the disk as a new file with the permission bits of from, replacing whatever
+    // entry of that name is there (a link is not written through), and flushes it to the medium before
+    // it returns, so that the disk may be taken out at once. A copy that fails leaves nothing behind.
+    // progress hears the bytes copied so far and the file's length, now and then.
     virtual FileStatus CopyToDisk(const std::string& from, const std::string& to,
                                   const std::function<void(std::int64_t, std::int64_t)>& progress) = 0;
     // Where the disk now in the drive that held the mount point drive is mounted: drive itself, another

@@ -24,10 +24,30 @@ constexpr int DeviceIo = 57;
 constexpr int FileExists = 58;
 constexpr int DiskFull = 61;
 constexpr int PastEndOfFile = 62;
+constexpr int PermissionDenied = 70; // also: a file another program holds locked
 constexpr int DiskNotReady = 71;
 constexpr int PathFileAccess = 75;
 constexpr int PathNotFound = 76;
 } // namespace ErrorNumber
+
+// Which file an entry is, and what a change to it would alter.
+struct FileInfo {
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t length = 0;
+    std::int64_t modified = 0; // nanoseconds since the epoch
+    unsigned permissions = 0;  // mode bits such as 0644
+};
+
+// The same file, whatever the names it was reached by.
+inline bool SameFile(const FileInfo& a, const FileInfo& b) {
+    return a.device == b.device && a.inode == b.inode;
+}
+
+// The same file, and nothing about it changed.
+inline bool Unchanged(const FileInfo& a, const FileInfo& b) {
+    return SameFile(a, b) && a.length == b.length && a.modified == b.modified;
+}
 
 class InputFile {
 public:
@@ -45,6 +65,12 @@ public:
     virtual FileStatus Close() = 0;
 };
 
+// Held while it lives; the system lets go of it also when the program dies.
+class FileLock {
+public:
+    virtual ~FileLock() = default;
+};
+
 // Whole-file operations. Every failure comes back as a value; nothing throws.
 class FileSystem {
 public:
@@ -52,12 +78,16 @@ public:
     virtual FileStatus OpenRead(const std::string& path, std::unique_ptr<InputFile>& file) = 0;
     // Creates a file that does not exist yet; an existing entry of that name is an error (58).
     virtual FileStatus CreateNew(const std::string& path, std::unique_ptr<OutputFile>& file) = 0;
-    // Creates the file, or empties an existing one.
-    virtual FileStatus CreateOrTruncate(const std::string& path, std::unique_ptr<OutputFile>& file) = 0;
-    // Opens for writing at the end, creating the file when it is missing.
+    // Creates path as a new file with the given permission bits (less what the user masks off). An entry
+    // of that name is removed first, so a link there is replaced and never written through.
+    virtual FileStatus CreateReplacing(const std::string& path, unsigned permissions,
+                                       std::unique_ptr<OutputFile>& file) = 0;
+    // Opens for writing at the end, creating the file when it is missing; a link there is not followed.
     virtual FileStatus OpenAppend(const std::string& path, std::unique_ptr<OutputFile>& file) = 0;
     // Length of a regular file; no value when it is missing, not a regular file or cannot be read.
     virtual std::optional<std::int64_t> FileLength(const std::string& path) = 0;
+    // What the entry at path is; with followLinks, what a link there leads to. No value when nothing is.
+    virtual std::optional<FileInfo> Inspect(const std::string& path, bool followLinks) = 0;
     // The name, without its folder, of whatever exists at path; no value when nothing does.
     virtual std::optional<std::string> FindFile(const std::string& path) = 0;
     virtual FileStatus DeleteFile(const std::string& path) = 0;
@@ -65,8 +95,9 @@ public:
     virtual FileStatus MakeFolder(const std::string& path) = 0;
     // Removes an empty folder.
     virtual FileStatus RemoveFolder(const std::string& path) = 0;
-    // Both paths lead to one and the same existing file (also through links).
-    virtual bool SameFile(const std::string& a, const std::string& b) = 0;
+    // Takes the exclusive lock on the file at path, making the file when it is missing, so that a second
+    // program asking for it is told 70 at once. The file goes again when the lock is let go.
+    virtual FileStatus Lock(const std::string& path, std::unique_ptr<FileLock>& lock) = 0;
 };
 
 } // namespace parvola

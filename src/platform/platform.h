@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/code_pages.h"
 #include "platform/drives.h"
 #include "platform/file_system.h"
 #include "platform/paths.h"
@@ -11,6 +12,7 @@ struct Platform {
     FileSystem& files;
     Drives& drives;
     Paths& paths;
+    CodePages& codePages;
 };
 
 } // namespace parvola

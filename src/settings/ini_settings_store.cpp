@@ -8,11 +8,14 @@
 
 namespace parvola {
 
-std::string DefaultSettingsPath() {
+std::string DefaultSettingsPath(const std::string& home) {
     QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
     // Relative values are to be ignored, as if unset.
     if (configHome.isEmpty() || QDir::isRelativePath(configHome)) {
-        configHome = QDir::homePath() + QStringLiteral("/.config");
+        if (home.empty()) {
+            return {};
+        }
+        configHome = QString::fromStdString(home) + QStringLiteral("/.config");
     }
     return (configHome + QStringLiteral("/Orvane/Parvola.conf")).toStdString();
 }
@@ -20,6 +23,9 @@ std::string DefaultSettingsPath() {
 IniSettingsStore::IniSettingsStore(std::string path) : m_path(std::move(path)) {}
 
 std::optional<std::string> IniSettingsStore::ReadSetting(const std::string& name) {
+    if (m_path.empty()) {
+        return std::nullopt;
+    }
     const QSettings file(QString::fromStdString(m_path), QSettings::IniFormat);
     const QVariant value = file.value(QString::fromStdString(name));
     if (!value.isValid()) {
@@ -33,6 +39,9 @@ std::optional<std::string> IniSettingsStore::ReadSetting(const std::string& name
 }
 
 void IniSettingsStore::WriteSetting(const std::string& name, const std::string& text) {
+    if (m_path.empty()) {
+        return;
+    }
     QSettings file(QString::fromStdString(m_path), QSettings::IniFormat);
     file.setValue(QString::fromStdString(name), QString::fromStdString(text));
     // A file that cannot be written leaves the old value in place; nobody is told.

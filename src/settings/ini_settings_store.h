@@ -6,8 +6,10 @@
 
 namespace parvola {
 
-// The settings file of this user: $XDG_CONFIG_HOME/Orvane/Parvola.conf, or ~/.config/Orvane/Parvola.conf.
-std::string DefaultSettingsPath();
+// The settings file of the user whose home folder is home: $XDG_CONFIG_HOME/Orvane/Parvola.conf when that
+// is an absolute path, else home/.config/Orvane/Parvola.conf. Empty, for settings kept nowhere, when
+// neither is known.
+std::string DefaultSettingsPath(const std::string& home);
 
 // Settings kept in an INI file. Holds nothing in memory: every read looks at the file, every write goes to
 // it at once, so two running copies of the program see each other's last writes.

@@ -14,7 +14,6 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDir>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -229,8 +228,8 @@ void frmMain::Form_Load(const QString& commandLine) {
     if (commandLine.isEmpty()) {
         return;
     }
-    const QString file = QString::fromStdString(
-        m_platform.paths.ShortPathName(Std(QFileInfo(commandLine).absoluteFilePath())));
+    const QString file =
+        QString::fromStdString(m_platform.paths.ShortPathName(m_platform.paths.Absolute(Std(commandLine))));
     const int slash = file.lastIndexOf('/');
     if (slash < 0) {
         return; // no such file: everything stays as it is
@@ -350,15 +349,16 @@ void frmMain::cmdSplit_Click() {
     }
     if (caption == "K" || caption == "M") {
         const std::string number = Std(m_txtNum->text());
-        if (!IsUnitCount(number)) {
+        const char unit = caption[0].toLatin1();
+        const auto bytes = PieceBytes(number, unit);
+        if (!bytes) {
             return m_dialogs.ShowMessage("Please enter the piece size as a whole number of at least 1.",
                                          MessageIcon::Exclamation);
         }
-        const char unit = caption[0].toLatin1();
         if (!m_dialogs.AskYesNo(CustomSizeQuestion(number, unit), MessageIcon::Information)) {
             return;
         }
-        pieceSize = std::stod(Std(m_txtNum->text())) * UnitBytes(unit);
+        pieceSize = *bytes;
     }
     if (pieceSize < 1) {
         return;

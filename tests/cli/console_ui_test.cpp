@@ -19,7 +19,6 @@ TEST(ConsoleUi, PrefixesMessagesAndEndsTheProgressLineFirst) {
     ui.SetProgress(50);
     ui.ShowMessage("Error: 61\r\n\r\nDisk full", MessageIcon::Critical);
     ui.ShowMessage("File is too small to split.", MessageIcon::Exclamation);
-    EXPECT_FALSE(ui.completed());
     ui.SetProgress(99);
     ui.HideProgress();
     ui.ShowMessage("Completed splitting files.", MessageIcon::Information);
@@ -28,7 +27,6 @@ TEST(ConsoleUi, PrefixesMessagesAndEndsTheProgressLineFirst) {
               "\rProcessing - Please wait... 0%\rProcessing - Please wait... 50%\nerror: Error: 61\n\n"
               "Disk full\nwarning: File is too small to split.\n\rProcessing - Please wait... 99%\r\033[K"
               "information: Completed splitting files.\n");
-    EXPECT_TRUE(ui.completed());
 }
 
 TEST(ConsoleUi, CopyProgressTakesTheLineAndGivesItBack) {
@@ -73,7 +71,8 @@ TEST(ConsoleUi, OnlyYesGoesOnAndWithoutATerminalNothingIsRead) {
 }
 
 TEST(ConsoleUi, DiskMenuKeepsTheLastChoiceOnEnter) {
-    std::istringstream in("1\n\n7\n2\n4\n");
+    // Enter before any choice, and a number off the menu, ask again.
+    std::istringstream in("\n1\n\n7\n2\n4\n");
     std::ostringstream err;
     ConsoleUi ui(in, err, true, false);
     std::vector<std::string> choices;

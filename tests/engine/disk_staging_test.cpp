@@ -11,7 +11,13 @@ namespace {
 class KnownStaging final : public Paths {
 public:
     explicit KnownStaging(std::string folder) : m_folder(std::move(folder)) {}
-    std::string TempFolder() override { return m_folder; }
+    FileStatus MakeTempFolder(std::string& folder) override {
+        std::filesystem::create_directory(m_folder);
+        folder = m_folder;
+        return std::nullopt;
+    }
+    std::string LockFolder() override { return m_folder.substr(0, m_folder.rfind('/', m_folder.size() - 2)); }
+    std::string Absolute(const std::string& path) override { return path; }
     std::string ShortPathName(const std::string& path) override { return path; }
 
 private:
@@ -24,7 +30,6 @@ class DiskStaging : public SplitFixture {
 protected:
     void SetUp() override {
         SplitFixture::SetUp();
-        std::filesystem::create_directory(staging);
         drives.type = DriveType::Removable;
         // The user puts a new disk in whenever asked to.
         ui.onMessage = [this](const std::string& text) {
@@ -34,7 +39,7 @@ protected:
         };
     }
 
-    bool SplitToDisks(std::int64_t size, double pieceSize) {
+    SplitOutcome SplitToDisks(std::int64_t size, double pieceSize) {
         request = SplitRequest{MakeSource("report.doc", size), dest, pieceSize};
         return SplitFile(request, ui, settings, stagingPlatform);
     }
@@ -52,13 +57,14 @@ protected:
 
     const std::string staging = tree / "staging/";
     KnownStaging stagingPaths{staging};
-    Platform stagingPlatform{files, drives, stagingPaths};
+    Platform stagingPlatform{files, drives, stagingPaths, codePages};
 };
 
 TEST_F(DiskStaging, FillsDiskAfterDiskAndServesTheLastOne) {
+    std::filesystem::create_directory(staging);
     WriteBytes(staging + "report.doc.keep", "the user's");
 
-    EXPECT_TRUE(SplitToDisks(3000000, 1440000));
+    EXPECT_EQ(SplitToDisks(3000000, 1440000), SplitOutcome::Completed);
 
     EXPECT_EQ(DiskContents(),
               (std::vector<std::vector<std::string>>{{"report.doc.001"},
@@ -68,7 +74,7 @@ TEST_F(DiskStaging, FillsDiskAfterDiskAndServesTheLastOne) {
     EXPECT_EQ(drives.disks[0].label + drives.disks[1].label, "");
     EXPECT_EQ(drives.disks[2].label, "Disk1");
     EXPECT_EQ(request.DestFolder, staging);
-    EXPECT_EQ(Names(staging), (std::vector<std::string>{"Readme.txt", "report.doc.keep"}));
+    EXPECT_EQ(Names(staging), std::vector<std::string>{"report.doc.keep"});
     std::string upperDest = dest;
     std::transform(upperDest.begin(), upperDest.end(), upperDest.begin(), ::toupper);
     EXPECT_NE(drives.disks[2].files[dest + "/Readme.txt"].find("\r\n" + upperDest + "/REPORT.DOC.BAT\r\n"),
@@ -82,7 +88,7 @@ TEST_F(DiskStaging, SmallPiecesShareADiskAndTheLabelCanBeSwitchedOff) {
     settings.values["optLabel"] = "1";
     settings.values["optReadme"] = "1";
 
-    EXPECT_TRUE(SplitToDisks(3000000, 360000));
+    EXPECT_EQ(SplitToDisks(3000000, 360000), SplitOutcome::Completed);
 
     const auto contents = DiskContents();
     ASSERT_EQ(contents.size(), 3u);
@@ -95,8 +101,7 @@ struct CancelPoint {
     const char* label;
     std::int64_t capacity; // of every disk
     int swapsBeforeDialog; // new disks the user puts in before the disk dialog comes up
-    bool result;
-    std::vector<std::string> staged;
+    bool started;          // the progress window was shown
 };
 
 void PrintTo(const CancelPoint& row, std::ostream* os) {
@@ -105,7 +110,7 @@ void PrintTo(const CancelPoint& row, std::ostream* os) {
 
 class Cancelled : public DiskStaging, public ::testing::WithParamInterface<CancelPoint> {};
 
-TEST_P(Cancelled, LeavesSourceAndStagedFilesAndSaysNothing) {
+TEST_P(Cancelled, KeepsTheSourceLeavesNothingStagedAndSaysNothing) {
     settings.values["optClean"] = "0";
     drives.capacity = GetParam().capacity;
     int swaps = GetParam().swapsBeforeDialog;
@@ -116,35 +121,46 @@ TEST_P(Cancelled, LeavesSourceAndStagedFilesAndSaysNothing) {
     };
     ui.diskChoices = {"cancel"};
 
-    EXPECT_EQ(SplitToDisks(3000000, 1440000), GetParam().result);
+    EXPECT_EQ(SplitToDisks(3000000, 1440000), SplitOutcome::Cancelled);
 
-    EXPECT_EQ(ui.log.back(), GetParam().result ? "hide" : "disk dialog");
+    EXPECT_EQ(ui.log.back(), GetParam().started ? "hide" : "disk dialog");
     EXPECT_TRUE(Exists(sourceDir + "/report.doc"));
-    EXPECT_EQ(Names(staging), GetParam().staged);
+    EXPECT_FALSE(Exists(staging));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Places, Cancelled,
-    ::testing::Values(CancelPoint{"AtSetUp", 1000000, 0, false, {}},
-                      CancelPoint{"AtAPieceChange", 1457664, 0, true, {"report.doc.001", "report.doc.002"}},
-                      CancelPoint{"AtTheLastDisk",
-                                  1457664,
-                                  1,
-                                  true,
-                                  {"Readme.txt", "report.doc.001", "report.doc.002", "report.doc.003",
-                                   "report.doc.bat"}}));
+INSTANTIATE_TEST_SUITE_P(Places, Cancelled,
+                         ::testing::Values(CancelPoint{"AtSetUp", 1000000, 0, false},
+                                           CancelPoint{"AtAPieceChange", 1457664, 0, true},
+                                           CancelPoint{"AtTheLastDisk", 1457664, 1, true}));
 
-TEST_F(DiskStaging, CopyThatFailsIsReportedAndStopsTheSplit) {
+// A disk that breaks, or a staging folder that fills up, ends the split: the source and the pieces on
+// earlier disks stay, nothing stays staged.
+TEST_F(DiskStaging, FailuresAreReportedAndLeaveNothingStaged) {
+    const struct {
+        int copiesBeforeFailure;
+        std::int64_t stagedBytesBeforeFailure;
+        std::string box;
+    } rows[] = {
+        // The staged bytes are counted from the first run on, so it goes first.
+        {-1, 17 + 2900000,
+         "critical: Error: 61\r\n\r\nDisk full\r\nThe temporary folder " + tree.path() +
+             " has no room left for the pieces, which wait there until they go to the disks.\r\nThe file "
+             "was not split."},
+        {1, -1, "critical: Error: 57\r\n\r\nDevice I/O error\r\nThe file was not split."},
+    };
     settings.values["optClean"] = "0";
-    drives.copiesBeforeFailure = 1;
+    for (const auto& row : rows) {
+        ui.log.clear();
+        drives.disks = {FakeDrives::Disk()};
+        drives.copiesBeforeFailure = row.copiesBeforeFailure;
+        files.failAfterBytes = row.stagedBytesBeforeFailure;
 
-    EXPECT_TRUE(SplitToDisks(3000000, 1440000));
+        EXPECT_EQ(SplitToDisks(3000000, 1440000), SplitOutcome::Failed);
 
-    EXPECT_EQ(ui.Boxes(),
-              (std::vector<std::string>{"show", kInsert, "hide",
-                                        "critical: Error: 61\r\n\r\nDisk full\r\nThe file was not split."}));
-    EXPECT_TRUE(Exists(sourceDir + "/report.doc"));
-    EXPECT_EQ(Names(staging), (std::vector<std::string>{"report.doc.001", "report.doc.002"}));
+        EXPECT_EQ(ui.Boxes(), (std::vector<std::string>{"show", kInsert, "hide", row.box}));
+        EXPECT_TRUE(Exists(sourceDir + "/report.doc"));
+        EXPECT_FALSE(Exists(staging));
+    }
 }
 
 TEST_F(DiskStaging, AsksBeforeMakingTheFolderOrReplacingAFileOnANewDisk) {
@@ -161,7 +177,7 @@ TEST_F(DiskStaging, AsksBeforeMakingTheFolderOrReplacingAFileOnANewDisk) {
     };
     ui.answers = {true, true};
 
-    EXPECT_TRUE(SplitToDisks(3000000, 1440000));
+    EXPECT_EQ(SplitToDisks(3000000, 1440000), SplitOutcome::Completed);
 
     EXPECT_EQ(ui.Boxes()[2], "ask question: The folder " + dest +
                                  " does not exist on this disk.  Do you want to create it?");
@@ -174,7 +190,7 @@ TEST_F(DiskStaging, AsksBeforeMakingTheFolderOrReplacingAFileOnANewDisk) {
     ui.log.clear();
     ui.answers = {false};
     drives.disks = {FakeDrives::Disk()};
-    EXPECT_TRUE(SplitToDisks(1000, 1000));
+    EXPECT_EQ(SplitToDisks(1000, 1000), SplitOutcome::Cancelled);
     EXPECT_EQ(ui.log.back(), "hide");
     EXPECT_EQ(ReadBytes(dest + "/report.doc.bat"), "old");
 }
@@ -200,7 +216,7 @@ TEST_F(DiskStaging, FollowsANewDiskMountedElsewhereAndNeverWritesWithoutOne) {
     ui.diskChoices = {"new"};
 
     request = SplitRequest{MakeSource("report.doc", 3000000), first + "pieces", 1440000};
-    EXPECT_TRUE(SplitFile(request, ui, settings, stagingPlatform));
+    EXPECT_EQ(SplitFile(request, ui, settings, stagingPlatform), SplitOutcome::Completed);
 
     const std::string onDisk[] = {first, second, third};
     for (std::size_t i = 0; i < drives.disks.size(); ++i) {

@@ -43,7 +43,7 @@ TEST_P(Refusals, StopBeforeTheFirstByte) {
                                                                     : dest;
     const auto namesBefore = Names(destFolder == sourceDir ? sourceDir : dest);
 
-    EXPECT_FALSE(Split(source, 1000, destFolder));
+    EXPECT_EQ(Split(source, 1000, destFolder), SplitOutcome::Refused);
 
     EXPECT_EQ(ui.log, std::vector<std::string>{Fill(Fill(Fill(row.box, "{dest}", dest), "{source}", source),
                                                     "{name}", row.fileName)});
@@ -83,7 +83,7 @@ TEST_F(Checks, PassWithWhatOnlyLooksLikeAnEarlierSplit) {
     WriteBytes(sourceDir + "/report.doc.001", "beside the source, not in the destination");
     WriteBytes(dest + "/test.txt", "the user's notes");
 
-    EXPECT_TRUE(Split(source, 1000, dest + "/"));
+    EXPECT_EQ(Split(source, 1000, dest + "/"), SplitOutcome::Completed);
 
     EXPECT_EQ(request.DestFolder, dest);
     EXPECT_EQ(ReadBytes(dest + "/test.txt"), "the user's notes");
@@ -94,8 +94,8 @@ TEST_F(Checks, PassWithWhatOnlyLooksLikeAnEarlierSplit) {
 
 TEST_F(Checks, ShortNamesDecideWhatIsUnsafeOrOwn) {
     settings.values["chk83"] = "1";
-    EXPECT_TRUE(Split(MakeSource("abcdefghi%.doc", 1000), 1000));
-    EXPECT_TRUE(Split(MakeSource("archive.004", 2500), 1000, sourceDir));
+    EXPECT_EQ(Split(MakeSource("abcdefghi%.doc", 1000), 1000), SplitOutcome::Completed);
+    EXPECT_EQ(Split(MakeSource("archive.004", 2500), 1000, sourceDir), SplitOutcome::Completed);
 
     EXPECT_TRUE(Exists(dest + "/abcdefgh.001"));
     EXPECT_EQ(ReadBytes(sourceDir + "/archive.003").size(), 500u);
@@ -104,12 +104,12 @@ TEST_F(Checks, ShortNamesDecideWhatIsUnsafeOrOwn) {
 
 TEST_F(Checks, RootDestinationBecomesEmptyAndPiecesLandInTheRoot) {
     ProbedFileSystem rooted(realFiles, dest);
-    Platform atRoot{rooted, drives, paths};
+    Platform atRoot{rooted, drives, paths, codePages};
     std::filesystem::create_directory(dest + "/data");
     WriteBytes(dest + "/data/report.doc", PatternBytes(1500));
 
     request = SplitRequest{"/data/report.doc", "/", 1000};
-    EXPECT_TRUE(SplitFile(request, ui, settings, atRoot));
+    EXPECT_EQ(SplitFile(request, ui, settings, atRoot), SplitOutcome::Completed);
 
     EXPECT_EQ(request.DestFolder, "");
     EXPECT_EQ(drives.asked, std::vector<std::string>{"/"});

@@ -2,6 +2,7 @@
 
 #include "engine/naming.h"
 #include "engine/split_job.h"
+#include "platform/linux/linux_code_pages.h"
 #include "platform/linux/linux_file_system.h"
 #include "platform/linux/linux_paths.h"
 #include "support/fake_drives.h"
@@ -32,7 +33,7 @@ protected:
         return sourceDir + "/" + name;
     }
 
-    bool Split(const std::string& source, double pieceSize, const std::string& destFolder = {}) {
+    SplitOutcome Split(const std::string& source, double pieceSize, const std::string& destFolder = {}) {
         request = SplitRequest{source, destFolder.empty() ? dest : destFolder, pieceSize};
         return SplitFile(request, ui, settings, platform);
     }
@@ -55,7 +56,8 @@ protected:
     ProbedFileSystem files{realFiles};
     FakeDrives drives;
     LinuxPaths paths;
-    Platform platform{files, drives, paths};
+    LinuxCodePages codePages;
+    Platform platform{files, drives, paths, codePages};
     SplitRequest request;
 };
 

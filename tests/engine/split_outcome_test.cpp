@@ -2,7 +2,11 @@
 // destination that cannot take the pieces leaves behind.
 #include "split_fixture.h"
 
+#include "engine/error_text.h"
 #include "engine/maker.h"
+#include "support/tmpfs_mount.h"
+
+#include <functional>
 
 #include <sys/mount.h>
 #include <unistd.h>
@@ -29,7 +33,7 @@ using Outcome = SplitFixture;
 TEST_F(Outcome, ScriptForThreePiecesReplacesAnOldOne) {
     WriteBytes(dest + "/report.doc.bat", std::string(5000, 'x'));
 
-    EXPECT_TRUE(Split(MakeSource("report.doc", 3000000), 1440000));
+    EXPECT_EQ(Split(MakeSource("report.doc", 3000000), 1440000), SplitOutcome::Completed);
 
     EXPECT_EQ(ReadBytes(dest + "/report.doc.bat"),
               Lines({"@echo off", "echo Created with Orvane Parvola", kAddressLine, "echo.",
@@ -40,7 +44,7 @@ TEST_F(Outcome, ScriptForThreePiecesReplacesAnOldOne) {
 }
 
 TEST_F(Outcome, ScriptForOnePieceQuotesNamesWithSpaces) {
-    EXPECT_TRUE(Split(MakeSource("My Holiday.mov", 1000), 1000));
+    EXPECT_EQ(Split(MakeSource("My Holiday.mov", 1000), 1000), SplitOutcome::Completed);
 
     EXPECT_EQ(ReadBytes(dest + "/My Holiday.mov.bat"),
               Lines({"@echo off", "echo Created with Orvane Parvola", kAddressLine, "echo.",
@@ -51,7 +55,7 @@ TEST_F(Outcome, ScriptForOnePieceQuotesNamesWithSpaces) {
 TEST_F(Outcome, ShortNamesForPiecesScriptAndJoinedFile) {
     settings.values["chk83"] = "1";
 
-    EXPECT_TRUE(Split(MakeSource("Annual Report.doc", 2500), 1000));
+    EXPECT_EQ(Split(MakeSource("Annual Report.doc", 2500), 1000), SplitOutcome::Completed);
 
     EXPECT_EQ(Names(dest), (std::vector<std::string>{"Annual R.001", "Annual R.002", "Annual R.003",
                                                      "Annual R.bat", "Readme.txt"}));
@@ -60,7 +64,7 @@ TEST_F(Outcome, ShortNamesForPiecesScriptAndJoinedFile) {
 }
 
 TEST_F(Outcome, ReadmeNamesTheScriptInCapitalsUnlessSwitchedOff) {
-    EXPECT_TRUE(Split(MakeSource("report.doc", 1000), 1000));
+    EXPECT_EQ(Split(MakeSource("report.doc", 1000), 1000), SplitOutcome::Completed);
     std::string upperDest = dest;
     std::transform(upperDest.begin(), upperDest.end(), upperDest.begin(), ::toupper);
     EXPECT_EQ(
@@ -82,7 +86,7 @@ TEST_F(Outcome, ReadmeNamesTheScriptInCapitalsUnlessSwitchedOff) {
 
     settings.values["optReadme"] = "1";
     std::filesystem::remove(dest + "/Readme.txt");
-    EXPECT_TRUE(Split(MakeSource("other.doc", 1000), 1000));
+    EXPECT_EQ(Split(MakeSource("other.doc", 1000), 1000), SplitOutcome::Completed);
     EXPECT_FALSE(Exists(dest + "/Readme.txt"));
 }
 
@@ -111,7 +115,7 @@ TEST_P(SourceCleanup, FollowsTheStoredChoice) {
     }
     const auto source = MakeSource("report.doc", 2000);
 
-    EXPECT_TRUE(Split(source, 1000));
+    EXPECT_EQ(Split(source, 1000), SplitOutcome::Completed);
 
     std::vector<std::string> expected = {"show"};
     if (row.answer) {
@@ -135,27 +139,62 @@ INSTANTIATE_TEST_SUITE_P(Values, SourceCleanup,
                                            Cleanup{"7", true, true, "1"}, Cleanup{"abc", false, false, "1"},
                                            Cleanup{"1.0", std::nullopt, false, "1.0"}));
 
-TEST_F(Outcome, SourceThatGrewDuringTheSplitIsKept) {
-    settings.values["optClean"] = "0";
-    const auto source = MakeSource("report.doc", 2000);
-    // Grows the source when the progress window shows, after its length was checked.
-    struct GrowingUi final : SplitUi {
-        std::string path;
-        void ShowMessage(const std::string&, MessageIcon) override {}
-        bool AskYesNo(const std::string&, MessageIcon) override { return true; }
-        void ShowProgress() override { WriteBytes(path, PatternBytes(2000) + "more"); }
-        void SetProgress(int) override {}
-        void HideProgress() override {}
-        std::string ShowDiskDialog() override { return {}; }
-        void ShowCopyProgress(const std::string&, int) override {}
-    } growing;
-    growing.path = source;
+// The source goes only while its name still leads to the very file that was split, unchanged; whatever
+// stops it is told, and the split does not claim to be complete.
+TEST_F(Outcome, SourceIsDeletedOnlyAsItWasSplit) {
+    struct Row {
+        const char* label;
+        std::function<void(const std::string& source)> meddle; // while the delete question is up
+        std::string box;                                       // {source} for the path; empty: deleted
+    };
+    const std::string kChanged = "exclamation: The file was split, but the source file was changed or "
+                                 "replaced in the meantime, so it was kept (~{source}~).";
+    const Row rows[] = {
+        {"Unchanged", [](const std::string&) {}, ""},
+        {"Replaced",
+         [&](const std::string& source) {
+             WriteBytes(source + ".new", "another file");
+             std::filesystem::rename(source + ".new", source);
+         },
+         kChanged},
+        {"WrittenTo", [](const std::string& source) { WriteBytes(source, PatternBytes(1999) + "x"); },
+         kChanged},
+        {"Undeletable",
+         [&](const std::string&) {
+             if (::geteuid() == 0) {
+                 ::mount("tmpfs", sourceDir.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr);
+             } else {
+                 std::filesystem::permissions(sourceDir, std::filesystem::perms::owner_read |
+                                                             std::filesystem::perms::owner_exec);
+             }
+         },
+         "exclamation: The file was split, but the source file could not be deleted (~{source}~).\r\n\r\n"
+         "Error: 75\r\n\r\nPath/File access error"},
+    };
+    // Root may delete anything from a writable folder: its source lies on a tmpfs made read-only later.
+    const TmpfsMount sourceDisk(sourceDir, "size=1m");
+    if (::geteuid() == 0 && !sourceDisk.mounted()) {
+        GTEST_SKIP() << sourceDisk.whyNot();
+    }
+    settings.values["optClean"] = "1";
+    for (const Row& row : rows) {
+        const auto source = MakeSource(row.label, 2000);
+        ui.log.clear();
+        ui.answers = {true};
+        ui.onMessage = [&](const std::string&) { row.meddle(source); };
 
-    request = SplitRequest{source, dest, 1000};
-    EXPECT_TRUE(SplitFile(request, growing, settings, platform));
+        EXPECT_EQ(Split(source, 1000), row.box.empty() ? SplitOutcome::Completed : SplitOutcome::Failed)
+            << row.label;
 
-    EXPECT_TRUE(Exists(source));
-    EXPECT_EQ(ReadBytes(dest + "/report.doc.002").size(), 1000u);
+        EXPECT_EQ(ui.log.back(), row.box.empty() ? kCompleted : Fill(row.box, "{source}", source))
+            << row.label;
+        EXPECT_EQ(Exists(source), !row.box.empty()) << row.label;
+        EXPECT_EQ(ReadBytes(dest + "/" + PieceName(row.label, 2)), PatternBytes(2000).substr(1000))
+            << row.label;
+    }
+    if (::geteuid() != 0) {
+        std::filesystem::permissions(sourceDir, std::filesystem::perms::owner_all);
+    }
 }
 
 // A destination that fails while the pieces are written: the pieces and script of this run go, the source
@@ -187,31 +226,38 @@ protected:
     std::string why;
 };
 
-TEST_F(Failure, WriteFailingInTheSecondPieceTakesBackOnlyThisRun) {
+// A write that fails in a piece, the script or the readme: everything this run wrote goes, an older
+// split's piece stays.
+TEST_F(Failure, WriteFailingAnywhereTakesBackOnlyThisRun) {
+    const struct {
+        std::int64_t bytesBefore; // written before the failing write: the test line, then the files
+        FileError failure;
+    } rows[] = {
+        {17 + 1500000, {61, "Disk full"}},             // the second piece
+        {17 + 3000000 + 40, {57, "Device I/O error"}}, // the script's first line
+        {17 + 3000000 + 362 + 100, {61, "Disk full"}}, // the readme, after the 362 bytes of the script
+    };
     WriteBytes(dest + "/report.doc.009", "an older split's piece");
-    files.failAfterBytes = 1500000;
+    for (const auto& row : rows) {
+        ProbedFileSystem failing{realFiles};
+        Platform failingPlatform{failing, drives, paths, codePages};
+        failing.failAfterBytes = row.bytesBefore;
+        failing.failure = row.failure;
+        ui.log.clear();
+        request = SplitRequest{source, dest, 1440000};
 
-    EXPECT_TRUE(Split(source, 1440000));
+        EXPECT_EQ(SplitFile(request, ui, settings, failingPlatform), SplitOutcome::Failed);
 
-    ExpectReported("critical: Error: 61\r\n\r\nDisk full\r\nThe file was not split.");
-    EXPECT_EQ(Names(dest), std::vector<std::string>{"report.doc.009"});
-}
-
-TEST_F(Failure, ScriptThatCannotBeWrittenFailsTheSplit) {
-    files.failAfterBytes = 17 + 3000000 + 40; // the test line, the pieces, and the script's first line
-    files.failure = FileError{57, "Device I/O error"};
-
-    EXPECT_TRUE(Split(source, 1440000));
-
-    ExpectReported("critical: Error: 57\r\n\r\nDevice I/O error\r\nThe file was not split.");
-    EXPECT_TRUE(Names(dest).empty());
+        ExpectReported("critical: " + ErrorText(row.failure) + "\r\nThe file was not split.");
+        EXPECT_EQ(Names(dest), std::vector<std::string>{"report.doc.009"});
+    }
 }
 
 TEST_F(Failure, FullDiskStopsTheSplit) {
     if (!Mount("size=1m")) {
         GTEST_SKIP() << "cannot mount a small tmpfs here (needs root): " << why;
     }
-    EXPECT_TRUE(Split(source, 1440000));
+    EXPECT_EQ(Split(source, 1440000), SplitOutcome::Failed);
 
     ExpectReported("critical: Error: 61\r\n\r\nDisk full\r\nThe file was not split.");
     EXPECT_TRUE(Names(dest).empty());
@@ -225,7 +271,7 @@ TEST_F(Failure, ReadOnlyDestinationPointsAtTheMedium) {
     } else if (!Mount("ro")) {
         GTEST_SKIP() << "cannot mount a read-only tmpfs here: " << why;
     }
-    EXPECT_FALSE(Split(source, 1440000));
+    EXPECT_EQ(Split(source, 1440000), SplitOutcome::Refused);
 
     EXPECT_EQ(ui.log, std::vector<std::string>{
                           "critical: Error: 75\r\n\r\nPath/File access error\r\n\r\nThis error is "

@@ -23,7 +23,7 @@ class PieceLayout : public SplitFixture, public ::testing::WithParamInterface<La
 TEST_P(PieceLayout, PiecesHaveTheirSizesAndJoinBackIntoTheSource) {
     const auto source = MakeSource("report.doc", GetParam().sourceSize);
 
-    EXPECT_TRUE(Split(source, GetParam().pieceSize));
+    EXPECT_EQ(Split(source, GetParam().pieceSize), SplitOutcome::Completed);
 
     std::string joined;
     std::vector<std::size_t> sizes;
@@ -48,7 +48,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, PieceLayout,
 using Pieces = SplitFixture;
 
 TEST_F(Pieces, NumbersGrowToFourDigitsAfter999) {
-    EXPECT_TRUE(Split(MakeSource("x", 1001), 1));
+    EXPECT_EQ(Split(MakeSource("x", 1001), 1), SplitOutcome::Completed);
 
     EXPECT_TRUE(Exists(dest + "/x.999"));
     EXPECT_TRUE(Exists(dest + "/x.1000"));
@@ -59,13 +59,13 @@ TEST_F(Pieces, LongerLeftoverPieceIsReplacedWhole) {
     const auto source = MakeSource("report.doc", 3000000);
     WriteBytes(dest + "/report.doc.002", std::string(2000000, 'x'));
 
-    EXPECT_TRUE(Split(source, 1440000));
+    EXPECT_EQ(Split(source, 1440000), SplitOutcome::Completed);
 
     EXPECT_EQ(ReadBytes(dest + "/report.doc.002"), ReadBytes(source).substr(1440000, 1440000));
 }
 
 TEST_F(Pieces, AreWrittenInTheLargestBlocksThatFit) {
-    EXPECT_TRUE(Split(MakeSource("report.doc", 100000), 100000));
+    EXPECT_EQ(Split(MakeSource("report.doc", 100000), 100000), SplitOutcome::Completed);
 
     std::vector<std::size_t> expected = {65526, 32768};
     expected.insert(expected.end(), 6, 256);
@@ -76,7 +76,7 @@ TEST_F(Pieces, AreWrittenInTheLargestBlocksThatFit) {
 
 TEST_F(Pieces, ProgressRoundsHalvesToEvenAndEndsAt100) {
     // 198 bytes in 16s and 1s: bytes done / 198 * 99 is done / 2, so 193, 195 and 197 bytes fall on halves.
-    EXPECT_TRUE(Split(MakeSource("report.doc", 198), 198));
+    EXPECT_EQ(Split(MakeSource("report.doc", 198), 198), SplitOutcome::Completed);
 
     std::vector<std::string> expected = {"show"};
     for (int value : {0, 8, 16, 24, 32, 40, 48, 56, 64, 72, 80, 88, 96, 97, 98, 100}) {
@@ -101,7 +101,7 @@ TEST_F(Pieces, SourcesBeyondFourGigabytesKeepTheirOffsets) {
     ::close(out);
     files.sparseZeros = true;
 
-    EXPECT_TRUE(Split(source, 1000000000));
+    EXPECT_EQ(Split(source, 1000000000), SplitOutcome::Completed);
 
     for (int i = 1; i <= 6; ++i) {
         EXPECT_EQ(realFiles.FileLength(dest + "/" + PieceName("big.img", i)),

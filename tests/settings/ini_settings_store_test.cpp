@@ -49,14 +49,29 @@ TEST(IniSettingsStore, UnwritableLocationNeitherFailsNorStoresAnything) {
     EXPECT_EQ(store.ReadSetting("optIdx"), std::nullopt);
 }
 
-TEST(DefaultSettingsPath, FollowsXdgConfigHomeAndFallsBackToHome) {
-    const std::string home = std::getenv("HOME");
-    setenv("XDG_CONFIG_HOME", "/xdg/config", 1);
-    EXPECT_EQ(DefaultSettingsPath(), "/xdg/config/Orvane/Parvola.conf");
-    setenv("XDG_CONFIG_HOME", "relative/config", 1);
-    EXPECT_EQ(DefaultSettingsPath(), home + "/.config/Orvane/Parvola.conf");
-    unsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(DefaultSettingsPath(), home + "/.config/Orvane/Parvola.conf");
+TEST(DefaultSettingsPath, FollowsAnAbsoluteXdgConfigHomeElseTheHomeFolder) {
+    const struct {
+        const char* xdg; // null: unset
+        std::string home;
+        std::string path;
+    } rows[] = {
+        {"/xdg/config", "/home/ann", "/xdg/config/Orvane/Parvola.conf"},
+        {"relative/config", "/home/ann", "/home/ann/.config/Orvane/Parvola.conf"},
+        {nullptr, "/home/ann", "/home/ann/.config/Orvane/Parvola.conf"},
+        // No home to be found: kept nowhere rather than below the root or the working folder.
+        {nullptr, "", ""},
+    };
+    for (const auto& row : rows) {
+        if (row.xdg) {
+            setenv("XDG_CONFIG_HOME", row.xdg, 1);
+        } else {
+            unsetenv("XDG_CONFIG_HOME");
+        }
+        EXPECT_EQ(DefaultSettingsPath(row.home), row.path) << (row.xdg ? row.xdg : "unset");
+    }
+    IniSettingsStore nowhere("");
+    nowhere.WriteSetting("optIdx", "1");
+    EXPECT_EQ(nowhere.ReadSetting("optIdx"), std::nullopt);
 }
 
 } // namespace

@@ -10,7 +10,7 @@
 namespace parvola::test {
 
 // Every folder lies on one drive. A removable one holds a disk the test can swap and fill: its files live
-// in memory, under the names they were copied to.
+// in memory, under the names they were copied to, and take whole units of the disk.
 class FakeDrives final : public Drives {
 public:
     struct Disk {
@@ -31,13 +31,20 @@ public:
         }
         std::int64_t used = 0;
         for (const auto& file : disks.back().files) {
-            used += static_cast<std::int64_t>(file.second.size());
+            used += Taken(static_cast<std::int64_t>(file.second.size()));
         }
         return capacity - used;
     }
-    bool SetLabel(const std::string&, const std::string& label) override {
-        disks.back().label = label;
-        return true;
+    // What the disk says a file takes; hiddenCost more is what it really takes.
+    std::int64_t SpaceFor(const std::string&, std::int64_t length) override {
+        return (length + unit - 1) / unit * unit;
+    }
+    DriveLimits Limits(const std::string&) override { return limits; }
+    std::optional<std::string> SetLabel(const std::string&, const std::string& label) override {
+        if (!labelRefusal) {
+            disks.back().label = label;
+        }
+        return labelRefusal;
     }
     FormatResult Format(const std::string&) override {
         if (formatResult == FormatResult::Formatted) {
@@ -52,7 +59,11 @@ public:
         if (progress) {
             progress(0, size);
         }
-        if (copiesBeforeFailure-- == 0 || size > FreeBytes(to)) {
+        disks.back().files.erase(to);
+        if (copiesBeforeFailure-- == 0) {
+            return FileError{ErrorNumber::DeviceIo, "Device I/O error"};
+        }
+        if (Taken(size) > FreeBytes(to)) {
             return FileError{ErrorNumber::DiskFull, "Disk full"};
         }
         disks.back().files[to] = bytes;
@@ -70,11 +81,20 @@ public:
     std::string drive = "/"; // the mount point every folder lies under
     std::vector<std::string> asked;
     std::int64_t capacity = 1457664;
+    std::int64_t unit = 1;
+    std::int64_t hiddenCost = 0;
     std::vector<Disk> disks{Disk()}; // the last one is in the drive
+    DriveLimits limits;
+    std::optional<std::string> labelRefusal;
     FormatResult formatResult = FormatResult::NoTool;
     int copiesBeforeFailure = -1;
     // Where the disk in the drive is mounted now; unset: where it always was.
     std::optional<std::string> mountedAt;
+
+private:
+    std::int64_t Taken(std::int64_t length) {
+        return SpaceFor(drive, length) + (length > 0 ? hiddenCost : 0);
+    }
 };
 
 } // namespace parvola::test

@@ -51,10 +51,6 @@ private:
     off_t m_offset = 0;
 };
 
-FileStatus ProbedFileSystem::CreateOrTruncate(const std::string& path, std::unique_ptr<OutputFile>& file) {
-    return Wrap(path, m_real.CreateOrTruncate(m_root + path, file), file);
-}
-
 FileStatus ProbedFileSystem::Wrap(const std::string& path, FileStatus status,
                                   std::unique_ptr<OutputFile>& file) {
     if (!status) {

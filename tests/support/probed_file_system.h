@@ -29,12 +29,18 @@ public:
     FileStatus CreateNew(const std::string& path, std::unique_ptr<OutputFile>& file) override {
         return Wrap(path, m_real.CreateNew(m_root + path, file), file);
     }
-    FileStatus CreateOrTruncate(const std::string& path, std::unique_ptr<OutputFile>& file) override;
+    FileStatus CreateReplacing(const std::string& path, unsigned permissions,
+                               std::unique_ptr<OutputFile>& file) override {
+        return Wrap(path, m_real.CreateReplacing(m_root + path, permissions, file), file);
+    }
     FileStatus OpenAppend(const std::string& path, std::unique_ptr<OutputFile>& file) override {
         return Wrap(path, m_real.OpenAppend(m_root + path, file), file);
     }
     std::optional<std::int64_t> FileLength(const std::string& path) override {
         return m_real.FileLength(m_root + path);
+    }
+    std::optional<FileInfo> Inspect(const std::string& path, bool followLinks) override {
+        return m_real.Inspect(m_root + path, followLinks);
     }
     std::optional<std::string> FindFile(const std::string& path) override {
         return m_real.FindFile(m_root + path);
@@ -42,8 +48,8 @@ public:
     FileStatus DeleteFile(const std::string& path) override { return m_real.DeleteFile(m_root + path); }
     FileStatus MakeFolder(const std::string& path) override { return m_real.MakeFolder(m_root + path); }
     FileStatus RemoveFolder(const std::string& path) override { return m_real.RemoveFolder(m_root + path); }
-    bool SameFile(const std::string& a, const std::string& b) override {
-        return m_real.SameFile(m_root + a, m_root + b);
+    FileStatus Lock(const std::string& path, std::unique_ptr<FileLock>& lock) override {
+        return m_real.Lock(m_root + path, lock);
     }
 
 private:

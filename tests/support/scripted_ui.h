@@ -23,6 +23,9 @@ public:
     }
     bool AskYesNo(const std::string& text, MessageIcon icon) override {
         log.push_back("ask " + Name(icon) + ": " + text);
+        if (onMessage) {
+            onMessage(text);
+        }
         if (answers.empty()) {
             ADD_FAILURE() << "unexpected question: " << text;
             return false;
@@ -31,7 +34,12 @@ public:
         answers.pop_front();
         return answer;
     }
-    void ShowProgress() override { log.push_back("show"); }
+    void ShowProgress() override {
+        log.push_back("show");
+        if (onShow) {
+            onShow();
+        }
+    }
     void SetProgress(int value) override { log.push_back("progress " + std::to_string(value)); }
     void HideProgress() override { log.push_back("hide"); }
     std::string ShowDiskDialog() override {
@@ -62,8 +70,10 @@ public:
     std::deque<bool> answers;
     // What the disk dialog holds when left each time it is shown.
     std::deque<std::string> diskChoices;
-    // Runs after each message box, as the user would act on it (put a new disk in).
+    // Runs while each message box or question is up, as the user would act on it (put a new disk in).
     std::function<void(const std::string&)> onMessage;
+    // Runs when the progress window comes up: the split has begun.
+    std::function<void()> onShow;
 
 private:
     static std::string Name(MessageIcon icon) {

@@ -1,6 +1,7 @@
 // The main window with real widgets, real files and the real settings file; only the user's answers to
 // boxes and the desktop's file manager are scripted. Each table row starts from a fresh window and store.
 #include "engine/maker.h"
+#include "platform/linux/linux_code_pages.h"
 #include "platform/linux/linux_drives.h"
 #include "platform/linux/linux_file_system.h"
 #include "platform/linux/linux_paths.h"
@@ -82,7 +83,8 @@ class MainWindowTest : public QObject {
     LinuxFileSystem m_files;
     LinuxDrives m_drives;
     LinuxPaths m_paths;
-    Platform m_platform{m_files, m_drives, m_paths};
+    LinuxCodePages m_codePages;
+    Platform m_platform{m_files, m_drives, m_paths, m_codePages};
     FakeShell m_shell;
     ScriptedDialogs m_dialogs;
     int m_ended = 0;

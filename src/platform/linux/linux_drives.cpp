@@ -5,6 +5,7 @@
 #include "platform/linux/os_error.h"
 
 #include <QDBusConnection>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QProcess>
 #include <QStandardPaths>
@@ -90,6 +91,7 @@ struct Mount {
     std::string device; // MAJ:MIN
     std::string root;   // the folder of the file system mounted there
     std::string point;
+    std::string type; // "vfat", "ext4", "fuseblk" …
 };
 
 std::vector<Mount> ReadMountInfo(const std::string& mountInfoPath) {
@@ -102,6 +104,11 @@ std::vector<Mount> ReadMountInfo(const std::string& mountInfoPath) {
         std::string parent;
         Mount mount;
         if (fields >> id >> parent >> mount.device >> mount.root >> mount.point) {
+            // The optional fields end with a lone "-"; the file system's type follows it.
+            std::string field;
+            while (fields >> field && field != "-") {
+            }
+            fields >> mount.type;
             mount.root = UnescapeMountPoint(mount.root);
             mount.point = UnescapeMountPoint(mount.point);
             mounts.push_back(std::move(mount));
@@ -188,9 +195,8 @@ bool ReadsOne(const std::string& path) {
 }
 
 constexpr std::size_t kCopyBufferSize = std::size_t{1} << 20;
-// Long enough for the user to answer an authentication prompt the label change may bring up; a bus that
-// is there but does not answer must not hold the copy up for ever either.
-constexpr int kSetLabelTimeoutMs = 120000;
+// Nobody is asked anything, so a UDisks2 that takes longer is stuck; it must not hold the split up.
+constexpr int kSetLabelTimeoutMs = 30000;
 
 using CopyProgress = std::function<void(std::int64_t, std::int64_t)>;
 
@@ -233,11 +239,8 @@ FileStatus CopyAndFlush(int in, int out, const CopyProgress& progress) {
     std::int64_t settled = 0;
     bool writeBehind = true;
     for (;;) {
-        const ssize_t got = ::read(in, buffer.get(), kCopyBufferSize);
+        const long got = ReadSome(in, buffer.get(), kCopyBufferSize);
         if (got < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
             return ErrorFromErrno(errno);
         }
         if (got == 0) {
@@ -348,6 +351,64 @@ std::int64_t LinuxDrives::FreeBytes(const std::string& drive) {
     return static_cast<std::int64_t>(info.f_bavail) * static_cast<std::int64_t>(info.f_frsize);
 }
 
+std::string LinuxDrives::TypeAt(const std::string& drive) const {
+    const std::string point = WithoutTrailingSeparator(drive);
+    std::string type;
+    // A later line at the same place stacks on the earlier ones: it is what is seen there.
+    for (const Mount& mount : ReadMountInfo(m_mountInfoPath)) {
+        if (mount.point == point) {
+            type = mount.type;
+        }
+    }
+    return type;
+}
+
+std::int64_t LinuxDrives::SpaceFor(const std::string& drive, std::int64_t length) {
+    struct statvfs info {};
+    const std::int64_t unit = ::statvfs(drive.c_str(), &info) == 0 && info.f_frsize > 0
+                                  ? static_cast<std::int64_t>(info.f_frsize)
+                                  : 4096;
+    const std::int64_t blocks = (length + unit - 1) / unit;
+    const std::string type = TypeAt(drive);
+    // FAT, exFAT and the like keep their allocation tables apart: a file takes its clusters only.
+    if (type.rfind("ext", 0) != 0) {
+        return blocks * unit;
+    }
+    // Block-mapped ext2 and ext3 files need indirect blocks past their first 12 blocks: one per
+    // unit/4 blocks, with a block above those past the first level, and so on. ext4's extents need
+    // fewer; counting them the same errs on the safe side.
+    const std::int64_t perBlock = unit / 4;
+    std::int64_t rest = blocks - 12;
+    std::int64_t mapping = 0;
+    for (std::int64_t reach = perBlock, level = 1; rest > 0 && level <= 3; reach *= perBlock, ++level) {
+        const std::int64_t covered = std::min(rest, reach);
+        // The blocks of each level below the top one, and the top one itself.
+        for (std::int64_t span = covered, l = 1; l < level; ++l) {
+            span = (span + perBlock - 1) / perBlock;
+            mapping += span;
+        }
+        mapping += 1;
+        rest -= covered;
+    }
+    return (blocks + mapping) * unit;
+}
+
+DriveLimits LinuxDrives::Limits(const std::string& drive) {
+    DriveLimits limits;
+    limits.fileSystem = TypeAt(drive);
+    const std::string& type = limits.fileSystem;
+    const bool fat = type == "vfat" || type == "msdos" || type == "fat";
+    // Disks made for Windows: exfat-fuse and ntfs-3g show up as fuseblk.
+    if (fat || type.find("exfat") != std::string::npos || type.find("ntfs") != std::string::npos ||
+        type.rfind("fuseblk", 0) == 0) {
+        limits.forbidden = ":?*<>|\\\"";
+    }
+    if (fat) {
+        limits.largestFile = 4294967295;
+    }
+    return limits;
+}
+
 std::string LinuxDrives::BlockDeviceOf(const std::string& drive) const {
     struct stat info {};
     if (::stat(drive.c_str(), &info) != 0) {
@@ -359,21 +420,30 @@ std::string LinuxDrives::BlockDeviceOf(const std::string& drive) const {
     return slash == std::string::npos ? std::string() : device.substr(slash + 1);
 }
 
-bool LinuxDrives::SetLabel(const std::string& drive, const std::string& label) {
+std::optional<std::string> LinuxDrives::SetLabel(const std::string& drive, const std::string& label) {
     const std::string device = BlockDeviceOf(drive);
     if (device.empty()) {
-        return false;
+        return "it is no disk device";
     }
     // Without a system bus this fails at once: the socket is missing or refuses the connection.
     QDBusConnection bus = QDBusConnection::systemBus();
     if (!bus.isConnected()) {
-        return false;
+        return "the system bus cannot be reached (" + bus.lastError().message().toStdString() + ")";
     }
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.UDisks2"), QString::fromStdString(UDisksBlockObjectPath(device)),
         QStringLiteral("org.freedesktop.UDisks2.Filesystem"), QStringLiteral("SetLabel"));
-    call << QString::fromStdString(label) << QVariantMap();
-    return bus.call(call, QDBus::Block, kSetLabelTimeoutMs).type() == QDBusMessage::ReplyMessage;
+    // A password prompt for a label, in the middle of a split, would only puzzle: the label is not worth
+    // one, so a change that needs one fails and the user is told.
+    QVariantMap options;
+    options.insert(QStringLiteral("auth.no_user_interaction"), true);
+    call << QString::fromStdString(label) << options;
+    const QDBusMessage reply = bus.call(call, QDBus::Block, kSetLabelTimeoutMs);
+    if (reply.type() == QDBusMessage::ReplyMessage) {
+        return std::nullopt;
+    }
+    return reply.errorMessage().isEmpty() ? reply.errorName().toStdString()
+                                          : reply.errorMessage().toStdString();
 }
 
 FormatResult LinuxDrives::Format(const std::string& drive) {
@@ -410,7 +480,8 @@ FileStatus LinuxDrives::CopyToDisk(const std::string& from, const std::string& t
     if (in < 0) {
         return ErrorFromErrno(errno);
     }
-    const int out = OpenDescriptor(to, O_WRONLY | O_CREAT | O_TRUNC);
+    struct stat staged {};
+    const int out = ::fstat(in, &staged) == 0 ? CreateReplacing(to, O_WRONLY, staged.st_mode) : -1;
     if (out < 0) {
         const int err = errno;
         ::close(in);

@@ -28,7 +28,9 @@ public:
     std::string DriveOf(const std::string& path) override;
     DriveType TypeOf(const std::string& drive) override;
     std::int64_t FreeBytes(const std::string& drive) override;
-    bool SetLabel(const std::string& drive, const std::string& label) override;
+    std::int64_t SpaceFor(const std::string& drive, std::int64_t length) override;
+    DriveLimits Limits(const std::string& drive) override;
+    std::optional<std::string> SetLabel(const std::string& drive, const std::string& label) override;
     FormatResult Format(const std::string& drive) override;
     FileStatus CopyToDisk(const std::string& from, const std::string& to,
                           const std::function<void(std::int64_t, std::int64_t)>& progress) override;
@@ -38,6 +40,8 @@ private:
     // The identity of the drive behind the mount point, learnt the first time it is mounted when asked
     // about; empty while it is unknown.
     std::string RememberedIdentity(const std::string& mountPoint);
+    // The file system type mounted at the drive, as mountinfo names it; empty when nothing is mounted there.
+    std::string TypeAt(const std::string& drive) const;
     // The kernel's name of the block device holding the drive ("sdb1"); empty when it has none, as
     // tmpfs and other virtual file systems do.
     std::string BlockDeviceOf(const std::string& drive) const;

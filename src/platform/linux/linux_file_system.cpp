@@ -10,6 +10,7 @@
 #include <utility>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <unistd.h>
@@ -53,15 +54,9 @@ public:
 private:
     FileStatus ReadDirect(char* buffer, std::size_t n) {
         while (n > 0) {
-            const ssize_t got = ::read(m_fd, buffer, n);
-            if (got < 0) {
-                if (errno == EINTR) {
-                    continue;
-                }
-                return ErrorFromErrno(errno);
-            }
-            if (got == 0) {
-                return PastEndOfFileError();
+            const long got = ReadSome(m_fd, buffer, n);
+            if (got <= 0) {
+                return got < 0 ? ErrorFromErrno(errno) : PastEndOfFileError();
             }
             buffer += got;
             n -= static_cast<std::size_t>(got);
@@ -70,15 +65,9 @@ private:
     }
 
     FileStatus Fill() {
-        ssize_t got;
-        do {
-            got = ::read(m_fd, m_buffer.get(), kFileBufferSize);
-        } while (got < 0 && errno == EINTR);
-        if (got < 0) {
-            return ErrorFromErrno(errno);
-        }
-        if (got == 0) {
-            return PastEndOfFileError();
+        const long got = ReadSome(m_fd, m_buffer.get(), kFileBufferSize);
+        if (got <= 0) {
+            return got < 0 ? ErrorFromErrno(errno) : PastEndOfFileError();
         }
         m_begin = 0;
         m_end = static_cast<std::size_t>(got);
@@ -160,17 +149,50 @@ private:
     std::size_t m_used = 0;
 };
 
-FileStatus OpenOutput(const std::string& path, int flags, std::unique_ptr<OutputFile>& file) {
-    auto buffer = AllocateBuffer();
-    if (!buffer) {
-        return ErrorFromErrno(ENOMEM);
-    }
-    const int fd = OpenDescriptor(path, O_WRONLY | O_CREAT | flags);
+// Wraps a descriptor that open() gave, or tells why there is none.
+FileStatus AdoptOutput(int fd, std::unique_ptr<char[]> buffer, std::unique_ptr<OutputFile>& file) {
     if (fd < 0) {
         return ErrorFromErrno(errno);
     }
     file = std::make_unique<LinuxOutputFile>(fd, std::move(buffer));
     return std::nullopt;
+}
+
+// path still names the very file open on fd.
+bool StillNames(const std::string& path, int fd) {
+    struct stat held {};
+    struct stat named {};
+    return ::fstat(fd, &held) == 0 && ::lstat(path.c_str(), &named) == 0 && held.st_dev == named.st_dev &&
+           held.st_ino == named.st_ino;
+}
+
+class LinuxFileLock final : public FileLock {
+public:
+    LinuxFileLock(int fd, std::string path) : m_fd(fd), m_path(std::move(path)) {}
+    ~LinuxFileLock() override {
+        // Removed while still held, so no other run can be holding this very file; a file someone else put
+        // in its place stays.
+        if (StillNames(m_path, m_fd)) {
+            ::unlink(m_path.c_str());
+        }
+        ::close(m_fd);
+    }
+    LinuxFileLock(const LinuxFileLock&) = delete;
+    LinuxFileLock& operator=(const LinuxFileLock&) = delete;
+
+private:
+    int m_fd;
+    std::string m_path;
+};
+
+FileInfo InfoOf(const struct stat& info) {
+    FileInfo result;
+    result.device = info.st_dev;
+    result.inode = info.st_ino;
+    result.length = info.st_size;
+    result.modified = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    result.permissions = info.st_mode & 07777;
+    return result;
 }
 
 } // namespace
@@ -196,15 +218,30 @@ FileStatus LinuxFileSystem::OpenRead(const std::string& path, std::unique_ptr<In
 }
 
 FileStatus LinuxFileSystem::CreateNew(const std::string& path, std::unique_ptr<OutputFile>& file) {
-    return OpenOutput(path, O_EXCL, file);
+    auto buffer = AllocateBuffer();
+    if (!buffer) {
+        return ErrorFromErrno(ENOMEM);
+    }
+    return AdoptOutput(OpenDescriptor(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW), std::move(buffer),
+                       file);
 }
 
-FileStatus LinuxFileSystem::CreateOrTruncate(const std::string& path, std::unique_ptr<OutputFile>& file) {
-    return OpenOutput(path, O_TRUNC, file);
+FileStatus LinuxFileSystem::CreateReplacing(const std::string& path, unsigned permissions,
+                                            std::unique_ptr<OutputFile>& file) {
+    auto buffer = AllocateBuffer();
+    if (!buffer) {
+        return ErrorFromErrno(ENOMEM);
+    }
+    return AdoptOutput(parvola::CreateReplacing(path, O_WRONLY, permissions), std::move(buffer), file);
 }
 
 FileStatus LinuxFileSystem::OpenAppend(const std::string& path, std::unique_ptr<OutputFile>& file) {
-    return OpenOutput(path, O_APPEND, file);
+    auto buffer = AllocateBuffer();
+    if (!buffer) {
+        return ErrorFromErrno(ENOMEM);
+    }
+    return AdoptOutput(OpenDescriptor(path, O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW), std::move(buffer),
+                       file);
 }
 
 std::optional<std::int64_t> LinuxFileSystem::FileLength(const std::string& path) {
@@ -251,11 +288,41 @@ FileStatus LinuxFileSystem::RemoveFolder(const std::string& path) {
     return std::nullopt;
 }
 
-bool LinuxFileSystem::SameFile(const std::string& a, const std::string& b) {
-    struct stat first {};
-    struct stat second {};
-    return ::stat(a.c_str(), &first) == 0 && ::stat(b.c_str(), &second) == 0 &&
-           first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+std::optional<FileInfo> LinuxFileSystem::Inspect(const std::string& path, bool followLinks) {
+    struct stat info {};
+    if ((followLinks ? ::stat(path.c_str(), &info) : ::lstat(path.c_str(), &info)) != 0) {
+        return std::nullopt;
+    }
+    return InfoOf(info);
+}
+
+FileStatus LinuxFileSystem::Lock(const std::string& path, std::unique_ptr<FileLock>& lock) {
+    // A run that ends removes its lock file while it holds it; one that opened the file just before
+    // then holds a lock on a file nobody else can find, so the name is checked after locking.
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        const int fd = OpenDescriptor(path, O_RDWR | O_CREAT | O_NOFOLLOW);
+        if (fd < 0) {
+            return ErrorFromErrno(errno);
+        }
+        int locked;
+        do {
+            locked = ::flock(fd, LOCK_EX | LOCK_NB);
+        } while (locked != 0 && errno == EINTR);
+        if (locked != 0) {
+            const int err = errno;
+            ::close(fd);
+            if (err == EWOULDBLOCK) {
+                return FileError{ErrorNumber::PermissionDenied, "Permission denied"};
+            }
+            return ErrorFromErrno(err);
+        }
+        if (StillNames(path, fd)) {
+            lock = std::make_unique<LinuxFileLock>(fd, path);
+            return std::nullopt;
+        }
+        ::close(fd);
+    }
+    return ErrorFromErrno(EAGAIN);
 }
 
 } // namespace parvola

@@ -16,14 +16,16 @@ class LinuxFileSystem final : public FileSystem {
 public:
     FileStatus OpenRead(const std::string& path, std::unique_ptr<InputFile>& file) override;
     FileStatus CreateNew(const std::string& path, std::unique_ptr<OutputFile>& file) override;
-    FileStatus CreateOrTruncate(const std::string& path, std::unique_ptr<OutputFile>& file) override;
+    FileStatus CreateReplacing(const std::string& path, unsigned permissions,
+                               std::unique_ptr<OutputFile>& file) override;
     FileStatus OpenAppend(const std::string& path, std::unique_ptr<OutputFile>& file) override;
     std::optional<std::int64_t> FileLength(const std::string& path) override;
+    std::optional<FileInfo> Inspect(const std::string& path, bool followLinks) override;
     std::optional<std::string> FindFile(const std::string& path) override;
     FileStatus DeleteFile(const std::string& path) override;
     FileStatus MakeFolder(const std::string& path) override;
     FileStatus RemoveFolder(const std::string& path) override;
-    bool SameFile(const std::string& a, const std::string& b) override;
+    FileStatus Lock(const std::string& path, std::unique_ptr<FileLock>& lock) override;
 };
 
 } // namespace parvola

@@ -1,28 +1,132 @@
 #include "platform/linux/linux_paths.h"
 
+#include "platform/linux/os_error.h"
+
+#include <cerrno>
 #include <cstdlib>
 #include <vector>
 
+#include <pwd.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace parvola {
 
-std::string LinuxPaths::TempFolder() {
-    std::string base = "/tmp";
-    if (const char* tmpdir = std::getenv("TMPDIR"); tmpdir && tmpdir[0] == '/') {
-        base = tmpdir;
+namespace {
+
+std::string AbsoluteVariable(const char* name) {
+    const char* value = std::getenv(name);
+    return value && value[0] == '/' ? std::string(value) : std::string();
+}
+
+std::string WithoutTrailingSeparators(std::string path) {
+    while (path.size() > 1 && path.back() == '/') {
+        path.pop_back();
     }
-    while (base.size() > 1 && base.back() == '/') {
-        base.pop_back();
+    return path;
+}
+
+// $TMPDIR when it is absolute, else /tmp.
+std::string TempBase() {
+    const std::string tmpdir = AbsoluteVariable("TMPDIR");
+    return WithoutTrailingSeparators(tmpdir.empty() ? "/tmp" : tmpdir);
+}
+
+std::string Resolve(const std::string& path) {
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved) {
+        return {};
+    }
+    std::string result(resolved);
+    std::free(resolved);
+    return result;
+}
+
+} // namespace
+
+std::string UserHomeFolder() {
+    if (std::string home = AbsoluteVariable("HOME"); !home.empty()) {
+        return home;
+    }
+    const struct passwd* entry = ::getpwuid(::geteuid());
+    return entry && entry->pw_dir && entry->pw_dir[0] == '/' ? std::string(entry->pw_dir) : std::string();
+}
+
+std::string WhyUnsafeFolder(const std::string& folder) {
+    const std::string resolved = Resolve(folder);
+    if (resolved.empty()) {
+        return folder + " cannot be found";
+    }
+    // Each folder on the way decides what may happen to the names inside it: "/", "/tmp", "/tmp/a" …
+    std::vector<std::string> steps = {"/"};
+    for (std::size_t slash = resolved.find('/', 1); resolved.size() > 1;
+         slash = resolved.find('/', slash + 1)) {
+        steps.push_back(resolved.substr(0, slash));
+        if (slash == std::string::npos) {
+            break;
+        }
+    }
+    for (const std::string& step : steps) {
+        struct stat info {};
+        if (::lstat(step.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+            return step + " is no folder";
+        }
+        if (info.st_uid != 0 && info.st_uid != ::geteuid()) {
+            return step + " belongs to another user";
+        }
+        const bool othersWrite =
+            (info.st_mode & S_IWOTH) != 0 || ((info.st_mode & S_IWGRP) != 0 && info.st_gid != ::getegid());
+        if (othersWrite && (info.st_mode & S_ISVTX) == 0) {
+            return step + " can be changed by other users";
+        }
+    }
+    return {};
+}
+
+FileStatus LinuxPaths::MakeTempFolder(std::string& folder) {
+    const std::string base = TempBase();
+    if (const std::string why = WhyUnsafeFolder(base); !why.empty()) {
+        return FileError{ErrorNumber::PathFileAccess,
+                         "The temporary folder " + base + " is not safe: " + why};
     }
     const std::string pattern = (base == "/" ? "" : base) + "/parvola-XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     // mkdtemp() makes the folder with mode 0700, so no other user can slip files into it.
     if (!::mkdtemp(name.data())) {
-        return {};
+        return ErrorFromErrno(errno);
     }
-    return std::string(name.data()) + "/";
+    folder = std::string(name.data()) + "/";
+    return std::nullopt;
+}
+
+std::string LinuxPaths::LockFolder() {
+    const std::string runtime = WithoutTrailingSeparators(AbsoluteVariable("XDG_RUNTIME_DIR"));
+    return !runtime.empty() && WhyUnsafeFolder(runtime).empty() ? runtime : TempBase();
+}
+
+std::string LinuxPaths::Absolute(const std::string& path) {
+    if (path.empty()) {
+        return path;
+    }
+    std::string absolute = path;
+    if (path[0] != '/') {
+        const std::string here = Resolve(".");
+        absolute = (here == "/" ? "" : here) + "/" + path;
+    }
+    const std::string trimmed = WithoutTrailingSeparators(absolute);
+    const std::size_t slash = trimmed.rfind('/');
+    const std::string name = trimmed.substr(slash + 1);
+    // "." and ".." as the last name are folders to resolve as well.
+    if (name == "." || name == "..") {
+        const std::string folder = Resolve(trimmed);
+        return folder.empty() ? absolute : folder;
+    }
+    const std::string folder = Resolve(slash == 0 ? "/" : trimmed.substr(0, slash));
+    if (folder.empty()) {
+        return absolute;
+    }
+    return (folder == "/" ? "" : folder) + "/" + name;
 }
 
 std::string LinuxPaths::ShortPathName(const std::string& path) {

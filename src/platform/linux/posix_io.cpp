@@ -9,12 +9,34 @@
 
 namespace parvola {
 
-int OpenDescriptor(const std::string& path, int flags) {
+int OpenDescriptor(const std::string& path, int flags, unsigned permissions) {
     int fd;
     do {
-        fd = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
+        fd = ::open(path.c_str(), flags | O_CLOEXEC, static_cast<mode_t>(permissions));
     } while (fd < 0 && errno == EINTR);
     return fd;
+}
+
+int CreateReplacing(const std::string& path, int flags, unsigned permissions) {
+    // Another program may put the name back between the removal and the creation; it is removed again,
+    // a few times.
+    for (int attempt = 0;; ++attempt) {
+        const int fd = OpenDescriptor(path, flags | O_CREAT | O_EXCL | O_NOFOLLOW, permissions & 07777);
+        if (fd >= 0 || errno != EEXIST || attempt == 3) {
+            return fd;
+        }
+        if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+            return -1;
+        }
+    }
+}
+
+long ReadSome(int fd, char* buffer, std::size_t n) {
+    ssize_t got;
+    do {
+        got = ::read(fd, buffer, n);
+    } while (got < 0 && errno == EINTR);
+    return static_cast<long>(got);
 }
 
 FileStatus WriteAll(int fd, const char* data, std::size_t n) {

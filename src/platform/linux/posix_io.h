@@ -8,7 +8,14 @@
 namespace parvola {
 
 // open(2) with O_CLOEXEC, tried again when a signal interrupts it; -1 with errno set on failure.
-int OpenDescriptor(const std::string& path, int flags);
+int OpenDescriptor(const std::string& path, int flags, unsigned permissions = 0666);
+
+// Creates path as a new file, first removing an entry of that name (a link is removed, never followed);
+// -1 with errno set on failure.
+int CreateReplacing(const std::string& path, int flags, unsigned permissions);
+
+// read(2) tried again when a signal interrupts it.
+long ReadSome(int fd, char* buffer, std::size_t n);
 
 // Writes all of data, going on after partial writes and interrupted calls.
 FileStatus WriteAll(int fd, const char* data, std::size_t n);
