@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev libqt6svg6 fonts-dejavu-core
     libgtest-dev libgmock-dev
     time bc
+    e2fsprogs dosfstools exfatprogs exfat-fuse fusefat
 )
 
 missing=()

@@ -19,8 +19,4 @@ bool ReadmeWanted(SettingsStore& settings, bool storeDefault);
 FileStatus WriteReadme(FileSystem& files, const std::string& workingFolder, const std::string& diskFolder,
                        const std::string& baseName, unsigned permissions);
 
-// text with every letter in capitals, one character for one ("Größe" gives "GRÖßE"), as the system's
-// UTF-8 rules have them; other bytes stay.
-std::string UpperCase(const std::string& text);
-
 } // namespace parvola

@@ -7,6 +7,7 @@
 #include "engine/removable_media.h"
 #include "engine/setting_values.h"
 #include "engine/source_cleanup.h"
+#include "engine/utf8.h"
 
 #include <algorithm>
 #include <array>
@@ -155,15 +156,20 @@ Check EarlierSplitCheck(FileSystem& files, const std::string& destFolder, const 
 // True when one of the names the split writes in folder is an entry of the source file itself: the
 // source split into its own folder under one of those names, a hard link to it, or the same name in
 // another case on a file system that ignores case. Such an entry would be replaced and the source lost.
-bool HoldsTheSource(FileSystem& files, const std::string& folder, const FileInfo& source,
-                    const std::string& baseName, std::int64_t pieceCount, bool readme) {
+// File systems through FUSE may give one file other inode numbers under other spellings, so there the
+// names are compared in capitals as well.
+bool HoldsTheSource(FileSystem& files, const std::string& folder, const std::string& sourcePath,
+                    const FileInfo& source, bool ignoresCase, const std::string& baseName,
+                    std::int64_t pieceCount, bool readme) {
     const auto here = files.Inspect(JoinPath(folder, ""), true);
     if (!here || here->device != source.device) {
         return false;
     }
+    const std::string sourceInCapitals = ignoresCase ? UpperCase(sourcePath) : std::string();
     const auto isSource = [&](const std::string& name) {
-        const auto entry = files.Inspect(JoinPath(folder, name), false);
-        return entry && SameFile(*entry, source);
+        const std::string path = JoinPath(folder, name);
+        const auto entry = files.Inspect(path, false);
+        return entry && (SameFile(*entry, source) || (ignoresCase && UpperCase(path) == sourceInCapitals));
     };
     if (isSource(baseName + ".bat") || (readme && isSource(kReadmeName))) {
         return true;
@@ -619,14 +625,15 @@ SplitOutcome SplitFile(SplitRequest& request, SplitUi& ui, SettingsStore& settin
     if (static_cast<double>(source.length) < request.PieceSize) {
         return refuse(Refusal{"File is too small to split.", MessageIcon::Exclamation});
     }
-    const auto largestPiece = static_cast<std::int64_t>(request.PieceSize);
-    if (auto refusal = LimitsCheck(platform.drives.Limits(drive), sourceFileName, baseName, largestPiece)) {
+    const DriveLimits limits = platform.drives.Limits(drive);
+    if (auto refusal =
+            LimitsCheck(limits, sourceFileName, baseName, static_cast<std::int64_t>(request.PieceSize))) {
         return refuse(*refusal);
     }
     const auto pieceCount =
         static_cast<std::int64_t>(std::ceil(static_cast<double>(source.length) / request.PieceSize));
-    if (HoldsTheSource(files, request.DestFolder, source, baseName, pieceCount,
-                       ReadmeWanted(settings, false))) {
+    if (HoldsTheSource(files, request.DestFolder, request.SourcePath, source, limits.ignoresCase, baseName,
+                       pieceCount, ReadmeWanted(settings, false))) {
         return refuse(Refusal{"The split would write over its own source file (~" + request.SourcePath +
                               "~).  Operation cancelled.  Please change the destination and try again."});
     }

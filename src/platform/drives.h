@@ -18,6 +18,7 @@ struct DriveLimits {
     std::string fileSystem;        // its type, as the system names it ("vfat", "exfat", "ext4")
     std::string forbidden;         // characters no name on it may hold
     std::int64_t largestFile = -1; // bytes; -1 for no limit worth telling
+    bool ignoresCase = false;      // "Readme.txt" and "readme.txt" name one file
 };
 
 class Drives {

@@ -19,10 +19,12 @@ protected:
         WriteBytes(tree / "movie.mkv", PatternBytes(3500));
     }
 
-    // Runs the program in the test's folder with no terminal; returns its exit code.
-    int Run(const std::string& args) {
-        const std::string command = "cd '" + tree.path() + "' && XDG_CONFIG_HOME='" + (tree / "config") +
-                                    "' '" + PARVOLA_SPLIT_BINARY + "' " + args + " </dev/null >out 2>err";
+    // Runs the program in the test's folder with no terminal, after the shell commands before; returns its
+    // exit code.
+    int Run(const std::string& args, const std::string& before = "") {
+        const std::string command = "cd '" + tree.path() + "' && " + before + " XDG_CONFIG_HOME='" +
+                                    (tree / "config") + "' '" + PARVOLA_SPLIT_BINARY + "' " + args +
+                                    " </dev/null >out 2>err";
         const int status = std::system(command.c_str());
         out = ReadBytes(tree / "out");
         err = ReadBytes(tree / "err");
@@ -68,8 +70,31 @@ TEST_F(ParvolaSplit, ExitCodesTellHowItEnded) {
 
     EXPECT_EQ(Run("--size 3X movie.mkv"), 2);
     EXPECT_NE(err.find("Usage: parvola-split"), std::string::npos);
+    EXPECT_EQ(Run("--size " + std::string(300, '9') + "K movie.mkv"), 2);
+    EXPECT_NE(err.find("Usage: parvola-split"), std::string::npos);
     EXPECT_EQ(Run("--version"), 0);
     EXPECT_EQ(out, "parvola-split 1.0\n");
+}
+
+// A file size limit is a write error like a full disk: told, and nothing half-written left behind.
+TEST_F(ParvolaSplit, AFileSizeLimitFailsTheSplitCleanly) {
+    EXPECT_EQ(Run("--yes --size 3K --dest pieces movie.mkv", "ulimit -f 4 &&"), 1);
+
+    EXPECT_NE(err.find("error: Error: 61\n\nDisk full\nThe file was not split.\n"), std::string::npos) << err;
+    EXPECT_TRUE(std::filesystem::is_empty(tree / "pieces"));
+    EXPECT_EQ(ReadBytes(tree / "movie.mkv"), PatternBytes(3500));
+}
+
+// A name that holds terminal controls is shown with them written out, never sent to the terminal.
+TEST_F(ParvolaSplit, NamesCannotSteerTheTerminal) {
+    WriteBytes(tree / "evil\x1b]0;owned\x07.bin", PatternBytes(3500));
+
+    EXPECT_EQ(Run("--yes --size 1K \"$f\"", "f=$(printf 'evil\\033]0;owned\\007.bin') &&"), 1);
+
+    EXPECT_EQ(err.find('\x1b'), std::string::npos);
+    EXPECT_NE(err.find("The file name evil\\x1b]0;owned\\x07.bin holds a control character (code 27)"),
+              std::string::npos)
+        << err;
 }
 
 } // namespace

@@ -21,7 +21,13 @@ TEST(Sizes, MapToBytesAndTheQuestionsOfTheWindowedProgram) {
         EXPECT_EQ(size->bytes, row.bytes);
         EXPECT_EQ(size->question, std::string("Split the file into partitions ") + row.asked + " long?");
     }
-    for (const char* refused : {"", "K", "0K", "00M", "1.5M", "10k", "10", "-5K", "10G", "1 M"}) {
+    // Numbers past any size a file could have are refused, never a crash.
+    const std::string hundredsOfDigits(300, '9');
+    EXPECT_EQ(ParseSize("9007199254M")->bytes, 9007199254000000.0);
+    for (const std::string& refused :
+         {std::string(""), std::string("K"), std::string("0K"), std::string("00M"), std::string("1.5M"),
+          std::string("10k"), std::string("10"), std::string("-5K"), std::string("10G"), std::string("1 M"),
+          std::string("9007199255M"), hundredsOfDigits + "K"}) {
         EXPECT_FALSE(ParseSize(refused)) << refused;
     }
 }

@@ -25,6 +25,7 @@ private:
 };
 
 const std::string kInsert = std::string("information: ") + kInsertNewDiskMessage;
+const std::string kNewDiskReady = "Please insert a new disk and press OK when ready.";
 
 class DiskStaging : public SplitFixture {
 protected:
@@ -95,6 +96,74 @@ TEST_F(DiskStaging, SmallPiecesShareADiskAndTheLabelCanBeSwitchedOff) {
     EXPECT_EQ(contents[0].size(), 4u);
     EXPECT_EQ(contents[2], (std::vector<std::string>{"report.doc.009", "report.doc.bat"}));
     EXPECT_EQ(drives.disks[2].label, "");
+}
+
+// Space is what files take in whole units of the disk: a disk asks for the next one before a copy would
+// find it full, and the last disk must hold the script and the readme beside the last piece.
+TEST_F(DiskStaging, CountsSpaceInUnitsWithTheScriptAndReadmeOnTheLastDisk) {
+    drives.capacity = 1441000; // two 720,000-byte pieces in bytes, not in 4 KiB units
+    drives.unit = 4096;
+    ui.diskChoices = {"new"};
+    ui.onMessage = [this](const std::string& text) {
+        if (text == kInsertNewDiskMessage || text == kNewDiskReady) {
+            drives.SwapDisk();
+        }
+    };
+
+    EXPECT_EQ(SplitToDisks(720000 * 2 + 710000, 720000), SplitOutcome::Completed);
+
+    EXPECT_EQ(DiskContents(),
+              (std::vector<std::vector<std::string>>{{"report.doc.001"},
+                                                     {"report.doc.002"},
+                                                     {"Readme.txt", "report.doc.003", "report.doc.bat"}}));
+    // Before the last piece the disk is measured against that piece, which fits: the disk dialog says
+    // this one cannot take the second.
+    EXPECT_EQ(ui.Boxes(),
+              (std::vector<std::string>{"show", "disk dialog", "information: " + kNewDiskReady, kInsert,
+                                        "hide", "information: Completed splitting files."}));
+}
+
+// A new disk without the destination folder needs room for the folder too.
+TEST_F(DiskStaging, ANewDiskMustHoldTheFolderItLacks) {
+    drives.unit = 4096;
+    drives.capacity = 720896 + 2048; // one piece, but not one more unit
+    ui.onMessage = [this](const std::string& text) {
+        if (text == kInsertNewDiskMessage) {
+            drives.SwapDisk();
+            std::filesystem::remove_all(dest);
+        }
+    };
+    ui.diskChoices = {"cancel"};
+
+    EXPECT_EQ(SplitToDisks(720000 * 2, 720000), SplitOutcome::Cancelled);
+
+    EXPECT_EQ(ui.Boxes(), (std::vector<std::string>{"show", kInsert, "disk dialog", "hide"}));
+}
+
+// A disk fuller than it looked: the copy runs out of room, and the user is asked as for a full disk.
+TEST_F(DiskStaging, ACopyThatRunsOutOfRoomAsksForTheNextDisk) {
+    drives.hiddenCost = 20000;
+    ui.diskChoices = {"new"};
+    ui.onMessage = [this](const std::string& text) {
+        if (text == kInsertNewDiskMessage || text == kNewDiskReady) {
+            drives.SwapDisk();
+            drives.hiddenCost = 0;
+        }
+    };
+    drives.labelRefusal = "the system bus cannot be reached";
+
+    EXPECT_EQ(SplitToDisks(1440000 * 2, 1440000), SplitOutcome::Completed);
+
+    EXPECT_EQ(DiskContents(),
+              (std::vector<std::vector<std::string>>{
+                  {}, {"report.doc.001"}, {"Readme.txt", "report.doc.002", "report.doc.bat"}}));
+    // And a last disk that cannot be labelled is told, without failing the split.
+    EXPECT_EQ(ui.Boxes(), (std::vector<std::string>{
+                              "show", "disk dialog",
+                              "information: Please insert a new disk and press OK when ready.", kInsert,
+                              "information: The last disk, in /, could not be labelled Disk1: the system "
+                              "bus cannot be reached.",
+                              "hide", "information: Completed splitting files."}));
 }
 
 struct CancelPoint {

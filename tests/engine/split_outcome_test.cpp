@@ -4,11 +4,13 @@
 
 #include "engine/error_text.h"
 #include "engine/maker.h"
+#include "engine/rejoin_script.h"
 #include "support/tmpfs_mount.h"
 
 #include <functional>
 
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -61,6 +63,62 @@ TEST_F(Outcome, ShortNamesForPiecesScriptAndJoinedFile) {
                                                      "Annual R.bat", "Readme.txt"}));
     EXPECT_NE(ReadBytes(dest + "/Annual R.bat").find("\r\ncall copy /b \"Annual R.001\" \"Annual R\"\r\n"),
               std::string::npos);
+}
+
+// The command interpreter reads the script in its OEM code page, so a name beyond ASCII is spelt in one;
+// the readme, read by people, stays UTF-8 and puts the name in capitals letter by letter.
+TEST_F(Outcome, NamesBeyondAsciiAreSpeltForTheCommandInterpreter) {
+    const std::string name = "Gr\u00f6\u00dfe r\u00e9sum\u00e9.bin";
+    const std::string cp850 = "Gr\x94\xe1"
+                              "e r\x82sum\x82.bin";
+
+    EXPECT_EQ(Split(MakeSource(name, 2000), 1000), SplitOutcome::Completed);
+
+    EXPECT_NE(
+        ReadBytes(dest + "/" + name + ".bat")
+            .find("\r\ncall copy /b \"" + cp850 + ".001\"+\"" + cp850 + ".002\" \"" + cp850 + ".001\"\r\n"),
+        std::string::npos);
+    EXPECT_NE(ReadBytes(dest + "/Readme.txt").find("/GR\u00d6\u00dfE R\u00c9SUM\u00c9.BIN.BAT\r\n"),
+              std::string::npos);
+}
+
+TEST(ScriptSpelling, TakesTheCodePageOfTheNamesScript) {
+    const std::pair<std::string, std::optional<std::string>> rows[] = {
+        {"report.doc", "report.doc"},
+        {"na\u00efve caf\u00e9", "na\x8bve caf\x82"}, // 850
+        {"\u010cesk\u00fd", "\xac"
+                            "esk\xec"},                             // 852, Czech
+        {"\u041e\u0442\u0447\u0451\u0442", "\x8e\xe2\xe7\xf1\xe2"}, // 866, Russian
+        {"\u0391\u03b8\u03ae\u03bd\u03b1", "\x80\x9f\xe3\xa4\x98"}, // 737, Greek
+        {"\u30c7\u30fc\u30bf", "\x83\x66\x81\x5b\x83\x5e"},         // 932, Japanese
+        {"\uc790\ub8cc", "\xc0\xda\xb7\xe1"},                       // 949, Korean
+        {"\u6570\u636e", "\xca\xfd\xbe\xdd"},                       // 936, Chinese
+        {"smile\U0001F600", std::nullopt},
+    };
+    LinuxCodePages codePages;
+    for (const auto& [name, spelt] : rows) {
+        EXPECT_EQ(ScriptSpelling(codePages, name), spelt) << name;
+    }
+}
+
+// Pieces, script and readme are no more readable to others than the source was.
+TEST_F(Outcome, OutputsKeepTheSourcesPermissions) {
+    const mode_t mask = ::umask(022);
+    for (const auto mode : {std::filesystem::perms::owner_read | std::filesystem::perms::owner_write,
+                            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                                std::filesystem::perms::group_read}) {
+        std::filesystem::remove_all(dest);
+        std::filesystem::create_directory(dest);
+        const auto source = MakeSource("report.doc", 2000);
+        std::filesystem::permissions(source, mode);
+
+        EXPECT_EQ(Split(source, 1000), SplitOutcome::Completed);
+
+        for (const auto& name : Names(dest)) {
+            EXPECT_EQ(std::filesystem::status(dest + "/" + name).permissions(), mode) << name;
+        }
+    }
+    ::umask(mask);
 }
 
 TEST_F(Outcome, ReadmeNamesTheScriptInCapitalsUnlessSwitchedOff) {

@@ -117,5 +117,22 @@ TEST_F(Pieces, SourcesBeyondFourGigabytesKeepTheirOffsets) {
     EXPECT_EQ(ui.log.back(), "information: Completed splitting files.");
 }
 
+// The 8.3 cut counts characters, never bytes, so it cannot leave half a character.
+TEST(BaseName, CutsToEightCharactersBeforeTheFirstDot) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"Annual Report.doc", "Annual R"},
+        {"archive.tar.gz", "archive"},
+        {"README", "README"},
+        {"abcdefg\u00e9.txt", "abcdefg\u00e9"},
+        {"\u65e5\u672c\u8a9e\u306e\u30d5\u30a1\u30a4\u30eb\u540d.txt",
+         "\u65e5\u672c\u8a9e\u306e\u30d5\u30a1\u30a4\u30eb"},
+        {".bashrc", ""},
+    };
+    for (const auto& [name, cut] : rows) {
+        EXPECT_EQ(BaseName(name, true), cut) << name;
+        EXPECT_EQ(BaseName(name, false), name);
+    }
+}
+
 } // namespace
 } // namespace parvola::test

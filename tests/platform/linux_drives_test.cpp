@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <filesystem>
 #include <regex>
 #include <utility>
@@ -142,25 +143,84 @@ TEST(LinuxDrives, LabelsAndFormatsTheBlockDeviceOfTheDrive) {
     EXPECT_EQ(FormatResult::Failed, formatWith("exit 3"));
 }
 
+// What the file system itself counts for a file (st_blocks) is what SpaceFor foretells on 1 KiB-block ext2,
+// where a 720,000-byte file takes 708 blocks with its indirect ones.
+TEST(LinuxDrives, ForetellsTheBlocksAFileTakes) {
+    TempTree tree;
+    const test::LoopMount disk(tree / "ext2", "mkfs.ext2 -q -F -b 1024", 40 * 1024);
+    if (!disk.mounted()) {
+        GTEST_SKIP() << disk.whyNot();
+    }
+    LinuxDrives drives;
+    const std::string drive = drives.DriveOf(disk.path());
+    ASSERT_EQ(drive, fs::canonical(disk.path()).string() + "/");
+    for (const std::int64_t length : {1, 4096, 12 * 1024 + 1, 720000, 300 * 1024, 17 * 1024 * 1024}) {
+        const std::string file = disk.path() + "/f" + std::to_string(length);
+        test::WriteBytes(file, test::PatternBytes(length));
+        struct stat info {};
+        ASSERT_EQ(::stat(file.c_str(), &info), 0);
+        EXPECT_EQ(drives.SpaceFor(drive, length), info.st_blocks * 512) << length;
+    }
+}
+
+// Sticks and cards carry FAT or exFAT, mounted here through FUSE as a desktop without the kernel's drivers
+// would: names with these characters and, on FAT, files of 4 GiB are refused, and case is ignored.
+TEST(LinuxDrives, KnowsWhatADiskForWindowsCannotHold) {
+    TempTree tree;
+    const struct {
+        const char* mkfs;
+        const char* mounter;
+        const char* type;
+        std::int64_t largestFile;
+    } disks[] = {
+        {"mkfs.vfat", "fusefat -o rw+", "fuse.fusefat", 4294967295},
+        {"mkfs.exfat", "mount.exfat-fuse", "fuseblk", -1},
+    };
+    for (const auto& disk : disks) {
+        const test::LoopMount mount(tree / disk.type, disk.mkfs, 20 * 1024, disk.mounter);
+        if (!mount.mounted()) {
+            GTEST_SKIP() << mount.whyNot();
+        }
+        const DriveLimits limits = LinuxDrives().Limits(fs::canonical(mount.path()).string() + "/");
+        EXPECT_EQ(limits.fileSystem, disk.type);
+        EXPECT_EQ(limits.forbidden, ":?*<>|\\\"");
+        EXPECT_EQ(limits.largestFile, disk.largestFile);
+        EXPECT_TRUE(limits.ignoresCase);
+        // The disk itself agrees.
+        EXPECT_FALSE(std::ofstream(mount.path() + "/a:b").is_open()) << disk.type;
+    }
+}
+
 TEST(CopyToDisk, CopiesExactlyOverWhateverWasThere) {
     // Size, and that of the file already there: past the copy buffer onto no file, then shorter than the
     // old file, and empty.
-    const std::pair<std::int64_t, std::size_t> rows[] = {{3 * 1024 * 1024 + 17, 0}, {5, 100000}, {0, 10}};
+    // and a link to a file of the user's, which the copy takes the place of.
+    const std::pair<std::int64_t, std::size_t> rows[] = {
+        {3 * 1024 * 1024 + 17, 0}, {5, 100000}, {0, 10}, {7, 0}};
     TempTree tree;
+    test::WriteBytes(tree / "victim", "victim");
     for (const auto& [size, existing] : rows) {
         const std::string bytes = test::PatternBytes(size);
         test::WriteBytes(tree / "piece", bytes);
+        fs::permissions(tree / "piece",
+                        size == 5 ? fs::perms::owner_read | fs::perms::owner_write
+                                  : fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
         if (existing > 0) {
             test::WriteBytes(tree / "copy", std::string(existing, 'x'));
+        } else if (size == 7) {
+            fs::remove(tree / "copy");
+            fs::create_symlink(tree / "victim", tree / "copy");
         }
         std::vector<std::pair<std::int64_t, std::int64_t>> heard;
         const auto hear = [&](std::int64_t at, std::int64_t of) { heard.emplace_back(at, of); };
         EXPECT_FALSE(LinuxDrives().CopyToDisk(tree / "piece", tree / "copy", hear)) << size;
         EXPECT_TRUE(test::ReadBytes(tree / "copy") == bytes) << size;
+        EXPECT_EQ(fs::status(tree / "copy").permissions(), fs::status(tree / "piece").permissions()) << size;
         ASSERT_FALSE(heard.empty()) << size;
         EXPECT_EQ(std::make_pair(std::int64_t{0}, size), heard.front()) << size;
         EXPECT_EQ(std::make_pair(size, size), heard.back()) << size;
     }
+    EXPECT_EQ(test::ReadBytes(tree / "victim"), "victim");
 }
 
 // "number description", or "none", so that one comparison checks both.

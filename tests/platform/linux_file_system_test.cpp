@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <iterator>
+
+#include <sys/stat.h>
 
 namespace parvola {
 namespace {
@@ -60,6 +63,45 @@ TEST_F(FileErrors, OnlyAnEmptyFolderIsRemoved) {
     EXPECT_TRUE(m_files.RemoveFolder(m_tree / "full").has_value());
     EXPECT_FALSE(m_files.RemoveFolder(m_tree / "full/inner"));
     EXPECT_FALSE(test::Exists(m_tree / "full/inner"));
+}
+
+// Whatever entry has the name, the new file takes its place and nothing it led to is written.
+TEST_F(FileErrors, NewFilesReplaceLinksAndTakeTheirPermissions) {
+    test::WriteBytes(m_tree / "victim", "victim");
+    const std::function<void(const std::string&)> entries[] = {
+        [](const std::string&) {},
+        [](const std::string& at) { test::WriteBytes(at, std::string(100, 'x')); },
+        [&](const std::string& at) { std::filesystem::create_symlink(m_tree / "victim", at); },
+        [&](const std::string& at) { std::filesystem::create_hard_link(m_tree / "victim", at); },
+        [&](const std::string& at) { std::filesystem::create_symlink(m_tree / "missing", at); },
+    };
+    const mode_t mask = ::umask(022);
+    for (const auto& make : entries) {
+        const std::string path = m_tree / "piece";
+        std::filesystem::remove(path);
+        make(path);
+        ASSERT_FALSE(m_files.CreateReplacing(path, 0640, m_out));
+        ASSERT_FALSE(m_out->Write("new", 3));
+        ASSERT_FALSE(m_out->Close());
+
+        EXPECT_EQ(test::ReadBytes(path), "new");
+        EXPECT_EQ(test::ReadBytes(m_tree / "victim"), "victim");
+        EXPECT_EQ(m_files.Inspect(path, false)->permissions, 0640u);
+    }
+    ::umask(mask);
+    std::filesystem::create_directory(m_tree / "folder");
+    EXPECT_EQ("75 Path/File access error", Said(m_files.CreateReplacing(m_tree / "folder", 0644, m_out)));
+}
+
+TEST_F(FileErrors, ALockIsHeldOnceAndItsFileGoesWithIt) {
+    const std::string path = m_tree / ".report.doc.parvola-lock";
+    std::unique_ptr<FileLock> first;
+    std::unique_ptr<FileLock> second;
+    ASSERT_FALSE(m_files.Lock(path, first));
+    EXPECT_EQ("70 Permission denied", Said(m_files.Lock(path, second)));
+    first.reset();
+    EXPECT_FALSE(test::Exists(path));
+    EXPECT_FALSE(m_files.Lock(path, second));
 }
 
 } // namespace

@@ -250,7 +250,8 @@ private slots:
             {"data", "out", false, 3, "", "critical: You must select a file to split."},
             {"data", "out", true, 6, "", kBadNumber},
             {"data", "out", true, 7, "000", kBadNumber},
-            {"data", "out", true, 7, "1e3", kBadNumber}};
+            {"data", "out", true, 7, "1e3", kBadNumber},
+            {"data", "out", true, 7, QString(300, '9'), kBadNumber}};
         for (const auto& row : rows) {
             fresh();
             makeFile(m_data + "/report.doc", 3000);

@@ -397,11 +397,13 @@ DriveLimits LinuxDrives::Limits(const std::string& drive) {
     DriveLimits limits;
     limits.fileSystem = TypeAt(drive);
     const std::string& type = limits.fileSystem;
-    const bool fat = type == "vfat" || type == "msdos" || type == "fat";
-    // Disks made for Windows: exfat-fuse and ntfs-3g show up as fuseblk.
-    if (fat || type.find("exfat") != std::string::npos || type.find("ntfs") != std::string::npos ||
-        type.rfind("fuseblk", 0) == 0) {
+    const auto holds = [&](const char* part) { return type.find(part) != std::string::npos; };
+    // FAT through the kernel (vfat, msdos) or FUSE (fuse.fusefat); exFAT and NTFS through FUSE show up as
+    // fuseblk.
+    const bool fat = (holds("fat") && !holds("exfat")) || type == "msdos";
+    if (fat || holds("exfat") || holds("ntfs") || type.rfind("fuseblk", 0) == 0) {
         limits.forbidden = ":?*<>|\\\"";
+        limits.ignoresCase = true;
     }
     if (fat) {
         limits.largestFile = 4294967295;
