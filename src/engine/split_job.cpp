@@ -222,6 +222,7 @@ public:
     SplitOutcome Run() {
         m_ui.ShowProgress();
         m_workingFolder = m_request.DestFolder;
+        // Stores the default of a missing chk83; the names were fixed by the checks.
         Cut83(m_settings, true);
 
         if (auto error = Copy()) {
