@@ -57,8 +57,9 @@ std::string TerminalSafe(const std::string& text) {
     return safe;
 }
 
-ConsoleUi::ConsoleUi(std::istream& in, std::ostream& err, bool canAsk, bool drawProgress)
-    : m_in(in), m_err(err), m_canAsk(canAsk), m_drawProgress(drawProgress) {}
+ConsoleUi::ConsoleUi(std::istream& in, std::ostream& err, bool canAsk, bool drawProgress,
+                     const volatile std::sig_atomic_t* interrupted)
+    : m_in(in), m_err(err), m_canAsk(canAsk), m_drawProgress(drawProgress), m_interrupted(interrupted) {}
 
 void ConsoleUi::ShowMessage(const std::string& text, MessageIcon icon) {
     BreakProgressLine();

@@ -2,6 +2,7 @@
 
 #include "engine/split_ui.h"
 
+#include <csignal>
 #include <iosfwd>
 #include <string>
 
@@ -16,8 +17,10 @@ std::string TerminalSafe(const std::string& text);
 class ConsoleUi final : public SplitUi {
 public:
     // canAsk: the input is a terminal a person can answer on; without one every question is answered No.
-    // drawProgress: the error stream is a terminal, where a redrawn line makes sense.
-    ConsoleUi(std::istream& in, std::ostream& err, bool canAsk, bool drawProgress);
+    // drawProgress: the error stream is a terminal, where a redrawn line makes sense. interrupted, when
+    // given, is set by a signal handler once the user wants the split stopped.
+    ConsoleUi(std::istream& in, std::ostream& err, bool canAsk, bool drawProgress,
+              const volatile std::sig_atomic_t* interrupted = nullptr);
 
     void ShowMessage(const std::string& text, MessageIcon icon) override;
     bool AskYesNo(const std::string& text, MessageIcon icon) override;
@@ -29,6 +32,7 @@ public:
     std::string ShowDiskDialog() override;
     // Redraws the progress line as the copy's own until 100 clears it.
     void ShowCopyProgress(const std::string& name, int percent) override;
+    bool CancelRequested() override { return m_interrupted && *m_interrupted; }
 
 private:
     // Ends a progress line so that what follows starts on a line of its own.
@@ -38,6 +42,7 @@ private:
     std::ostream& m_err;
     bool m_canAsk;
     bool m_drawProgress;
+    const volatile std::sig_atomic_t* m_interrupted;
     bool m_lineOpen = false;
     int m_shownValue = -1;
     // The file whose copy the open line shows, and how far; empty while it shows something else.

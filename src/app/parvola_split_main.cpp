@@ -8,6 +8,7 @@
 #include "platform/linux/linux_paths.h"
 #include "settings/ini_settings_store.h"
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -16,11 +17,28 @@
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Set by Ctrl+C or SIGTERM; the split stops at its next block and takes back what it wrote.
+volatile std::sig_atomic_t g_interrupted = 0;
+
+extern "C" void OnInterrupt(int) {
+    g_interrupted = 1;
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     using namespace parvola;
     // A file size limit then fails the write, which the split reports and cleans up after, instead of
     // killing the program halfway through a piece.
     std::signal(SIGXFSZ, SIG_IGN);
+    // Without SA_RESTART, so that a question waiting for its answer gives up too.
+    struct sigaction interrupt {};
+    interrupt.sa_handler = OnInterrupt;
+    sigemptyset(&interrupt.sa_mask);
+    sigaction(SIGINT, &interrupt, nullptr);
+    sigaction(SIGTERM, &interrupt, nullptr);
 
     const auto parsed = ParseSplitArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.options) {
@@ -38,7 +56,7 @@ int main(int argc, char** argv) {
     }
 
     const bool canAsk = ::isatty(STDIN_FILENO);
-    ConsoleUi ui(std::cin, std::cerr, canAsk, ::isatty(STDERR_FILENO));
+    ConsoleUi ui(std::cin, std::cerr, canAsk, ::isatty(STDERR_FILENO), &g_interrupted);
     LinuxPaths paths;
     const std::string source = paths.Absolute(options.file);
     std::error_code error;
@@ -50,6 +68,9 @@ int main(int argc, char** argv) {
     }
 
     if (!options.yes && !ui.AskYesNo(options.size.question, MessageIcon::Information)) {
+        if (g_interrupted) {
+            return 130;
+        }
         if (!canAsk) {
             std::cerr << "parvola-split: give --yes to split without a terminal to confirm on\n";
         }
@@ -63,5 +84,9 @@ int main(int argc, char** argv) {
     Platform platform{files, drives, paths, codePages};
     SplitRequest request{source, paths.Absolute(options.dest.empty() ? "." : options.dest),
                          options.size.bytes};
-    return SplitFile(request, ui, settings, platform) == SplitOutcome::Completed ? 0 : 1;
+    // An interrupt after the last block leaves a complete split, which counts as one.
+    if (SplitFile(request, ui, settings, platform) == SplitOutcome::Completed) {
+        return 0;
+    }
+    return g_interrupted ? 130 : 1;
 }

@@ -255,7 +255,7 @@ public:
             if (m_cancelled) {
                 return Cancel();
             }
-            RemoveStaging();
+            TakeBack();
         }
 
         m_ui.SetProgress(100);
@@ -361,6 +361,7 @@ private:
         auto progress = [&](std::int64_t copied, std::int64_t total) {
             m_ui.ShowCopyProgress(
                 name, total > 0 ? static_cast<int>(std::min<std::int64_t>(99, copied * 100 / total)) : 0);
+            return !m_ui.CancelRequested();
         };
         auto error = m_drives.CopyToDisk(JoinPath(m_workingFolder, name), target, progress);
         m_ui.ShowCopyProgress(name, 100);
@@ -493,6 +494,10 @@ private:
             while (kBlockSizes[block] > static_cast<std::uint64_t>(left)) {
                 ++block;
             }
+            if (m_ui.CancelRequested()) {
+                m_cancelled = true;
+                return std::nullopt;
+            }
             const std::size_t n = kBlockSizes[block];
             char* buffer = buffers[block].data();
             if (auto error = source->Read(buffer, n)) {
@@ -519,37 +524,37 @@ private:
         return sum == m_source.length;
     }
 
-    // The staged files and their private folder; the pieces the disks got are all that stays.
-    void RemoveStaging() {
+    // Everything this run wrote, and a staging folder; pieces already on disks are all that stays.
+    void TakeBack() {
         for (const auto& path : m_written) {
             m_files.DeleteFile(path);
         }
         m_written.clear();
-        m_files.RemoveFolder(m_workingFolder);
+        if (m_disk) {
+            m_files.RemoveFolder(m_workingFolder);
+        }
     }
 
     SplitOutcome Cancel() {
-        RemoveStaging();
+        TakeBack();
         m_ui.HideProgress();
         return SplitOutcome::Cancelled;
     }
 
     SplitOutcome Fail(const FileError& error) {
-        std::string text = ErrorText(error);
-        if (m_disk) {
-            // Copies that found a disk full have asked for another; only the staging folder ends a split so.
-            if (error.number == ErrorNumber::DiskFull) {
-                const std::string staging = m_workingFolder.substr(0, m_workingFolder.size() - 1);
-                text += "\r\nThe temporary folder " +
-                        staging.substr(0, std::max<std::size_t>(1, staging.rfind(kPathSeparator))) +
-                        " has no room left for the pieces, which wait there until they go to the disks.";
-            }
-            RemoveStaging();
-        } else {
-            for (const auto& path : m_written) {
-                m_files.DeleteFile(path);
-            }
+        // A copy the user stopped, or one that failed while they were stopping it, ends as a cancel.
+        if (m_ui.CancelRequested()) {
+            return Cancel();
         }
+        std::string text = ErrorText(error);
+        // Copies that found a disk full have asked for another; only the staging folder ends a split so.
+        if (m_disk && error.number == ErrorNumber::DiskFull) {
+            const std::string staging = m_workingFolder.substr(0, m_workingFolder.size() - 1);
+            text += "\r\nThe temporary folder " +
+                    staging.substr(0, std::max<std::size_t>(1, staging.rfind(kPathSeparator))) +
+                    " has no room left for the pieces, which wait there until they go to the disks.";
+        }
+        TakeBack();
         m_ui.HideProgress();
         m_ui.ShowMessage(text + "\r\nThe file was not split.", MessageIcon::Critical);
         return SplitOutcome::Failed;

@@ -29,6 +29,9 @@ public:
     // Shows how far the copy of a file onto a disk has come, in a small window of its own when the copy
     // takes long; 100 ends it.
     virtual void ShowCopyProgress(const std::string& name, int percent) = 0;
+    // True once the user asked to stop the split. Asked between blocks, from whatever thread the job runs
+    // on, so it must be safe to call from any thread.
+    virtual bool CancelRequested() { return false; }
 };
 
 } // namespace parvola

@@ -43,9 +43,10 @@ public:
     // Copies a file onto the disk as a new file with the permission bits of from, replacing whatever
     // entry of that name is there (a link is not written through), and flushes it to the medium before
     // it returns, so that the disk may be taken out at once. A copy that fails leaves nothing behind.
-    // progress hears the bytes copied so far and the file's length, now and then.
+    // progress hears the bytes copied so far and the file's length, now and then; when it answers false
+    // the copy stops with error 18.
     virtual FileStatus CopyToDisk(const std::string& from, const std::string& to,
-                                  const std::function<void(std::int64_t, std::int64_t)>& progress) = 0;
+                                  const std::function<bool(std::int64_t, std::int64_t)>& progress) = 0;
     // Where the disk now in the drive that held the mount point drive is mounted: drive itself, another
     // mount point when a new disk was mounted elsewhere (desktops name mount points after the label), or
     // empty when no disk of that drive is mounted or it cannot be told.

@@ -19,6 +19,7 @@ using FileStatus = std::optional<FileError>;
 
 // The classic error numbers the messages use.
 namespace ErrorNumber {
+constexpr int UserInterrupt = 18; // the user stopped it
 constexpr int BadFileName = 52;
 constexpr int DeviceIo = 57;
 constexpr int FileExists = 58;

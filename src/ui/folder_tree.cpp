@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileIconProvider>
 #include <QFileInfo>
+#include <QHeaderView>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -543,6 +544,10 @@ FolderTree::FolderTree(const QString& desktopFolder, QWidget* parent)
       m_desktopFolder(QDir::cleanPath(desktopFolder)) {
     setModel(m_model);
     setHeaderHidden(true);
+    // Deep names would shrink to nothing in a narrow tree: the column is as wide as its names, and the
+    // tree scrolls sideways.
+    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    header()->setStretchLastSection(false);
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -550,8 +555,21 @@ FolderTree::FolderTree(const QString& desktopFolder, QWidget* parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
 
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
+        if (current.isValid()) {
+            scrollTo(current);
+        }
         if (m_userInput && current.isValid()) {
             emit FolderClick(m_model->infoOf(current));
+        }
+    });
+    // Folders are read in the background; rows arriving above the chosen folder must not push it away.
+    connect(m_model, &QAbstractItemModel::rowsAboutToBeInserted, this, [this] {
+        const QModelIndex current = currentIndex();
+        m_currentWasInView = current.isValid() && viewport()->rect().intersects(visualRect(current));
+    });
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, [this] {
+        if (m_currentWasInView) {
+            scrollTo(currentIndex());
         }
     });
     // The view asks for rows only when it expands a row it has laid out; a folder opened while a layout
@@ -597,7 +615,12 @@ QString FolderTree::specialFolder(int number) const {
     return number == 16 ? m_desktopFolder : QString();
 }
 
+QString FolderTree::pointedPath() const {
+    return m_model->pathOf(m_pointed.isValid() ? QModelIndex(m_pointed) : currentIndex());
+}
+
 void FolderTree::keyPressEvent(QKeyEvent* event) {
+    m_pointed = QPersistentModelIndex();
     const QScopedValueRollback<bool> user(m_userInput, true);
     QTreeView::keyPressEvent(event);
 }
@@ -611,6 +634,13 @@ void FolderTree::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void FolderTree::mousePressEvent(QMouseEvent* event) {
+    // A right click points at a folder for the popup; the chosen folder, and with it the file list, stay.
+    if (event->button() == Qt::RightButton) {
+        m_pointed = indexAt(event->position().toPoint());
+        setFocus(Qt::MouseFocusReason);
+        return;
+    }
+    m_pointed = QPersistentModelIndex();
     const QScopedValueRollback<bool> user(m_userInput, true);
     QTreeView::mousePressEvent(event);
 }

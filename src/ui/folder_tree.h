@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPersistentModelIndex>
 #include <QString>
 #include <QTreeView>
 
@@ -33,6 +34,9 @@ public:
     bool setSelectedPath(const QString& path);
     // 16 gives the desktop folder; other numbers give the empty text.
     QString specialFolder(int number) const;
+    // The folder the last right click pointed at, which the popup acts on; the selected one when the
+    // popup came from the keyboard or the click met no folder. As selectedPath() gives paths.
+    QString pointedPath() const;
 
 signals:
     // The user chose a folder (click or keyboard).
@@ -52,6 +56,9 @@ protected:
 private:
     FolderTreeModel* m_model;
     QString m_desktopFolder;
+    QPersistentModelIndex m_pointed;
+    // The chosen folder was in view before rows arrived: they must not push it out.
+    bool m_currentWasInView = false;
     // Set while a mouse or key event is handled: only then does a new current folder raise FolderClick.
     bool m_userInput = false;
 };

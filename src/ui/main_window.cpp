@@ -9,6 +9,7 @@
 #include "ui/help_window.h"
 #include "ui/options_dialog.h"
 #include "ui/qt_dialogs.h"
+#include "ui/split_runner.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -45,6 +46,23 @@ constexpr double kClientHeight = 4935;
 
 std::string Std(const QString& text) {
     return text.toStdString();
+}
+
+bool IsInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::ShortcutOverride:
+    case QEvent::Shortcut:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+        return true;
+    default:
+        return false;
+    }
 }
 
 // Takes only digits and backspace of what is typed; keys that type nothing (arrows, Home, Delete) work as
@@ -268,6 +286,10 @@ void frmMain::Dir_FolderClick(const FolderInfo& folder) {
     if (folder.path == "My Computer") {
         failed = !m_file1->setPath(folder.parentFileSystemPath);
     }
+    // The mark of an unlistable folder is no pattern of the user's: Close stores the one it replaced.
+    if (failed && m_file1->pattern() != kEmptyListPattern) {
+        m_patternBeforeMark = m_file1->pattern();
+    }
     m_file1->setPattern(failed ? kEmptyListPattern : QStringLiteral("*.*"));
 }
 
@@ -295,10 +317,12 @@ void frmMain::mnuPopUpExplore_Click() {
         m_dialogs.ShowMessage("Folder selected for exploring not recognized.", MessageIcon::Information);
         return;
     }
-    if (focusWidget() == m_dir) {
-        m_shell.OpenFolder(Std(source));
-    } else if (focusWidget() == m_destDir) {
-        m_shell.OpenFolder(Std(dest));
+    // The folder the popup was opened on, which a right click points at without choosing it.
+    for (FolderTree* tree : {m_dir, m_destDir}) {
+        const QString pointed = resolveDesktop(tree->pointedPath());
+        if (focusWidget() == tree && pointed.contains('/')) {
+            m_shell.OpenFolder(Std(pointed));
+        }
     }
 }
 
@@ -320,7 +344,7 @@ void frmMain::cmdNewDir_Click() {
 }
 
 void frmMain::cmdSplit_Click() {
-    // The split lets the window process input while it runs; a second press must not start another.
+    // The window keeps processing events while a split runs; a second press must not start another.
     if (m_splitting) {
         return;
     }
@@ -366,12 +390,13 @@ void frmMain::cmdSplit_Click() {
 
     SplitRequest request{Std(folder + '/' + m_file1->fileName()), Std(dest), pieceSize};
     m_splitting = true;
-    SplitFile(request, m_dialogs, m_settings, m_platform);
+    SplitInBackground(request, m_dialogs, m_settings, m_platform);
     m_splitting = false;
 }
 
 void frmMain::cmdCancel_Click() {
-    m_settings.WriteSetting("fMask", Std(m_file1->pattern()));
+    const QString pattern = m_file1->pattern();
+    m_settings.WriteSetting("fMask", Std(pattern == kEmptyListPattern ? m_patternBeforeMark : pattern));
     SaveAndEnd();
 }
 
@@ -395,6 +420,8 @@ void frmMain::mnuFileOptions_Click() {
 
 void frmMain::mnuHelpAbout_Click() {
     frmAbout about(m_shell, this);
+    // Modal to this window only, so that the help window opened from it can be used.
+    about.setWindowModality(Qt::WindowModal);
     about.exec();
 }
 
@@ -411,7 +438,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         m_help->showHelp();
         return true;
     }
-    return QMainWindow::eventFilter(watched, event);
+    // During a split this window paints and follows the desktop but takes no input: its progress window
+    // and boxes are the ones to answer.
+    return m_splitting && IsInput(event->type()) && watched->isWidgetType() &&
+           static_cast<QWidget*>(watched)->window() == this;
 }
 
 void frmMain::SaveAndEnd() {
@@ -425,6 +455,10 @@ void frmMain::SaveAndEnd() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
+    // Ending the program halfway through a split would leave half of its pieces behind.
+    if (m_splitting) {
+        return event->ignore();
+    }
     // The close box stores nothing, but ends the program like the other two ways.
     event->accept();
     m_endProgram();

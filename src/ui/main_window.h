@@ -80,6 +80,8 @@ private:
     std::function<void()> m_endProgram;
 
     int m_sizeIndex = 3;
+    // The list's pattern before an unlistable folder replaced it with its mark.
+    QString m_patternBeforeMark;
     bool m_splitting = false;
     MainLayout m_layout;
 

@@ -4,6 +4,7 @@
 
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -13,8 +14,8 @@ namespace parvola {
 frmProgress::frmProgress(QWidget* owner)
     // No close button: closing the window could not stop the split, only hide its progress.
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_label(new QLabel(QStringLiteral("Processing - Please wait..."), this)),
-      m_bar(new QProgressBar(this)) {
+      m_label(new QLabel(QStringLiteral("Processing - Please wait..."), this)), m_bar(new QProgressBar(this)),
+      m_cancel(new QPushButton(QStringLiteral("Cancel"), this)) {
     setObjectName(QStringLiteral("frmProgress"));
     setWindowTitle(QString::fromUtf8(kAppTitle));
     setModal(false);
@@ -25,10 +26,28 @@ frmProgress::frmProgress(QWidget* owner)
     m_bar->setValue(0);
     m_bar->setTextVisible(true);
 
+    m_cancel->setObjectName(QStringLiteral("cmdCancel"));
+    m_cancel->setAutoDefault(false);
+    connect(m_cancel, &QPushButton::clicked, this, &frmProgress::reject);
+
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_label);
     layout->addWidget(m_bar);
-    setFixedSize(320, 90);
+    layout->addWidget(m_cancel, 0, Qt::AlignRight);
+    setFixedSize(layout->sizeHint().expandedTo(QSize(320, 0)));
+}
+
+void frmProgress::restart() {
+    m_bar->setValue(0);
+    m_cancel->setEnabled(true);
+}
+
+void frmProgress::reject() {
+    // Once is enough; the split stops at its next block and then hides the window.
+    if (m_cancel->isEnabled()) {
+        m_cancel->setEnabled(false);
+        emit cancelRequested();
+    }
 }
 
 void frmProgress::setValue(int value) {
@@ -38,7 +57,6 @@ void frmProgress::setValue(int value) {
         return;
     }
     m_bar->setValue(value);
-    repaint();
 }
 
 int frmProgress::value() const {

@@ -78,18 +78,17 @@ bool QtDialogs::AskYesNo(const std::string& text, MessageIcon icon) {
 void QtDialogs::ShowProgress() {
     if (!m_progress) {
         m_progress = new frmProgress(m_owner);
+        QObject::connect(m_progress, &frmProgress::cancelRequested, m_progress,
+                         [this] { m_cancelRequested = true; });
     }
     // A window shown again would otherwise start from where the last split ended.
-    m_progress->setValue(0);
+    m_cancelRequested = false;
+    m_progress->restart();
     m_progress->show();
     m_progress->raise();
     m_progress->repaint();
-    // Once, so the window system maps the window before the split keeps the thread busy.
+    // Once, so the window system maps the window at once.
     QCoreApplication::processEvents();
-    // What the confirmation box covered would otherwise stay on the screen until the split ends.
-    if (m_owner) {
-        m_owner->window()->repaint();
-    }
 }
 
 void QtDialogs::SetProgress(int value) {
@@ -123,6 +122,8 @@ std::string QtDialogs::InputBox(const std::string& prompt) {
 std::string QtDialogs::ShowDiskDialog() {
     if (!m_disk) {
         m_disk = new frmDisk(m_diskChoice, m_owner);
+        // Modal to the main window only, so that the help window opened from it can be used.
+        m_disk->setWindowModality(m_owner ? Qt::WindowModal : Qt::ApplicationModal);
     }
     m_disk->exec();
     if (m_disk && m_disk->discarded()) {
@@ -133,7 +134,7 @@ std::string QtDialogs::ShowDiskDialog() {
 
 void QtDialogs::ShowCopyProgress(const std::string& name, int percent) {
     if (!m_copyProgress) {
-        // No close button and no Cancel: the copy cannot be stopped halfway.
+        // No close button: Cancel stops the split, which closing the window would not.
         m_copyProgress =
             new QProgressDialog(m_owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
         m_copyProgress->setWindowTitle(QString::fromUtf8(kAppTitle));
@@ -141,13 +142,15 @@ void QtDialogs::ShowCopyProgress(const std::string& name, int percent) {
         // File names may look like markup; they must show as typed.
         label->setTextFormat(Qt::PlainText);
         m_copyProgress->setLabel(label);
-        m_copyProgress->setCancelButton(nullptr);
+        m_copyProgress->setCancelButtonText(QStringLiteral("Cancel"));
+        QObject::connect(m_copyProgress, &QProgressDialog::canceled, m_copyProgress,
+                         [this] { m_cancelRequested = true; });
         m_copyProgress->setRange(0, 100);
         // Short copies show nothing.
         m_copyProgress->setMinimumDuration(500);
-        // The copy keeps this thread busy; a modal QProgressDialog processes events on each value, so it
-        // paints, while the main window stays closed to input.
-        m_copyProgress->setWindowModality(Qt::WindowModal);
+        // Modeless like the progress window, whose Cancel it must not block; the main window takes no
+        // input during a split anyway.
+        m_copyProgress->setWindowModality(Qt::NonModal);
         // The dialog times its showing from when it is made; only the first value of a copy should start it.
         m_copyProgress->reset();
     }
@@ -157,12 +160,7 @@ void QtDialogs::ShowCopyProgress(const std::string& name, int percent) {
     }
     m_copyProgress->setLabelText(
         QStringLiteral("Copying %1 to the disk...").arg(QString::fromStdString(name)));
-    const bool wasVisible = m_copyProgress->isVisible();
     m_copyProgress->setValue(percent);
-    // setValue processes events only once the dialog was shown before; just shown, it is not yet painted.
-    if (!wasVisible && m_copyProgress->isVisible()) {
-        QCoreApplication::processEvents();
-    }
 }
 
 } // namespace parvola

@@ -5,6 +5,8 @@
 #include "ui/progress_window.h"
 
 #include <QPointer>
+
+#include <atomic>
 #include <string>
 
 class QProgressDialog;
@@ -34,6 +36,8 @@ public:
     std::string InputBox(const std::string& prompt) override;
     std::string ShowDiskDialog() override;
     void ShowCopyProgress(const std::string& name, int percent) override;
+    // The progress window's Cancel was pressed during this split; safe from any thread.
+    bool CancelRequested() override { return m_cancelRequested; }
 
     // The progress window once it was first shown; null before.
     frmProgress* progressWindow() const { return m_progress; }
@@ -47,6 +51,7 @@ private:
     QPointer<frmDisk> m_disk;
     // Lasts for the whole run: a fresh dialog starts with no option checked but leaves the choice alone.
     std::string m_diskChoice;
+    std::atomic<bool> m_cancelRequested{false};
 };
 
 } // namespace parvola

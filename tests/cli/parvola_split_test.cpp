@@ -4,6 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
+
+#include <csignal>
+#include <cstdio>
 
 #include <cstdlib>
 #include <filesystem>
@@ -83,6 +87,37 @@ TEST_F(ParvolaSplit, AFileSizeLimitFailsTheSplitCleanly) {
     EXPECT_NE(err.find("error: Error: 61\n\nDisk full\nThe file was not split.\n"), std::string::npos) << err;
     EXPECT_TRUE(std::filesystem::is_empty(tree / "pieces"));
     EXPECT_EQ(ReadBytes(tree / "movie.mkv"), PatternBytes(3500));
+}
+
+// Ctrl+C in the middle of a split stops it at the next block and takes back everything it wrote.
+TEST_F(ParvolaSplit, AnInterruptStopsTheSplitAndTakesItBack) {
+    ASSERT_EQ(::truncate((tree / "movie.mkv").c_str(), std::int64_t{1} << 30), 0); // sparse: quick to make
+    const std::string pieces = tree / "pieces";
+    const pid_t split = ::fork();
+    if (split == 0) {
+        ::setenv("XDG_CONFIG_HOME", (tree / "config").c_str(), 1);
+        ::freopen("/dev/null", "r", stdin);
+        ::freopen((tree / "err").c_str(), "w", stderr);
+        ::execl(PARVOLA_SPLIT_BINARY, "parvola-split", "--yes", "--size", "10M", "--dest", pieces.c_str(),
+                (tree / "movie.mkv").c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    // Well into the split: the second piece has bytes.
+    const auto started = [&] {
+        std::error_code missing;
+        return std::filesystem::file_size(pieces + "/movie.mkv.002", missing) > 0 && !missing;
+    };
+    for (int waited = 0; waited < 20000 && !started(); ++waited) {
+        ::usleep(1000);
+    }
+    ::kill(split, SIGINT);
+    int status = 0;
+    ASSERT_EQ(::waitpid(split, &status, 0), split);
+
+    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 130) << ReadBytes(tree / "err");
+    EXPECT_TRUE(std::filesystem::is_empty(pieces));
+    EXPECT_EQ(std::filesystem::file_size(tree / "movie.mkv"), std::uintmax_t{1} << 30);
+    EXPECT_EQ(ReadBytes(tree / "err").find("Completed"), std::string::npos);
 }
 
 // A name that holds terminal controls is shown with them written out, never sent to the terminal.

@@ -135,7 +135,7 @@ TEST_F(DiskStaging, ANewDiskMustHoldTheFolderItLacks) {
     };
     ui.diskChoices = {"cancel"};
 
-    EXPECT_EQ(SplitToDisks(720000 * 2, 720000), SplitOutcome::Cancelled);
+    EXPECT_EQ(SplitToDisks(720000 * 3, 720000), SplitOutcome::Cancelled);
 
     EXPECT_EQ(ui.Boxes(), (std::vector<std::string>{"show", kInsert, "disk dialog", "hide"}));
 }
@@ -171,6 +171,7 @@ struct CancelPoint {
     std::int64_t capacity; // of every disk
     int swapsBeforeDialog; // new disks the user puts in before the disk dialog comes up
     bool started;          // the progress window was shown
+    int cancelAfterChecks; // when the user presses Cancel in the progress window; -1: never
 };
 
 void PrintTo(const CancelPoint& row, std::ostream* os) {
@@ -189,6 +190,7 @@ TEST_P(Cancelled, KeepsTheSourceLeavesNothingStagedAndSaysNothing) {
         }
     };
     ui.diskChoices = {"cancel"};
+    ui.cancelAfterChecks = GetParam().cancelAfterChecks;
 
     EXPECT_EQ(SplitToDisks(3000000, 1440000), SplitOutcome::Cancelled);
 
@@ -198,9 +200,11 @@ TEST_P(Cancelled, KeepsTheSourceLeavesNothingStagedAndSaysNothing) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, Cancelled,
-                         ::testing::Values(CancelPoint{"AtSetUp", 1000000, 0, false},
-                                           CancelPoint{"AtAPieceChange", 1457664, 0, true},
-                                           CancelPoint{"AtTheLastDisk", 1457664, 1, true}));
+                         ::testing::Values(CancelPoint{"AtSetUp", 1000000, 0, false, -1},
+                                           CancelPoint{"AtAPieceChange", 1457664, 0, true, -1},
+                                           CancelPoint{"AtTheLastDisk", 1457664, 1, true, -1},
+                                           CancelPoint{"WithTheProgressWindow", 1457664, 1, true, 30}),
+                         [](const auto& info) { return std::string(info.param.label); });
 
 // A disk that breaks, or a staging folder that fills up, ends the split: the source and the pieces on
 // earlier disks stay, nothing stays staged.

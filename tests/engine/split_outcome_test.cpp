@@ -311,6 +311,18 @@ TEST_F(Failure, WriteFailingAnywhereTakesBackOnlyThisRun) {
     }
 }
 
+// Cancel stops the copy at its next block and takes back what this run wrote; the source stays.
+TEST_F(Failure, CancelStopsAtTheNextBlockAndTakesBackThisRun) {
+    WriteBytes(dest + "/report.doc.009", "an older split's piece");
+    ui.cancelAfterChecks = 30; // into the second piece
+
+    EXPECT_EQ(Split(source, 1440000), SplitOutcome::Cancelled);
+
+    EXPECT_EQ(ui.Boxes(), (std::vector<std::string>{"show", "hide"}));
+    EXPECT_EQ(Names(dest), std::vector<std::string>{"report.doc.009"});
+    EXPECT_EQ(ReadBytes(source), PatternBytes(3000000));
+}
+
 TEST_F(Failure, FullDiskStopsTheSplit) {
     if (!Mount("size=1m")) {
         GTEST_SKIP() << "cannot mount a small tmpfs here (needs root): " << why;

@@ -212,7 +212,10 @@ TEST(CopyToDisk, CopiesExactlyOverWhateverWasThere) {
             fs::create_symlink(tree / "victim", tree / "copy");
         }
         std::vector<std::pair<std::int64_t, std::int64_t>> heard;
-        const auto hear = [&](std::int64_t at, std::int64_t of) { heard.emplace_back(at, of); };
+        const auto hear = [&](std::int64_t at, std::int64_t of) {
+            heard.emplace_back(at, of);
+            return true;
+        };
         EXPECT_FALSE(LinuxDrives().CopyToDisk(tree / "piece", tree / "copy", hear)) << size;
         EXPECT_TRUE(test::ReadBytes(tree / "copy") == bytes) << size;
         EXPECT_EQ(fs::status(tree / "copy").permissions(), fs::status(tree / "piece").permissions()) << size;
@@ -234,6 +237,10 @@ TEST(LinuxDrives, ShowsTheRoomOnADiskAndFailsCleanlyWithoutIt) {
     EXPECT_EQ(0, drives.FreeBytes(tree / "gone"));
     test::WriteBytes(tree / "piece", test::PatternBytes(2 * 1024 * 1024));
     EXPECT_EQ("76 Path not found", Said(drives.CopyToDisk(tree / "piece", tree / "gone/piece", {})));
+    // Stopped by the user halfway: nothing stays.
+    const auto stop = [](std::int64_t at, std::int64_t) { return at == 0; };
+    EXPECT_EQ("18 User interrupt occurred", Said(drives.CopyToDisk(tree / "piece", tree / "stopped", stop)));
+    EXPECT_FALSE(test::Exists(tree / "stopped"));
     const test::TmpfsMount disk(tree / "mnt", "size=1m");
     if (!disk.mounted()) {
         GTEST_SKIP() << disk.whyNot();

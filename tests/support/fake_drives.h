@@ -53,11 +53,11 @@ public:
         return formatResult;
     }
     FileStatus CopyToDisk(const std::string& from, const std::string& to,
-                          const std::function<void(std::int64_t, std::int64_t)>& progress) override {
+                          const std::function<bool(std::int64_t, std::int64_t)>& progress) override {
         const std::string bytes = ReadBytes(from);
         const auto size = static_cast<std::int64_t>(bytes.size());
-        if (progress) {
-            progress(0, size);
+        if (progress && !progress(0, size)) {
+            return FileError{ErrorNumber::UserInterrupt, "User interrupt occurred"};
         }
         disks.back().files.erase(to);
         if (copiesBeforeFailure-- == 0) {

@@ -9,9 +9,10 @@ namespace parvola::test {
 
 class ProbedFileSystem::Watched final : public OutputFile {
 public:
-    Watched(ProbedFileSystem& owner, std::vector<std::size_t>& sizes, std::unique_ptr<OutputFile> inner,
-            int sparseFd)
-        : m_owner(owner), m_sizes(sizes), m_inner(std::move(inner)), m_sparseFd(sparseFd) {}
+    Watched(ProbedFileSystem& owner, std::string path, std::vector<std::size_t>& sizes,
+            std::unique_ptr<OutputFile> inner, int sparseFd)
+        : m_owner(owner), m_path(std::move(path)), m_sizes(sizes), m_inner(std::move(inner)),
+          m_sparseFd(sparseFd) {}
     ~Watched() override {
         if (m_sparseFd >= 0) {
             ::close(m_sparseFd);
@@ -20,6 +21,9 @@ public:
 
     FileStatus Write(const char* data, std::size_t n) override {
         static const char kZeros[65536] = {};
+        if (m_owner.onWrite) {
+            m_owner.onWrite(m_path);
+        }
         m_sizes.push_back(n);
         if (m_owner.failAfterBytes >= 0 &&
             m_owner.m_written + static_cast<std::int64_t>(n) > m_owner.failAfterBytes) {
@@ -45,6 +49,7 @@ public:
 
 private:
     ProbedFileSystem& m_owner;
+    std::string m_path;
     std::vector<std::size_t>& m_sizes;
     std::unique_ptr<OutputFile> m_inner;
     int m_sparseFd;
@@ -58,7 +63,7 @@ FileStatus ProbedFileSystem::Wrap(const std::string& path, FileStatus status,
         const bool piece = path.find_last_not_of("0123456789") == path.rfind('.');
         const int sparseFd =
             sparseZeros && piece ? ::open((m_root + path).c_str(), O_WRONLY | O_CLOEXEC) : -1;
-        file = std::make_unique<Watched>(*this, writes[path], std::move(file), sparseFd);
+        file = std::make_unique<Watched>(*this, path, writes[path], std::move(file), sparseFd);
     }
     return status;
 }

@@ -3,6 +3,7 @@
 #include "platform/file_system.h"
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -22,6 +23,8 @@ public:
     std::int64_t failAfterBytes = -1;
     FileError failure{ErrorNumber::DiskFull, "Disk full"};
     bool sparseZeros = false;
+    // Runs before each write, on the thread that writes, with the file's path.
+    std::function<void(const std::string&)> onWrite;
 
     FileStatus OpenRead(const std::string& path, std::unique_ptr<InputFile>& file) override {
         return m_real.OpenRead(m_root + path, file);

@@ -54,6 +54,13 @@ public:
     }
     // Not logged: the copy's progress is no box, and the logs stay comparable across disk sizes.
     void ShowCopyProgress(const std::string&, int) override {}
+    bool CancelRequested() override {
+        if (cancelAfterChecks > 0) {
+            --cancelAfterChecks;
+            return false;
+        }
+        return cancelAfterChecks == 0;
+    }
 
     // The log without the progress lines: the boxes the user saw and when the window came and went.
     std::vector<std::string> Boxes() const {
@@ -72,6 +79,8 @@ public:
     std::deque<std::string> diskChoices;
     // Runs while each message box or question is up, as the user would act on it (put a new disk in).
     std::function<void(const std::string&)> onMessage;
+    // The user presses Cancel once the job has asked this many times whether to stop; -1: never.
+    int cancelAfterChecks = -1;
     // Runs when the progress window comes up: the split has begun.
     std::function<void()> onShow;
 

@@ -3,6 +3,8 @@
 #include "ui/folder_tree.h"
 
 #include <QDir>
+#include <QFileInfo>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -113,6 +115,34 @@ private slots:
             QCOMPARE(keyUps.takeFirst()[0].toInt(), code);
         }
         QCOMPARE(mouseUps.count(), 1);
+    }
+
+    // In a narrow tree the chosen folder stays in view while the folders above it arrive, a long name can
+    // be scrolled to, every folder names its path, and a right click points at a folder without choosing.
+    void chosenFolderStaysInViewAndReadable() {
+        const QString deep = at("@/tree/a/a folder name far too long for a narrow tree to show/deep");
+        QVERIFY(QDir().mkpath(deep));
+        FolderTree tree(at("@/tree"));
+        tree.resize(190, 200);
+        tree.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tree));
+        QVERIFY(tree.setSelectedPath(deep));
+        for (QModelIndex above = tree.currentIndex().parent(); above.isValid(); above = above.parent()) {
+            QTRY_VERIFY(!tree.model()->canFetchMore(above));
+        }
+        QTest::qWait(50);
+
+        QVERIFY(tree.viewport()->rect().intersects(tree.visualRect(tree.currentIndex())));
+        QCOMPARE_GT(tree.horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(tree.currentIndex().data(Qt::ToolTipRole).toString(), deep);
+
+        QSignalSpy clicks(&tree, &FolderTree::FolderClick);
+        const QModelIndex parent = tree.currentIndex().parent();
+        tree.scrollTo(parent);
+        QTest::mouseClick(tree.viewport(), Qt::RightButton, {}, tree.visualRect(parent).center());
+        QCOMPARE(tree.selectedPath(), deep);
+        QCOMPARE(clicks.count(), 0);
+        QCOMPARE(tree.pointedPath(), QFileInfo(deep).path());
     }
 
     // The desktop folder here, as it also shows how any folder is read: only when opened, folders alone,

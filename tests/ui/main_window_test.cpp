@@ -6,9 +6,13 @@
 #include "platform/linux/linux_file_system.h"
 #include "platform/linux/linux_paths.h"
 #include "settings/ini_settings_store.h"
+#include "support/answer_modal.h"
+#include "support/probed_file_system.h"
 #include "ui/file_list.h"
 #include "ui/folder_tree.h"
+#include "ui/help_window.h"
 #include "ui/main_window.h"
+#include "ui/progress_window.h"
 #include "ui/qt_dialogs.h"
 
 #include <QAction>
@@ -22,10 +26,20 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <QListWidget>
+#include <QMessageBox>
+#include <QScrollBar>
+#include <QTextBrowser>
+
+#include <atomic>
 #include <deque>
+#include <functional>
+#include <future>
 #include <memory>
 
 using namespace parvola;
+using parvola::test::AnswerModal;
+using parvola::test::ProbedFileSystem;
 
 namespace {
 
@@ -59,6 +73,19 @@ public:
     QStringList log;
     std::deque<bool> answers;
     std::string typed;
+};
+
+// Counts the paints of a widget while it lives.
+class PaintCounter final : public QObject {
+public:
+    PaintCounter(QWidget& widget, int& paints) : m_paints(paints) { widget.installEventFilter(this); }
+    bool eventFilter(QObject*, QEvent* event) override {
+        m_paints += event->type() == QEvent::Paint;
+        return false;
+    }
+
+private:
+    int& m_paints;
 };
 
 class FakeShell final : public Shell {
@@ -271,6 +298,54 @@ private slots:
         }
     }
 
+    // The job waits inside a block while the window goes on: timers fire, it paints, it takes no input and
+    // its close box is ignored; the progress window's Cancel then stops the split and takes it back.
+    void aSplitRunsBesideTheEventLoopAndCancelStopsIt() {
+        fresh();
+        makeFile(m_data + "/report.doc", 3000000);
+        store("optClean", "0");
+        ProbedFileSystem held(m_files);
+        std::promise<void> release;
+        const std::shared_future<void> released = release.get_future().share();
+        std::atomic<bool> inBlock{false};
+        held.onWrite = [&](const std::string& path) {
+            if (QString::fromStdString(path).endsWith(".001") && !inBlock.exchange(true)) {
+                released.wait();
+            }
+        };
+        Platform platform{held, m_drives, m_paths, m_codePages};
+        m_window = std::make_unique<frmMain>(*m_settings, platform, m_shell, nullptr, [this] { ++m_ended; });
+        m_window->Form_Load(m_data + "/report.doc");
+        m_window->show();
+        tree("DestDir")->setSelectedPath(m_out);
+        AnswerModal<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
+        int ticks = 0;
+        int paints = 0;
+        PaintCounter counter(*m_window, paints);
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, [&] {
+            m_window->update();
+            if (!inBlock || ++ticks < 5) {
+                return;
+            }
+            timer.stop();
+            m_window->close();
+            QTest::mouseClick(child<QPushButton>("cmdCancel"), Qt::LeftButton);
+            QTest::keyClick(m_window.get(), Qt::Key_Escape);
+            m_window->findChild<frmProgress*>()->findChild<QPushButton*>("cmdCancel")->click();
+            release.set_value();
+        });
+        timer.start(5);
+
+        m_window->cmdSplit_Click();
+
+        QVERIFY(ticks >= 5 && paints >= 5);
+        QVERIFY(m_window->isVisible());
+        QCOMPARE(m_ended, 0);
+        QVERIFY(QDir(m_out).isEmpty());
+        QCOMPARE(QFileInfo(m_data + "/report.doc").size(), 3000000);
+    }
+
     void confirmedSplitFromTheDesktopWritesThePieces() {
         for (const bool yes : {true, false}) {
             fresh();
@@ -290,6 +365,17 @@ private slots:
             QCOMPARE(m_dialogs.log.last(),
                      yes ? "information: Completed splitting files." : m_dialogs.log.first());
         }
+    }
+
+    void closeStoresThePatternAnUnlistableFolderHid() {
+        fresh();
+        open();
+        list()->setPattern("*.txt");
+        for (int i = 0; i < 2; ++i) {
+            m_window->Dir_FolderClick({m_temp->filePath("gone"), m_temp->filePath("gone"), m_temp->path()});
+        }
+        child<QPushButton>("cmdCancel")->click();
+        QCOMPARE(stored("fMask"), std::optional<std::string>("*.txt"));
     }
 
     void browsingListsFoldersAndShowsSizes() {
@@ -382,6 +468,42 @@ private slots:
         };
         QVERIFY(!helpShown()); // the key is queued, not handled at once
         QTRY_VERIFY(helpShown());
+    }
+
+    // F1 in a dialog opens a help window that takes clicks and scrolls while the dialog stays open.
+    void helpIsUsableFromEveryDialog() {
+        fresh();
+        open();
+        QtDialogs dialogs(m_window.get());
+        const std::pair<const char*, std::function<void()>> dialogOpeners[] = {
+            {"frmOptions", [&] { m_window->findChild<QAction*>("mnuFileOptions")->trigger(); }},
+            {"frmAbout", [&] { m_window->findChild<QAction*>("mnuHelpAbout")->trigger(); }},
+            {"frmDisk", [&] { dialogs.ShowDiskDialog(); }},
+        };
+        for (const auto& [name, openDialog] : dialogOpeners) {
+            bool used = false;
+            QTimer::singleShot(0, this, [&, name = name] {
+                auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog && dialog->objectName() == name);
+                QTest::keyClick(dialog, Qt::Key_F1);
+                HelpWindow* help = nullptr;
+                for (QWidget* window : QApplication::topLevelWidgets()) {
+                    help = help ? help : qobject_cast<HelpWindow*>(window);
+                }
+                QVERIFY(help);
+                auto* index = help->findChild<QListWidget*>("HelpIndex");
+                index->setCurrentRow(0);
+                // A real click, through the window system, which drops clicks on windows a dialog blocks.
+                const QRect messages = index->visualItemRect(index->item(index->count() - 1));
+                QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {},
+                                  index->viewport()->mapTo(help, messages.center()));
+                used = help->isVisible() && help->currentPage().endsWith("messages.html") &&
+                       help->findChild<QTextBrowser*>()->verticalScrollBar()->maximum() > 0;
+                dialog->done(QDialog::Rejected);
+            });
+            openDialog();
+            QVERIFY2(used, name);
+        }
     }
 };
 

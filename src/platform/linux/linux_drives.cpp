@@ -198,7 +198,7 @@ constexpr std::size_t kCopyBufferSize = std::size_t{1} << 20;
 // Nobody is asked anything, so a UDisks2 that takes longer is stuck; it must not hold the split up.
 constexpr int kSetLabelTimeoutMs = 30000;
 
-using CopyProgress = std::function<void(std::int64_t, std::int64_t)>;
+using CopyProgress = std::function<bool(std::int64_t, std::int64_t)>;
 
 // Hands the bytes from offset on to the disk and waits for those before it, so that progress counts what
 // reached the medium: else it would race through the page cache and the final flush would take all the
@@ -253,8 +253,8 @@ FileStatus CopyAndFlush(int in, int out, const CopyProgress& progress) {
             return status;
         }
         copied += got;
-        if (progress) {
-            progress(copied, total);
+        if (progress && !progress(copied, total)) {
+            return FileError{ErrorNumber::UserInterrupt, "User interrupt occurred"};
         }
     }
     if (::fsync(out) != 0 || ::syncfs(out) != 0) {

@@ -33,7 +33,7 @@ public:
     std::optional<std::string> SetLabel(const std::string& drive, const std::string& label) override;
     FormatResult Format(const std::string& drive) override;
     FileStatus CopyToDisk(const std::string& from, const std::string& to,
-                          const std::function<void(std::int64_t, std::int64_t)>& progress) override;
+                          const std::function<bool(std::int64_t, std::int64_t)>& progress) override;
     std::string CurrentMount(const std::string& drive) override;
 
 private:

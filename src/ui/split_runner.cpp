@@ -1,0 +1,73 @@
+#include "ui/split_runner.h"
+
+#include <QEventLoop>
+#include <QObject>
+#include <QThread>
+
+#include <functional>
+#include <memory>
+
+namespace parvola {
+
+namespace {
+
+// The job's side of the UI seam: hands every call over to the thread that owns context and waits.
+class RelayedUi final : public SplitUi {
+public:
+    RelayedUi(SplitUi& target, QObject& context) : m_target(target), m_context(context) {}
+
+    void ShowMessage(const std::string& text, MessageIcon icon) override {
+        Relay([&] { m_target.ShowMessage(text, icon); });
+    }
+    bool AskYesNo(const std::string& text, MessageIcon icon) override {
+        bool yes = false;
+        Relay([&] { yes = m_target.AskYesNo(text, icon); });
+        return yes;
+    }
+    void ShowProgress() override {
+        Relay([&] { m_target.ShowProgress(); });
+    }
+    void SetProgress(int value) override {
+        Relay([&] { m_target.SetProgress(value); });
+    }
+    void HideProgress() override {
+        Relay([&] { m_target.HideProgress(); });
+    }
+    std::string ShowDiskDialog() override {
+        std::string choice;
+        Relay([&] { choice = m_target.ShowDiskDialog(); });
+        return choice;
+    }
+    void ShowCopyProgress(const std::string& name, int percent) override {
+        Relay([&] { m_target.ShowCopyProgress(name, percent); });
+    }
+    // Safe from any thread by the seam's own rule: asked directly, it costs the copy no round trip.
+    bool CancelRequested() override { return m_target.CancelRequested(); }
+
+private:
+    void Relay(const std::function<void()>& call) {
+        QMetaObject::invokeMethod(&m_context, call, Qt::BlockingQueuedConnection);
+    }
+
+    SplitUi& m_target;
+    QObject& m_context;
+};
+
+} // namespace
+
+SplitOutcome SplitInBackground(SplitRequest& request, SplitUi& ui, SettingsStore& settings,
+                               Platform& platform) {
+    QObject context;
+    RelayedUi relayed(ui, context);
+    SplitOutcome outcome = SplitOutcome::Failed;
+    const std::unique_ptr<QThread> job(
+        QThread::create([&] { outcome = SplitFile(request, relayed, settings, platform); }));
+    QEventLoop loop;
+    QObject::connect(job.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    job->start();
+    loop.exec();
+    job->wait();
+    return outcome;
+}
+
+} // namespace parvola
