@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+#include <QScrollBar>
 #include <QSet>
 #include <QStyle>
 #include <QThreadPool>
@@ -555,23 +556,18 @@ FolderTree::FolderTree(const QString& desktopFolder, QWidget* parent)
     setContextMenuPolicy(Qt::PreventContextMenu);
 
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this](const QModelIndex& current) {
-        if (current.isValid()) {
-            scrollTo(current);
-        }
+        m_followCurrent = true;
+        showCurrent();
         if (m_userInput && current.isValid()) {
             emit FolderClick(m_model->infoOf(current));
         }
     });
-    // Folders are read in the background; rows arriving above the chosen folder must not push it away.
-    connect(m_model, &QAbstractItemModel::rowsAboutToBeInserted, this, [this] {
-        const QModelIndex current = currentIndex();
-        m_currentWasInView = current.isValid() && viewport()->rect().intersects(visualRect(current));
-    });
-    connect(m_model, &QAbstractItemModel::rowsInserted, this, [this] {
-        if (m_currentWasInView) {
-            scrollTo(currentIndex());
-        }
-    });
+    // Folders are read in the background: rows arriving above the chosen folder must not push it out of
+    // view, until the user scrolls the tree elsewhere.
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, &FolderTree::keepCurrentInView);
+    for (QScrollBar* bar : {verticalScrollBar(), horizontalScrollBar()}) {
+        connect(bar, &QAbstractSlider::actionTriggered, this, [this] { m_followCurrent = false; });
+    }
     // The view asks for rows only when it expands a row it has laid out; a folder opened while a layout
     // is pending would never be read.
     connect(this, &QTreeView::expanded, this, [this](const QModelIndex& index) {
@@ -607,12 +603,36 @@ bool FolderTree::setSelectedPath(const QString& path) {
         expand(index);
     }
     selectionModel()->setCurrentIndex(target, QItemSelectionModel::ClearAndSelect);
-    scrollTo(target);
+    showCurrent();
     return true;
 }
 
 QString FolderTree::specialFolder(int number) const {
     return number == 16 ? m_desktopFolder : QString();
+}
+
+void FolderTree::showCurrent() {
+    const QModelIndex current = currentIndex();
+    if (!current.isValid()) {
+        return;
+    }
+    scrollTo(current);
+    // scrollTo brings the column into view, but a deep folder's name starts far to the right in it.
+    const int left = visualRect(current).left();
+    if (left < 0 || left > viewport()->width() / 2) {
+        horizontalScrollBar()->setValue(horizontalScrollBar()->value() + left - indentation());
+    }
+}
+
+void FolderTree::keepCurrentInView() {
+    if (m_followCurrent) {
+        showCurrent();
+    }
+}
+
+void FolderTree::showEvent(QShowEvent* event) {
+    QTreeView::showEvent(event);
+    keepCurrentInView();
 }
 
 QString FolderTree::pointedPath() const {

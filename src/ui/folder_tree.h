@@ -52,13 +52,18 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // Scrolls the chosen folder's row, and its name, into view.
+    void showCurrent();
+    void keepCurrentInView();
+
     FolderTreeModel* m_model;
     QString m_desktopFolder;
     QPersistentModelIndex m_pointed;
-    // The chosen folder was in view before rows arrived: they must not push it out.
-    bool m_currentWasInView = false;
+    // The chosen folder is kept in view as rows arrive, until the user scrolls elsewhere.
+    bool m_followCurrent = true;
     // Set while a mouse or key event is handled: only then does a new current folder raise FolderClick.
     bool m_userInput = false;
 };
