@@ -8,17 +8,6 @@
 
 namespace parvola {
 
-bool ReadmeWanted(SettingsStore& settings, bool storeDefault) {
-    auto value = settings.ReadSetting("optReadme").value_or("");
-    if (value.empty()) {
-        value = "0";
-        if (storeDefault) {
-            settings.WriteSetting("optReadme", value);
-        }
-    }
-    return value == "0";
-}
-
 FileStatus WriteReadme(FileSystem& files, const std::string& workingFolder, const std::string& diskFolder,
                        const std::string& baseName, unsigned permissions) {
     const std::string scriptStem =

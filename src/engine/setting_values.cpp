@@ -4,6 +4,27 @@
 
 namespace parvola {
 
+namespace {
+
+std::string Stored(SettingsStore& settings, const char* name) {
+    return settings.ReadSetting(name).value_or("");
+}
+
+// A missing or empty value stored as its default, as the split writes back the defaults it uses.
+std::string StoredOrDefault(SettingsStore& settings, const char* name, const char* fallback,
+                            bool storeDefault) {
+    std::string value = Stored(settings, name);
+    if (value.empty()) {
+        value = fallback;
+        if (storeDefault) {
+            settings.WriteSetting(name, value);
+        }
+    }
+    return value;
+}
+
+} // namespace
+
 std::optional<double> NumberIn(const std::string& text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string::npos) {
@@ -21,6 +42,48 @@ std::optional<double> NumberIn(const std::string& text) {
         return std::nullopt;
     }
     return value;
+}
+
+bool ReadCheck(SettingsStore& settings, const char* name) {
+    return NumberIn(Stored(settings, name)) == 1.0;
+}
+
+std::optional<int> ReadChoice(SettingsStore& settings, const char* name, int count) {
+    const std::string value = Stored(settings, name);
+    for (int index = 0; index < count; ++index) {
+        if (value == std::to_string(index)) {
+            return index;
+        }
+    }
+    return std::nullopt;
+}
+
+int ReadSizeIndex(SettingsStore& settings) {
+    return ReadChoice(settings, SettingName::OptIdx, kSizeOptions).value_or(kDefaultSizeIndex);
+}
+
+bool ReadCut83(SettingsStore& settings, bool storeDefault) {
+    return NumberIn(StoredOrDefault(settings, SettingName::Chk83, "0", storeDefault)) == 1.0;
+}
+
+CleanupChoice ReadCleanup(SettingsStore& settings, bool storeDefault) {
+    const auto number = NumberIn(Stored(settings, SettingName::OptClean));
+    if (!number || (*number != 0 && *number != 1 && *number != 2)) {
+        if (storeDefault) {
+            settings.WriteSetting(SettingName::OptClean, "1");
+        }
+        return CleanupChoice::Ask;
+    }
+    const auto choice = ReadChoice(settings, SettingName::OptClean, 3);
+    return choice ? static_cast<CleanupChoice>(*choice) : CleanupChoice::Keep;
+}
+
+bool ReadReadmeWanted(SettingsStore& settings, bool storeDefault) {
+    return StoredOrDefault(settings, SettingName::OptReadme, "0", storeDefault) == "0";
+}
+
+bool ReadLabelWanted(SettingsStore& settings) {
+    return ReadChoice(settings, SettingName::OptLabel, 2) != 1;
 }
 
 } // namespace parvola

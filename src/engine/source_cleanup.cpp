@@ -33,26 +33,22 @@ std::optional<std::string> DeleteSource(FileSystem& files, const std::string& so
 std::optional<std::string> CleanupSource(SplitUi& ui, SettingsStore& settings, FileSystem& files,
                                          const std::string& sourcePath, const FileInfo& splitFile,
                                          bool piecesComplete) {
-    auto policy = settings.ReadSetting("optClean").value_or("");
-    const auto number = NumberIn(policy);
-    if (!number || (*number != 0 && *number != 1 && *number != 2)) {
-        policy = "1";
-        settings.WriteSetting("optClean", policy);
-    }
-
-    if (policy == "0") {
+    switch (ReadCleanup(settings, true)) {
+    case CleanupChoice::Delete:
         return DeleteSource(files, sourcePath, splitFile, piecesComplete);
+    case CleanupChoice::Keep:
+        return std::nullopt;
+    case CleanupChoice::Ask:
+        break;
     }
-    if (policy == "1") {
-        const std::string question =
-            "Would you like to delete the source file?\r\n\r\n"
-            "Note: You can edit the Options under the file menu so that the source is always deleted, never "
-            "deleted, or you get this prompt.\r\n\r\n"
-            "Source file name: " +
-            sourcePath;
-        if (ui.AskYesNo(question, MessageIcon::Question)) {
-            return DeleteSource(files, sourcePath, splitFile, piecesComplete);
-        }
+    const std::string question =
+        "Would you like to delete the source file?\r\n\r\n"
+        "Note: You can edit the Options under the file menu so that the source is always deleted, never "
+        "deleted, or you get this prompt.\r\n\r\n"
+        "Source file name: " +
+        sourcePath;
+    if (ui.AskYesNo(question, MessageIcon::Question)) {
+        return DeleteSource(files, sourcePath, splitFile, piecesComplete);
     }
     return std::nullopt;
 }

@@ -37,17 +37,6 @@ std::string CharacterName(char c) {
     return std::string("the character ") + c;
 }
 
-// chk83 on (numeric value 1) cuts the output names to 8.3 form. storeDefault writes "0" for a missing value,
-// as the split does once it starts copying.
-bool Cut83(SettingsStore& settings, bool storeDefault) {
-    auto value = settings.ReadSetting("chk83").value_or("");
-    if (value.empty() && storeDefault) {
-        value = "0";
-        settings.WriteSetting("chk83", value);
-    }
-    return NumberIn(value) == 1.0;
-}
-
 // The message a check stops the split with.
 struct Refusal {
     std::string text;
@@ -223,7 +212,7 @@ public:
         m_ui.ShowProgress();
         m_workingFolder = m_request.DestFolder;
         // Stores the default of a missing chk83; the names were fixed by the checks.
-        Cut83(m_settings, true);
+        ReadCut83(m_settings, true);
 
         if (auto error = Copy()) {
             return Fail(*error);
@@ -237,7 +226,7 @@ public:
                                            m_source.permissions)) {
             return Fail(*error);
         }
-        m_readme = ReadmeWanted(m_settings, true);
+        m_readme = ReadReadmeWanted(m_settings, true);
         if (m_readme) {
             m_written.push_back(JoinPath(m_workingFolder, kReadmeName));
             if (auto error = WriteReadme(m_files, m_workingFolder, m_disk ? m_disk->folder : std::string(),
@@ -423,7 +412,7 @@ private:
     }
 
     void LabelLastDisk() {
-        if (m_settings.ReadSetting("optLabel").value_or("") == "1") {
+        if (!ReadLabelWanted(m_settings)) {
             return;
         }
         if (const auto why = LabelDisk(m_drives, m_disk->drive, kLastDiskLabel)) {
@@ -593,7 +582,7 @@ SplitOutcome SplitFile(SplitRequest& request, SplitUi& ui, SettingsStore& settin
 
     // Names that would break the script, run part of it as commands, or leave it nothing to name are
     // refused before anything is written.
-    const std::string baseName = BaseName(sourceFileName, Cut83(settings, false));
+    const std::string baseName = BaseName(sourceFileName, ReadCut83(settings, false));
     std::string spelling;
     if (auto refusal = NameCheck(platform.codePages, sourceFileName, baseName, spelling)) {
         return refuse(*refusal);
@@ -639,7 +628,7 @@ SplitOutcome SplitFile(SplitRequest& request, SplitUi& ui, SettingsStore& settin
     const auto pieceCount =
         static_cast<std::int64_t>(std::ceil(static_cast<double>(source.length) / request.PieceSize));
     if (HoldsTheSource(files, request.DestFolder, request.SourcePath, source, limits.ignoresCase, baseName,
-                       pieceCount, ReadmeWanted(settings, false))) {
+                       pieceCount, ReadReadmeWanted(settings, false))) {
         return refuse(Refusal{"The split would write over its own source file (~" + request.SourcePath +
                               "~).  Operation cancelled.  Please change the destination and try again."});
     }

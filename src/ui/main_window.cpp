@@ -223,21 +223,18 @@ void frmMain::buildControls() {
 
 void frmMain::Form_Load(const QString& commandLine) {
     m_lblSize->setText("0 KB");
-    m_file1->setPattern(QString::fromStdString(m_settings.ReadSetting("fMask").value_or("")));
-    const auto number = m_settings.ReadSetting("txtNum").value_or("");
+    m_file1->setPattern(QString::fromStdString(m_settings.ReadSetting(SettingName::FMask).value_or("")));
+    const auto number = m_settings.ReadSetting(SettingName::TxtNum).value_or("");
     if (!number.empty()) {
         m_txtNum->setText(QString::fromStdString(number));
     }
 
     // A stored index that is no option of the window chooses 1.44 M like a missing one.
-    const auto stored = NumberIn(m_settings.ReadSetting("optIdx").value_or(""));
-    m_sizeIndex = stored && *stored == static_cast<int>(*stored) && *stored >= 0 && *stored <= 7
-                      ? static_cast<int>(*stored)
-                      : 3;
+    m_sizeIndex = ReadSizeIndex(m_settings);
     m_optFSize[m_sizeIndex]->setChecked(true);
 
-    if (NumberIn(m_settings.ReadSetting("chkSaveDestDir").value_or("")) == 1.0) {
-        const auto destDir = m_settings.ReadSetting("DestDir").value_or("");
+    if (ReadCheck(m_settings, SettingName::ChkSaveDestDir)) {
+        const auto destDir = m_settings.ReadSetting(SettingName::DestDir).value_or("");
         if (!destDir.empty()) {
             m_destDir->setSelectedPath(QString::fromStdString(destDir)); // one it cannot show is left alone
         }
@@ -270,7 +267,7 @@ void frmMain::Form_Load(const QString& commandLine) {
 
 void frmMain::optFSize_Click(int index) {
     m_sizeIndex = index;
-    m_settings.WriteSetting("optIdx", std::to_string(index));
+    m_settings.WriteSetting(SettingName::OptIdx, std::to_string(index));
 }
 
 QString frmMain::resolveDesktop(const QString& path) const {
@@ -396,7 +393,8 @@ void frmMain::cmdSplit_Click() {
 
 void frmMain::cmdCancel_Click() {
     const QString pattern = m_file1->pattern();
-    m_settings.WriteSetting("fMask", Std(pattern == kEmptyListPattern ? m_patternBeforeMark : pattern));
+    m_settings.WriteSetting(SettingName::FMask,
+                            Std(pattern == kEmptyListPattern ? m_patternBeforeMark : pattern));
     SaveAndEnd();
 }
 
@@ -446,10 +444,10 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 
 void frmMain::SaveAndEnd() {
     if (!m_txtNum->text().isEmpty()) {
-        m_settings.WriteSetting("txtNum", Std(m_txtNum->text()));
+        m_settings.WriteSetting(SettingName::TxtNum, Std(m_txtNum->text()));
     }
-    if (NumberIn(m_settings.ReadSetting("chkSaveDestDir").value_or("")) == 1.0) {
-        m_settings.WriteSetting("DestDir", Std(m_destDir->selectedPath()));
+    if (ReadCheck(m_settings, SettingName::ChkSaveDestDir)) {
+        m_settings.WriteSetting(SettingName::DestDir, Std(m_destDir->selectedPath()));
     }
     m_endProgram();
 }

@@ -23,23 +23,29 @@ namespace parvola {
 
 namespace {
 
-// One group of options: its stored name, the captions of its buttons and the index used when the stored
-// value is no index of it.
+// One group of options: its stored name, the captions of its buttons, and the option that shows what the
+// split will do with the stored value.
 struct OptionGroup {
     const char* name;
     int count;
     std::array<const char*, 3> captions;
-    int fallback;
+    int (*shown)(SettingsStore&);
 };
 
 constexpr std::array<OptionGroup, 3> kGroups = {{
-    {"optClean",
+    {SettingName::OptClean,
      3,
      {"&Automatically delete the source file", "&Prompt me to delete the source file",
       "Do&n't delete the source file"},
-     1},
-    {"optReadme", 2, {"&Include the Readme file", "Do&n't include the Readme file"}, 0},
-    {"optLabel", 2, {"&Label them", "D&on't label them"}, 0},
+     [](SettingsStore& settings) { return static_cast<int>(ReadCleanup(settings, false)); }},
+    {SettingName::OptReadme,
+     2,
+     {"&Include the Readme file", "Do&n't include the Readme file"},
+     [](SettingsStore& settings) { return ReadReadmeWanted(settings, false) ? 0 : 1; }},
+    {SettingName::OptLabel,
+     2,
+     {"&Label them", "D&on't label them"},
+     [](SettingsStore& settings) { return ReadLabelWanted(settings) ? 0 : 1; }},
 }};
 
 QLabel* Note(const char* name, const char* text, QWidget* parent) {
@@ -61,21 +67,6 @@ QGroupBox* AddPage(QTabWidget* tab, const char* title, const char* frame, QStyle
     layout->addWidget(box, 1);
     tab->addTab(page, QString::fromUtf8(title));
     return box;
-}
-
-// The index a stored value names, when it is a whole number below count; else fallback.
-int StoredIndex(SettingsStore& settings, const char* name, int count, int fallback) {
-    const auto number = NumberIn(settings.ReadSetting(name).value_or(""));
-    for (int index = 0; index < count; ++index) {
-        if (number == double(index)) {
-            return index;
-        }
-    }
-    return fallback;
-}
-
-bool StoredOn(SettingsStore& settings, const char* name) {
-    return NumberIn(settings.ReadSetting(name).value_or("")) == 1.0;
 }
 
 } // namespace
@@ -135,7 +126,7 @@ frmOptions::frmOptions(SettingsStore& settings, FileList& fileList, QWidget* own
             layout->addWidget(option);
         }
         layout->addStretch();
-        const int chosen = StoredIndex(m_settings, group.name, group.count, group.fallback);
+        const int chosen = group.shown(m_settings);
         m_groups[g]->button(chosen)->setChecked(true);
         m_pending[g] = chosen;
         // Arrow keys move the choice too, so follow the check rather than clicks.
@@ -163,8 +154,8 @@ frmOptions::frmOptions(SettingsStore& settings, FileList& fileList, QWidget* own
     layout->addWidget(m_tab);
     layout->addLayout(buttons);
 
-    m_chkSaveDestDir->setChecked(StoredOn(m_settings, "chkSaveDestDir"));
-    m_chkEightdotThree->setChecked(StoredOn(m_settings, "chk83"));
+    m_chkSaveDestDir->setChecked(ReadCheck(m_settings, SettingName::ChkSaveDestDir));
+    m_chkEightdotThree->setChecked(ReadCheck(m_settings, SettingName::Chk83));
     m_txtNewMask->setText(m_fileList.pattern());
 
     connect(cmdReset, &QPushButton::clicked, this, [this] { m_txtNewMask->setText(QStringLiteral("*.*")); });
@@ -186,8 +177,8 @@ void frmOptions::cmdOK_Click() {
     if (!m_txtNewMask->text().isEmpty()) {
         m_fileList.setPattern(m_txtNewMask->text());
     }
-    m_settings.WriteSetting("chkSaveDestDir", m_chkSaveDestDir->isChecked() ? "1" : "0");
-    m_settings.WriteSetting("chk83", m_chkEightdotThree->isChecked() ? "1" : "0");
+    m_settings.WriteSetting(SettingName::ChkSaveDestDir, m_chkSaveDestDir->isChecked() ? "1" : "0");
+    m_settings.WriteSetting(SettingName::Chk83, m_chkEightdotThree->isChecked() ? "1" : "0");
     for (std::size_t g = 0; g < kGroups.size(); ++g) {
         m_settings.WriteSetting(kGroups[g].name, std::to_string(m_pending[g]));
     }
