@@ -7,11 +7,6 @@
 
 namespace parvola {
 
-std::string SourceFileName(const std::string& sourcePath) {
-    const auto separator = sourcePath.rfind(kPathSeparator);
-    return separator == std::string::npos ? sourcePath : sourcePath.substr(separator + 1);
-}
-
 std::string BaseName(const std::string& sourceFileName, bool cut83) {
     if (!cut83) {
         return sourceFileName;
@@ -29,13 +24,6 @@ std::string PieceName(const std::string& baseName, std::int64_t pieceNumber) {
     char digits[24];
     std::snprintf(digits, sizeof digits, "%03lld", static_cast<long long>(pieceNumber));
     return baseName + "." + digits;
-}
-
-std::string JoinPath(const std::string& folder, const std::string& name) {
-    if (!folder.empty() && folder.back() == kPathSeparator) {
-        return folder + name;
-    }
-    return folder + kPathSeparator + name;
 }
 
 std::optional<char> UnsafeScriptCharacter(const std::string& name) {

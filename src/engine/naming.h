@@ -1,13 +1,12 @@
 #pragma once
 
+#include "platform/path_text.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
 
 namespace parvola {
-
-// The part of a path after its last separator.
-std::string SourceFileName(const std::string& sourcePath);
 
 // The stem of every output file: the file name itself, or with cut83 its first up to 8 characters (not
 // bytes) before the first ".", which is empty for a name that begins with a dot.
@@ -15,9 +14,6 @@ std::string BaseName(const std::string& sourceFileName, bool cut83);
 
 // base + "." + the number with at least three digits: 001 … 999, 1000 …
 std::string PieceName(const std::string& baseName, std::int64_t pieceNumber);
-
-// folder and name joined by one separator; an empty folder stands for the root.
-std::string JoinPath(const std::string& folder, const std::string& name);
 
 // The first character of name that the rejoin script cannot hold safely, when there is one: a quote ends
 // the quoted name, "%" and "^" are expanded by the command interpreter, control characters break the line.

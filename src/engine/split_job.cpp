@@ -538,9 +538,7 @@ private:
         std::string text = ErrorText(error);
         // Copies that found a disk full have asked for another; only the staging folder ends a split so.
         if (m_disk && error.number == ErrorNumber::DiskFull) {
-            const std::string staging = m_workingFolder.substr(0, m_workingFolder.size() - 1);
-            text += "\r\nThe temporary folder " +
-                    staging.substr(0, std::max<std::size_t>(1, staging.rfind(kPathSeparator))) +
+            text += "\r\nThe temporary folder " + ParentFolder(m_workingFolder) +
                     " has no room left for the pieces, which wait there until they go to the disks.";
         }
         TakeBack();
@@ -578,7 +576,7 @@ SplitOutcome SplitFile(SplitRequest& request, SplitUi& ui, SettingsStore& settin
         ui.ShowMessage(refusal.text, refusal.icon);
         return SplitOutcome::Refused;
     };
-    const std::string sourceFileName = SourceFileName(request.SourcePath);
+    const std::string sourceFileName = LastName(request.SourcePath);
 
     // Names that would break the script, run part of it as commands, or leave it nothing to name are
     // refused before anything is written.

@@ -1,5 +1,6 @@
 #include "ui/folder_tree.h"
 
+#include "platform/path_text.h"
 #include "ui/name_order.h"
 
 #include <QApplication>
@@ -56,16 +57,15 @@ QStringList readSubfolders(const QString& folder, const std::atomic<bool>& stop)
 }
 
 QString joinPath(const QString& folder, const QString& name) {
-    return folder.endsWith('/') ? folder + name : folder + '/' + name;
+    return QString::fromStdString(JoinPath(folder.toStdString(), name.toStdString()));
 }
 
 // The folder holding path; empty for the root.
 QString parentPath(const QString& path) {
-    const int slash = path.lastIndexOf('/');
-    if (path == "/" || slash < 0) {
+    if (path == "/" || !path.contains('/')) {
         return {};
     }
-    return slash == 0 ? QStringLiteral("/") : path.left(slash);
+    return QString::fromStdString(ParentFolder(path.toStdString()));
 }
 
 bool isInside(const QString& path, const QString& folder) {

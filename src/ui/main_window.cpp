@@ -3,6 +3,7 @@
 #include "engine/piece_sizes.h"
 #include "engine/setting_values.h"
 #include "engine/split_job.h"
+#include "platform/path_text.h"
 #include "ui/about_box.h"
 #include "ui/file_list.h"
 #include "ui/folder_tree.h"
@@ -243,13 +244,11 @@ void frmMain::Form_Load(const QString& commandLine) {
     if (commandLine.isEmpty()) {
         return;
     }
-    const QString file =
-        QString::fromStdString(m_platform.paths.ShortPathName(m_platform.paths.Absolute(Std(commandLine))));
-    const int slash = file.lastIndexOf('/');
-    if (slash < 0) {
+    const std::string file = m_platform.paths.ShortPathName(m_platform.paths.Absolute(Std(commandLine)));
+    if (file.empty()) {
         return; // no such file: everything stays as it is
     }
-    const QString folder = file.left(slash + 1);
+    const QString folder = QString::fromStdString(ParentFolder(file));
     m_dir->setSelectedPath(folder);
     m_destDir->setSelectedPath(folder);
     m_file1->setPath(folder);
@@ -257,7 +256,7 @@ void frmMain::Form_Load(const QString& commandLine) {
     QCoreApplication::processEvents();
 
     // Names are compared as they are: on Linux two entries may differ only in case.
-    const QString wanted = file.mid(slash + 1);
+    const QString wanted = QString::fromStdString(LastName(file));
     for (int i = 0; i < m_file1->entryCount(); ++i) {
         if (m_file1->entry(i) == wanted) {
             return m_file1->choose(i);
@@ -296,7 +295,7 @@ void frmMain::File1_Click() {
     if (folder == "Desktop" || folder == "My Computer") {
         path = m_dir->specialFolder(16) + '/' + m_file1->fileName();
     } else {
-        path = folder.endsWith('/') ? folder + m_file1->fileName() : folder + '/' + m_file1->fileName();
+        path = QString::fromStdString(JoinPath(Std(folder), Std(m_file1->fileName())));
     }
     if (const auto length = m_platform.files.FileLength(Std(path))) {
         m_lblSize->setText(QString::number(*length / 1024) + " KB");
@@ -333,8 +332,7 @@ void frmMain::cmdNewDir_Click() {
         return;
     }
     // "My Computer" is no folder: a relative path would land in the program's working folder.
-    const bool made = dest.startsWith('/') &&
-                      !m_platform.files.MakeFolder(Std(dest.endsWith('/') ? dest : dest + '/') + name);
+    const bool made = dest.startsWith('/') && !m_platform.files.MakeFolder(JoinPath(Std(dest), name));
     if (!made) {
         m_dialogs.ShowMessage("Error: Can not create directory.", MessageIcon::Exclamation);
     }
@@ -356,7 +354,6 @@ void frmMain::cmdSplit_Click() {
     if (m_file1->fileName().isEmpty()) {
         return m_dialogs.ShowMessage("You must select a file to split.", MessageIcon::Critical);
     }
-    const QString folder = source.endsWith('/') ? source.chopped(1) : source;
 
     const QString caption = m_optFSize[m_sizeIndex]->text();
     double pieceSize = 0;
@@ -385,7 +382,7 @@ void frmMain::cmdSplit_Click() {
         return;
     }
 
-    SplitRequest request{Std(folder + '/' + m_file1->fileName()), Std(dest), pieceSize};
+    SplitRequest request{JoinPath(Std(source), Std(m_file1->fileName())), Std(dest), pieceSize};
     m_splitting = true;
     SplitInBackground(request, m_dialogs, m_settings, m_platform);
     m_splitting = false;

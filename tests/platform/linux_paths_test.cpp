@@ -1,4 +1,5 @@
 #include "platform/linux/linux_paths.h"
+#include "platform/path_text.h"
 
 #include "support/temp_tree.h"
 
@@ -33,6 +34,25 @@ private:
     const char* m_name;
     std::optional<std::string> m_old;
 };
+
+TEST(PathText, ReadsPathsAsTextAlike) {
+    const struct {
+        std::string path, trimmed, last, parent;
+    } rows[] = {
+        {"/a/b", "/a/b", "b", "/a"}, {"/a/b//", "/a/b", "b", "/a"}, {"/a//b", "/a//b", "b", "/a"},
+        {"/a", "/a", "a", "/"},      {"a", "a", "a", "."},          {"/", "/", "/", "/"},
+        {"//", "/", "/", "/"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(WithoutTrailingSeparator(row.path), row.trimmed) << row.path;
+        EXPECT_EQ(LastName(row.path), row.last) << row.path;
+        EXPECT_EQ(ParentFolder(row.path), row.parent) << row.path;
+    }
+    EXPECT_EQ(JoinPath("", "x"), "/x");
+    EXPECT_EQ(JoinPath("/", "x"), "/x");
+    EXPECT_EQ(JoinPath("/a", "x"), "/a/x");
+    EXPECT_EQ(JoinPath("/a/", "x"), "/a/x");
+}
 
 // Staging only goes where no other user can swap the private folder for something of theirs.
 TEST(TempFolder, IsMadeOnlyWhereNoOtherUserCanChangeIt) {

@@ -1,6 +1,7 @@
 #include "platform/linux/linux_drives.h"
 
 #include "platform/linux/posix_io.h"
+#include "platform/path_text.h"
 
 #include "platform/linux/os_error.h"
 
@@ -56,20 +57,6 @@ bool IsFile(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-// The folder holding path, lexically: "a/b" -> "a", "/a" -> "/", "a" -> ".".
-std::string ParentOf(const std::string& path) {
-    const std::size_t end = path.find_last_not_of('/');
-    if (end == std::string::npos) {
-        return "/";
-    }
-    const std::size_t slash = path.rfind('/', end);
-    if (slash == std::string::npos) {
-        return ".";
-    }
-    const std::size_t parentEnd = path.find_last_not_of('/', slash);
-    return parentEnd == std::string::npos ? "/" : path.substr(0, parentEnd + 1);
-}
-
 // The kernel writes space, tab, newline and backslash in mount points as three-digit octal escapes.
 std::string UnescapeMountPoint(const std::string& text) {
     std::string result;
@@ -115,12 +102,6 @@ std::vector<Mount> ReadMountInfo(const std::string& mountInfoPath) {
         }
     }
     return mounts;
-}
-
-// Mount points as mountinfo spells them: "/media/ann/DISK1/" → "/media/ann/DISK1".
-std::string WithoutTrailingSeparator(const std::string& path) {
-    const std::size_t end = path.find_last_not_of('/');
-    return end == std::string::npos ? path.substr(0, 1) : path.substr(0, end + 1);
 }
 
 bool Contains(const std::string& mountPoint, const std::string& path) {
@@ -291,7 +272,7 @@ DriveType ClassifyBlockDevice(const std::string& sysfsRoot, unsigned major, unsi
     if (root.empty() || device.empty() || !StartsWith(device, root + "/")) {
         return DriveType::Fixed;
     }
-    const std::string disk = IsFile(device + "/partition") ? ParentOf(device) : device;
+    const std::string disk = IsFile(device + "/partition") ? ParentFolder(device) : device;
     if (ReadsOne(disk + "/removable")) {
         return DriveType::Removable;
     }
@@ -314,7 +295,7 @@ std::string LinuxDrives::DriveOf(const std::string& path) {
         if (folder == "/" || folder == ".") {
             return "/";
         }
-        folder = ParentOf(folder);
+        folder = ParentFolder(folder);
     }
     const std::string resolved = Resolve(folder);
     if (resolved.empty()) {
@@ -418,8 +399,7 @@ std::string LinuxDrives::BlockDeviceOf(const std::string& drive) const {
     }
     const std::string device = Resolve(m_sysfsRoot + "/dev/block/" + std::to_string(major(info.st_dev)) +
                                        ":" + std::to_string(minor(info.st_dev)));
-    const std::size_t slash = device.rfind('/');
-    return slash == std::string::npos ? std::string() : device.substr(slash + 1);
+    return device.empty() ? device : LastName(device);
 }
 
 std::optional<std::string> LinuxDrives::SetLabel(const std::string& drive, const std::string& label) {

@@ -2,6 +2,7 @@
 
 #include "platform/linux/os_error.h"
 #include "platform/linux/posix_io.h"
+#include "platform/path_text.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -258,13 +259,7 @@ std::optional<std::string> LinuxFileSystem::FindFile(const std::string& path) {
         return std::nullopt;
     }
     // A folder may be named with a trailing separator; its name is still the last real component.
-    const std::size_t end = path.find_last_not_of('/');
-    if (end == std::string::npos) {
-        return std::string("/");
-    }
-    const std::size_t slash = path.rfind('/', end);
-    const std::size_t begin = slash == std::string::npos ? 0 : slash + 1;
-    return path.substr(begin, end + 1 - begin);
+    return LastName(path);
 }
 
 FileStatus LinuxFileSystem::DeleteFile(const std::string& path) {

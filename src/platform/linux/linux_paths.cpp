@@ -1,6 +1,7 @@
 #include "platform/linux/linux_paths.h"
 
 #include "platform/linux/os_error.h"
+#include "platform/path_text.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -19,17 +20,10 @@ std::string AbsoluteVariable(const char* name) {
     return value && value[0] == '/' ? std::string(value) : std::string();
 }
 
-std::string WithoutTrailingSeparators(std::string path) {
-    while (path.size() > 1 && path.back() == '/') {
-        path.pop_back();
-    }
-    return path;
-}
-
 // $TMPDIR when it is absolute, else /tmp.
 std::string TempBase() {
     const std::string tmpdir = AbsoluteVariable("TMPDIR");
-    return WithoutTrailingSeparators(tmpdir.empty() ? "/tmp" : tmpdir);
+    return WithoutTrailingSeparator(tmpdir.empty() ? "/tmp" : tmpdir);
 }
 
 std::string Resolve(const std::string& path) {
@@ -89,7 +83,7 @@ FileStatus LinuxPaths::MakeTempFolder(std::string& folder) {
         return FileError{ErrorNumber::PathFileAccess,
                          "The temporary folder " + base + " is not safe: " + why};
     }
-    const std::string pattern = (base == "/" ? "" : base) + "/parvola-XXXXXX";
+    const std::string pattern = JoinPath(base, "parvola-XXXXXX");
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     // mkdtemp() makes the folder with mode 0700, so no other user can slip files into it.
@@ -101,7 +95,7 @@ FileStatus LinuxPaths::MakeTempFolder(std::string& folder) {
 }
 
 std::string LinuxPaths::LockFolder() {
-    const std::string runtime = WithoutTrailingSeparators(AbsoluteVariable("XDG_RUNTIME_DIR"));
+    const std::string runtime = WithoutTrailingSeparator(AbsoluteVariable("XDG_RUNTIME_DIR"));
     return !runtime.empty() && WhyUnsafeFolder(runtime).empty() ? runtime : TempBase();
 }
 
@@ -111,22 +105,16 @@ std::string LinuxPaths::Absolute(const std::string& path) {
     }
     std::string absolute = path;
     if (path[0] != '/') {
-        const std::string here = Resolve(".");
-        absolute = (here == "/" ? "" : here) + "/" + path;
+        absolute = JoinPath(Resolve("."), path);
     }
-    const std::string trimmed = WithoutTrailingSeparators(absolute);
-    const std::size_t slash = trimmed.rfind('/');
-    const std::string name = trimmed.substr(slash + 1);
+    const std::string name = LastName(absolute);
     // "." and ".." as the last name are folders to resolve as well.
     if (name == "." || name == "..") {
-        const std::string folder = Resolve(trimmed);
+        const std::string folder = Resolve(absolute);
         return folder.empty() ? absolute : folder;
     }
-    const std::string folder = Resolve(slash == 0 ? "/" : trimmed.substr(0, slash));
-    if (folder.empty()) {
-        return absolute;
-    }
-    return (folder == "/" ? "" : folder) + "/" + name;
+    const std::string folder = Resolve(ParentFolder(absolute));
+    return folder.empty() ? absolute : JoinPath(folder, name);
 }
 
 std::string LinuxPaths::ShortPathName(const std::string& path) {
