@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace parvola {
 
@@ -27,6 +28,9 @@ public:
     // The drive holding path (its nearest existing parent when path is missing): on Linux the mount point
     // of its file system, which ends in the separator like every drive root.
     virtual std::string DriveOf(const std::string& path) = 0;
+    // The mount points of the drives a user looks for beside the system's own: on Linux those directly in
+    // the folders where desktops and administrators mount them, in that order and by name within each.
+    virtual std::vector<std::string> Volumes() = 0;
     // Removable when the medium can be taken out or the device sits on a hot-pluggable bus.
     virtual DriveType TypeOf(const std::string& drive) = 0;
     // Free bytes of the disk in the drive; 0 when it cannot be queried (no disk, unreadable).

@@ -24,6 +24,8 @@ public:
     // The path made absolute against the working folder and its folder resolved as the system resolves
     // it (links and ".." followed), so that it names the file the system would open; the last name stays.
     virtual std::string Absolute(const std::string& path) = 0;
+    // The user's home folder; empty when there is none.
+    virtual std::string HomeFolder() = 0;
     // The short form of an existing path; the empty text when the path does not exist.
     virtual std::string ShortPathName(const std::string& path) = 0;
 };

@@ -28,9 +28,6 @@
 #include <utility>
 #include <vector>
 
-#include <pwd.h>
-#include <unistd.h>
-
 namespace parvola {
 
 namespace {
@@ -72,64 +69,23 @@ bool isInside(const QString& path, const QString& folder) {
     return folder == "/" || path == folder || path.startsWith(folder + '/');
 }
 
-QString userName() {
-    if (const passwd* entry = ::getpwuid(::geteuid())) {
-        return QString::fromLocal8Bit(entry->pw_name);
-    }
-    return QDir::home().dirName();
-}
-
-// Mount points from the kernel's table. Unlike QStorageInfo this touches no mounted file system, so a
-// network mount that stopped answering cannot stall the window.
-QSet<QString> mountPoints() {
-    QSet<QString> points;
-    QFile table(QStringLiteral("/proc/self/mountinfo"));
-    if (!table.open(QIODevice::ReadOnly)) {
-        return points;
-    }
-    for (const QByteArray& line : table.readAll().split('\n')) {
-        const QList<QByteArray> fields = line.split(' ');
-        if (fields.size() < 5) {
-            continue;
-        }
-        // Space, tab, newline and backslash come as three octal digits after a backslash.
-        const QByteArray& escaped = fields[4];
-        QByteArray point;
-        for (int i = 0; i < escaped.size(); ++i) {
-            if (escaped[i] == '\\' && i + 3 < escaped.size()) {
-                point += char(escaped.mid(i + 1, 3).toInt(nullptr, 8));
-                i += 3;
-            } else {
-                point += escaped[i];
-            }
-        }
-        points.insert(QFile::decodeName(point));
-    }
-    return points;
-}
-
-// Mount points directly inside the folders where desktops and administrators mount extra drives. An
-// empty folder left there (Debian's /media/cdrom0) is no volume.
-QStringList volumeFolders() {
-    const QSet<QString> mounted = mountPoints();
-    const QString user = userName();
-    QStringList volumes;
-    for (const QString& base :
-         {"/media/" + user, QStringLiteral("/media"), "/run/media/" + user, QStringLiteral("/mnt")}) {
+// The volumes as the platform lists them, each folder's sorted as the tree sorts names.
+QStringList SortedVolumes(const QStringList& volumes) {
+    QStringList sorted;
+    for (int first = 0; first < volumes.size();) {
+        const QString parent = parentPath(volumes[first]);
         QStringList names;
-        QDirIterator entries(base, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden);
-        while (entries.hasNext()) {
-            const QString path = entries.next();
-            if (mounted.contains(path) && !volumes.contains(path)) {
-                names.push_back(entries.fileName());
-            }
+        int next = first;
+        for (; next < volumes.size() && parentPath(volumes[next]) == parent; ++next) {
+            names.push_back(QFileInfo(volumes[next]).fileName());
         }
         SortNames(names);
         for (const QString& name : names) {
-            volumes.push_back(joinPath(base, name));
+            sorted.push_back(joinPath(parent, name));
         }
+        first = next;
     }
-    return volumes;
+    return sorted;
 }
 
 // Windows virtual-key codes, which the main window's handlers are written against.
@@ -192,7 +148,7 @@ int windowsKeyCode(const QKeyEvent& event) {
 // with a hundred thousand entries stops the window. Rows are never removed.
 class FolderTreeModel final : public QAbstractItemModel {
 public:
-    FolderTreeModel(const QString& desktopFolder, QObject* parent);
+    FolderTreeModel(const FolderTreeRoots& roots, QObject* parent);
     ~FolderTreeModel() override;
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
@@ -257,8 +213,8 @@ private:
     QThreadPool m_readers;
 };
 
-FolderTreeModel::FolderTreeModel(const QString& desktopFolder, QObject* parent)
-    : QAbstractItemModel(parent), m_root(std::make_unique<Node>()), m_desktopFolder(desktopFolder),
+FolderTreeModel::FolderTreeModel(const FolderTreeRoots& roots, QObject* parent)
+    : QAbstractItemModel(parent), m_root(std::make_unique<Node>()), m_desktopFolder(roots.desktop),
       m_collator(NameCollator()) {
     const QFileIconProvider icons;
     m_folderIcon = icons.icon(QFileIconProvider::Folder);
@@ -269,12 +225,12 @@ FolderTreeModel::FolderTreeModel(const QString& desktopFolder, QObject* parent)
 
     m_root->kind = Node::Kind::Root;
     m_root->state = Node::State::Read;
-    addChild(m_root.get(), Node::Kind::Desktop, kDesktopName, desktopFolder);
+    addChild(m_root.get(), Node::Kind::Desktop, kDesktopName, roots.desktop);
     Node* computer = addChild(m_root.get(), Node::Kind::Computer, kComputerName, {});
     computer->state = Node::State::Read;
     addChild(computer, Node::Kind::FileSystem, QStringLiteral("File System"), QStringLiteral("/"));
-    addChild(computer, Node::Kind::Home, QStringLiteral("Home"), QDir::cleanPath(QDir::homePath()));
-    for (const QString& volume : volumeFolders()) {
+    addChild(computer, Node::Kind::Home, QStringLiteral("Home"), QDir::cleanPath(roots.home));
+    for (const QString& volume : SortedVolumes(roots.volumes)) {
         addChild(computer, Node::Kind::Volume, QFileInfo(volume).fileName(), volume);
     }
 
@@ -540,9 +496,10 @@ FolderTreeModel::Node* FolderTreeModel::childNamed(Node* node, const QString& na
     return node->children[row].get();
 }
 
-FolderTree::FolderTree(const QString& desktopFolder, QWidget* parent)
-    : QTreeView(parent), m_model(new FolderTreeModel(QDir::cleanPath(desktopFolder), this)),
-      m_desktopFolder(QDir::cleanPath(desktopFolder)) {
+FolderTree::FolderTree(FolderTreeRoots roots, QWidget* parent)
+    : QTreeView(parent), m_desktopFolder(QDir::cleanPath(roots.desktop)) {
+    roots.desktop = m_desktopFolder;
+    m_model = new FolderTreeModel(roots, this);
     setModel(m_model);
     setHeaderHidden(true);
     // Deep names would shrink to nothing in a narrow tree: the column is as wide as its names, and the

@@ -2,6 +2,7 @@
 
 #include <QPersistentModelIndex>
 #include <QString>
+#include <QStringList>
 #include <QTreeView>
 
 namespace parvola {
@@ -18,13 +19,21 @@ struct FolderInfo {
     QString parentFileSystemPath;
 };
 
+// The folders a tree starts from: the desktop folder, the home folder, and the mount points of the extra
+// drives in the order to show them.
+struct FolderTreeRoots {
+    QString desktop;
+    QString home;
+    QStringList volumes;
+};
+
 // A tree of the machine's folders with "Desktop" and "My Computer" at the top. "My Computer" holds the
 // file system root, the home folder and mounted volumes. Folders are read only when they are opened, and
 // a folder with very many entries is read in batches so the window keeps answering.
 class FolderTree : public QTreeView {
     Q_OBJECT
 public:
-    explicit FolderTree(const QString& desktopFolder, QWidget* parent = nullptr);
+    explicit FolderTree(FolderTreeRoots roots, QWidget* parent = nullptr);
 
     // A folder path ("/" for the root, no trailing "/" otherwise), "Desktop" or "My Computer"; empty when
     // nothing is selected.

@@ -151,7 +151,11 @@ void frmMain::buildMenus() {
 void frmMain::buildControls() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
-    const QString desktop = QString::fromStdString(m_shell.DesktopFolder());
+    FolderTreeRoots roots{QString::fromStdString(m_shell.DesktopFolder()),
+                          QString::fromStdString(m_platform.paths.HomeFolder()), {}};
+    for (const std::string& volume : m_platform.drives.Volumes()) {
+        roots.volumes.push_back(QString::fromStdString(volume));
+    }
 
     auto named = [](auto* widget, const char* name) {
         widget->setObjectName(name);
@@ -163,7 +167,7 @@ void frmMain::buildControls() {
     m_line2->setStyleSheet("background: white");
 
     m_fraSource = named(new QGroupBox("Source File:", client), "fraSource");
-    m_dir = named(new FolderTree(desktop, m_fraSource), "Dir");
+    m_dir = named(new FolderTree(roots, m_fraSource), "Dir");
     m_file1 = named(new FileList(m_fraSource), "File1");
     m_label1 = named(new QLabel("File Size:", m_fraSource), "Label1");
     m_lblSize = named(new QLabel("0 KB", m_fraSource), "lblSize");
@@ -185,7 +189,7 @@ void frmMain::buildControls() {
     m_txtNum->setGeometry(ToPixels(kSizeControls[8], dpiX, dpiY));
 
     m_fraDest = named(new QGroupBox("Destination Directory:", client), "fraDest");
-    m_destDir = named(new FolderTree(desktop, m_fraDest), "DestDir");
+    m_destDir = named(new FolderTree(roots, m_fraDest), "DestDir");
     m_cmdNewDir = named(new QPushButton("Make New Folder", m_fraDest), "cmdNewDir");
 
     m_cmdSplit = named(new QPushButton("&Split Now", client), "cmdSplit");

@@ -18,6 +18,7 @@ public:
     }
     std::string LockFolder() override { return m_folder.substr(0, m_folder.rfind('/', m_folder.size() - 2)); }
     std::string Absolute(const std::string& path) override { return path; }
+    std::string HomeFolder() override { return {}; }
     std::string ShortPathName(const std::string& path) override { return path; }
 
 private:

@@ -6,14 +6,16 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <filesystem>
+#include <fstream>
 #include <regex>
 #include <utility>
 #include <vector>
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
 
 namespace parvola {
 namespace {
@@ -84,6 +86,17 @@ TEST(DriveOf, PicksTheLongestMountPointHoldingTheNearestExistingFolder) {
     for (const auto& [path, drive] : rows) {
         EXPECT_EQ(drive, drives.DriveOf(path)) << path;
     }
+}
+
+TEST(Volumes, AreTheDrivesMountedWhereDesktopsAndAdministratorsMountThem) {
+    TempTree tree;
+    const std::string user = ::getpwuid(::geteuid())->pw_name;
+    WriteMountInfo(tree / "mountinfo", "0:41 /mnt/b 0:42 /media/CD 0:43 /media/" + user +
+                                           "/STICK 0:44 /mnt/a/deep " + "0:45 /run/media/" + user +
+                                           "/CARD 0:46 /mnt 0:47 /srv/x");
+    EXPECT_EQ(LinuxDrives("/sys", tree / "mountinfo").Volumes(),
+              (std::vector<std::string>{"/media/" + user + "/STICK", "/media/CD",
+                                        "/run/media/" + user + "/CARD", "/mnt/b"}));
 }
 
 TEST(CurrentMount, FollowsTheDiskOfTheSameDriveWhereverItIsMounted) {

@@ -24,6 +24,7 @@ public:
         asked.push_back(path);
         return drive;
     }
+    std::vector<std::string> Volumes() override { return {}; }
     DriveType TypeOf(const std::string&) override { return type; }
     std::int64_t FreeBytes(const std::string& where) override {
         if (disks.empty() || where.empty()) {

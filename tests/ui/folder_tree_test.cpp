@@ -48,7 +48,7 @@ private slots:
             {"@/tree/file.txt", "", "File System"},
         };
         for (const auto& [path, expected, branch] : rows) {
-            FolderTree tree(at("@/tree"));
+            FolderTree tree({at("@/tree"), QDir::homePath(), {}});
             QVERIFY(tree.setSelectedPath(at("@/tree/a")));
             QSignalSpy clicks(&tree, &FolderTree::FolderClick);
             QCOMPARE(tree.setSelectedPath(at(path)), !expected.isEmpty());
@@ -71,7 +71,7 @@ private slots:
             {"Desktop", "My Computer", Qt::Key_Down, {"My Computer", "", "@/tree"}},
         };
         for (const auto& [start, target, key, expected] : moves) {
-            FolderTree tree(at("@/tree"));
+            FolderTree tree({at("@/tree"), QDir::homePath(), {}});
             tree.resize(300, 400);
             tree.show();
             QVERIFY(QTest::qWaitForWindowExposed(&tree));
@@ -98,7 +98,7 @@ private slots:
     }
 
     void releasesAreReported() {
-        FolderTree tree(at("@/tree"));
+        FolderTree tree({at("@/tree"), QDir::homePath(), {}});
         tree.show();
         QVERIFY(QTest::qWaitForWindowExposed(&tree));
         QSignalSpy mouseUps(&tree, &FolderTree::MouseUp);
@@ -122,7 +122,7 @@ private slots:
     void chosenFolderStaysInViewAndReadable() {
         const QString deep = at("@/tree/a/b/c/d/e/f/a folder name far too long for a narrow tree to show");
         QVERIFY(QDir().mkpath(deep));
-        FolderTree tree(at("@/tree"));
+        FolderTree tree({at("@/tree"), QDir::homePath(), {}});
         tree.resize(190, 200);
         // Chosen before the tree shows, as a restored destination is.
         QVERIFY(tree.setSelectedPath(deep));
@@ -160,7 +160,7 @@ private slots:
         }
         QVERIFY(QDir(big.path()).mkdir(".hidden"));
         QVERIFY(QFile(big.filePath("f5.txt")).open(QIODevice::WriteOnly));
-        FolderTree tree(big.path());
+        FolderTree tree({big.path(), QDir::homePath(), {}});
         tree.show();
         const QAbstractItemModel& model = *tree.model();
         const QPersistentModelIndex folder = model.index(0, 0);

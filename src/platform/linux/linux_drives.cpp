@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 #include <QVariantMap>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -21,11 +22,13 @@
 #include <map>
 #include <memory>
 #include <new>
+#include <set>
 #include <sstream>
 #include <utility>
 #include <vector>
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <sys/sysmacros.h>
@@ -311,6 +314,31 @@ std::string LinuxDrives::DriveOf(const std::string& path) {
         return "/";
     }
     return best + "/";
+}
+
+std::vector<std::string> LinuxDrives::Volumes() {
+    // Only what the kernel's table says is mounted: an empty folder left there (Debian's /media/cdrom0) is
+    // no volume. Reading the table touches no mounted file system, so a network mount that stopped
+    // answering cannot stall the caller.
+    std::set<std::string> mounted;
+    for (const Mount& mount : ReadMountInfo(m_mountInfoPath)) {
+        mounted.insert(mount.point);
+    }
+    const struct passwd* entry = ::getpwuid(::geteuid());
+    const std::string user = entry && entry->pw_name ? entry->pw_name : "";
+    std::vector<std::string> volumes;
+    for (const std::string& base : {"/media/" + user, std::string("/media"), "/run/media/" + user,
+                                    std::string("/mnt")}) {
+        std::set<std::string> inBase; // by name
+        for (const std::string& point : mounted) {
+            if (ParentFolder(point) == base && point != base &&
+                std::find(volumes.begin(), volumes.end(), point) == volumes.end()) {
+                inBase.insert(point);
+            }
+        }
+        volumes.insert(volumes.end(), inBase.begin(), inBase.end());
+    }
+    return volumes;
 }
 
 DriveType LinuxDrives::TypeOf(const std::string& drive) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace parvola {
 
@@ -26,6 +27,7 @@ public:
                          std::string mountInfoPath = "/proc/self/mountinfo");
 
     std::string DriveOf(const std::string& path) override;
+    std::vector<std::string> Volumes() override;
     DriveType TypeOf(const std::string& drive) override;
     std::int64_t FreeBytes(const std::string& drive) override;
     std::int64_t SpaceFor(const std::string& drive, std::int64_t length) override;

@@ -22,6 +22,7 @@ public:
     // $XDG_RUNTIME_DIR when it is set and safe, else the folder that holds the temporary folders.
     std::string LockFolder() override;
     std::string Absolute(const std::string& path) override;
+    std::string HomeFolder() override { return UserHomeFolder(); }
     // Linux has no short names: an existing path is its own short form.
     std::string ShortPathName(const std::string& path) override;
 };
