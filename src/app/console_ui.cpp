@@ -86,7 +86,7 @@ bool ConsoleUi::AskYesNo(const std::string& text, MessageIcon) {
     return first != std::string::npos && (answer[first] == 'y' || answer[first] == 'Y');
 }
 
-std::string ConsoleUi::ShowDiskDialog() {
+DiskChoice ConsoleUi::ShowDiskDialog() {
     BreakProgressLine();
     m_err << "Insufficient space on removable media\n"
              "The removable media you have chosen for the destination does not have enough space left on it "
@@ -99,17 +99,18 @@ std::string ConsoleUi::ShowDiskDialog() {
     if (!m_canAsk) {
         // Nobody can change the disk: going on would only fill it up.
         m_err << "cancelled (no terminal to answer on)" << std::endl;
-        return m_diskChoice = "cancel";
+        return m_diskChoice = DiskChoice::Cancel;
     }
-    static const char* const kChoices[] = {"new", "format", "cancel", "cancel"};
+    static const DiskChoice kChoices[] = {DiskChoice::NewDisk, DiskChoice::Format, DiskChoice::Cancel,
+                                          DiskChoice::Cancel};
     for (;;) {
         m_err << "Choice (1-4, Enter to keep the last one): " << std::flush;
         std::string answer;
         if (!std::getline(m_in, answer)) {
-            return m_diskChoice = "cancel";
+            return m_diskChoice = DiskChoice::Cancel;
         }
         // Enter keeps a choice made before; with none made there is nothing to keep.
-        if (answer.empty() && !m_diskChoice.empty()) {
+        if (answer.empty() && m_diskChoice != DiskChoice::None) {
             return m_diskChoice;
         }
         if (answer.size() == 1 && answer[0] >= '1' && answer[0] <= '4') {

@@ -29,7 +29,7 @@ public:
     void HideProgress() override;
     // The disk dialog as a numbered menu; Enter alone keeps the last choice, as the dialog's OK does, and
     // asks again when there is none.
-    std::string ShowDiskDialog() override;
+    DiskChoice ShowDiskDialog() override;
     // Redraws the progress line as the copy's own until 100 clears it.
     void ShowCopyProgress(const std::string& name, int percent) override;
     bool CancelRequested() override { return m_interrupted && *m_interrupted; }
@@ -48,7 +48,7 @@ private:
     // The file whose copy the open line shows, and how far; empty while it shows something else.
     std::string m_copyName;
     int m_copyShown = -1;
-    std::string m_diskChoice;
+    DiskChoice m_diskChoice = DiskChoice::None;
 };
 
 } // namespace parvola

@@ -6,18 +6,17 @@ std::int64_t GetFreeBytes(Drives& drives, const std::string& drive) {
     return drives.FreeBytes(drive);
 }
 
-std::string CheckDiskSpace(SplitUi& ui, Drives& drives, const std::string& drive, double need) {
+DiskAnswer CheckDiskSpace(SplitUi& ui, Drives& drives, const std::string& drive, double need) {
     if (static_cast<double>(GetFreeBytes(drives, drive)) >= need) {
-        return kDiskGoOn;
+        return DiskAnswer::GoOn;
     }
-    const std::string choice = ui.ShowDiskDialog();
-    if (choice == "cancel") {
-        return kDiskCancel;
-    }
-    if (choice == "format") {
+    switch (ui.ShowDiskDialog()) {
+    case DiskChoice::Cancel:
+        return DiskAnswer::Cancel;
+    case DiskChoice::Format:
         switch (drives.Format(drive)) {
         case FormatResult::Cancelled:
-            return kDiskCancel;
+            return DiskAnswer::Cancel;
         case FormatResult::NoTool:
             ui.ShowMessage(
                 "No program to format disks was found.  Please format the disk with a tool of your "
@@ -28,21 +27,14 @@ std::string CheckDiskSpace(SplitUi& ui, Drives& drives, const std::string& drive
         case FormatResult::Failed:
             break;
         }
-        return kDiskCheckAgain;
-    }
-    if (choice == "new") {
+        return DiskAnswer::CheckAgain;
+    case DiskChoice::NewDisk:
         ui.ShowMessage("Please insert a new disk and press OK when ready.", MessageIcon::Information);
-        return kDiskCheckAgain;
+        return DiskAnswer::CheckAgain;
+    case DiskChoice::None:
+        break;
     }
-    return kDiskGoOn;
-}
-
-std::string WaitForDiskSpace(SplitUi& ui, Drives& drives, const std::string& drive, double need) {
-    std::string answer;
-    do {
-        answer = CheckDiskSpace(ui, drives, drive, need);
-    } while (answer == kDiskCheckAgain);
-    return answer;
+    return DiskAnswer::GoOn;
 }
 
 std::optional<std::string> LabelDisk(Drives& drives, const std::string& root, const std::string& label) {

@@ -10,9 +10,7 @@
 namespace parvola {
 
 // What CheckDiskSpace answers: go on, check the disk again, or cancel the split.
-inline constexpr const char* kDiskGoOn = "0";
-inline constexpr const char* kDiskCheckAgain = "1";
-inline constexpr const char* kDiskCancel = "2";
+enum class DiskAnswer { GoOn, CheckAgain, Cancel };
 
 inline constexpr const char* kInsertNewDiskMessage =
     "Please insert a new disk into the drive.  Press OK when done.";
@@ -22,12 +20,9 @@ inline constexpr const char* kDiskNotFoundMessage = "The disk in the drive canno
 // Free bytes of the disk in the drive; 0 when there is no readable disk.
 std::int64_t GetFreeBytes(Drives& drives, const std::string& drive);
 
-// "0" when the disk has room for need bytes; otherwise the user chooses in the disk dialog: a new disk or a
-// formatted one ("1", check again), cancel ("2"), or nothing chosen yet ("0").
-std::string CheckDiskSpace(SplitUi& ui, Drives& drives, const std::string& drive, double need);
-
-// CheckDiskSpace until its answer is go on or cancel.
-std::string WaitForDiskSpace(SplitUi& ui, Drives& drives, const std::string& drive, double need);
+// GoOn when the disk has room for need bytes; otherwise the user chooses in the disk dialog: a new disk or
+// a formatted one (check again), cancel, or nothing chosen yet (go on).
+DiskAnswer CheckDiskSpace(SplitUi& ui, Drives& drives, const std::string& drive, double need);
 
 // Gives the disk a volume label; why it could not be set, or no value when it was.
 std::optional<std::string> LabelDisk(Drives& drives, const std::string& root, const std::string& label);

@@ -303,13 +303,13 @@ private:
         }
         for (;;) {
             // A disk that cannot be found has no room: the disk dialog comes up.
-            const std::string answer = CheckDiskSpace(m_ui, m_drives, located ? m_disk->drive : "",
-                                                      static_cast<double>(SpaceOnDisk(needed)));
-            if (answer == kDiskCancel) {
+            const DiskAnswer answer = CheckDiskSpace(m_ui, m_drives, located ? m_disk->drive : "",
+                                                     static_cast<double>(SpaceOnDisk(needed)));
+            if (answer == DiskAnswer::Cancel) {
                 m_cancelled = true;
                 return false;
             }
-            if (answer == kDiskGoOn && located) {
+            if (answer == DiskAnswer::GoOn && located) {
                 return true;
             }
             located = Locate();
@@ -319,9 +319,8 @@ private:
     // A copy ran out of room on a disk that looked large enough; the platform took the partial file away.
     // The user chooses what now as for any disk that is too full; false when that is to cancel.
     bool DiskTurnedOutFull() {
-        const std::string answer =
-            CheckDiskSpace(m_ui, m_drives, m_disk->drive, std::numeric_limits<double>::infinity());
-        m_cancelled = answer == kDiskCancel;
+        m_cancelled = CheckDiskSpace(m_ui, m_drives, m_disk->drive,
+                                     std::numeric_limits<double>::infinity()) == DiskAnswer::Cancel;
         return !m_cancelled;
     }
 

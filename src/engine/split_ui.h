@@ -9,6 +9,10 @@ inline constexpr const char* kAppTitle = "Parvola";
 
 enum class MessageIcon { Critical, Question, Exclamation, Information };
 
+// What the disk dialog holds when it is left: a new disk, a formatted one, or cancel (both "Select a smaller
+// size per partition" and "Cancel the operation all together"); None while no option was ever chosen.
+enum class DiskChoice { None, NewDisk, Format, Cancel };
+
 // What the split job needs from windows, and nothing more.
 class SplitUi {
 public:
@@ -23,9 +27,8 @@ public:
     virtual void SetProgress(int value) = 0;
     virtual void HideProgress() = 0;
     // Shows the disk dialog modally ("Insufficient space on removable media") and returns the choice it
-    // holds when left: "new", "format", "cancel", or empty when none was ever made. The choice lasts for
-    // the whole run of the program; only the dialog changes it.
-    virtual std::string ShowDiskDialog() = 0;
+    // holds when left. The choice lasts for the whole run of the program; only the dialog changes it.
+    virtual DiskChoice ShowDiskDialog() = 0;
     // Shows how far the copy of a file onto a disk has come, in a small window of its own when the copy
     // takes long; 100 ends it.
     virtual void ShowCopyProgress(const std::string& name, int percent) = 0;

@@ -17,20 +17,20 @@ namespace {
 struct Option {
     const char* name;
     const char* text;
-    const char* choice;
+    DiskChoice choice;
 };
 
 // A smaller size is chosen in the main window, so that option ends the split just as Cancel does.
 constexpr Option kOptions[] = {
-    {"opt0", "Insert a new disk and try again", "new"},
-    {"opt1", "Format the disk and try again", "format"},
-    {"opt2", "Select a smaller size per partition", "cancel"},
-    {"opt3", "Cancel the operation all together", "cancel"},
+    {"opt0", "Insert a new disk and try again", DiskChoice::NewDisk},
+    {"opt1", "Format the disk and try again", DiskChoice::Format},
+    {"opt2", "Select a smaller size per partition", DiskChoice::Cancel},
+    {"opt3", "Cancel the operation all together", DiskChoice::Cancel},
 };
 
 } // namespace
 
-frmDisk::frmDisk(std::string& diskChoice, QWidget* owner)
+frmDisk::frmDisk(DiskChoice& diskChoice, QWidget* owner)
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                          Qt::WindowCloseButtonHint),
       m_diskChoice(diskChoice) {
@@ -66,7 +66,7 @@ frmDisk::frmDisk(std::string& diskChoice, QWidget* owner)
         group->addButton(button);
         right->addWidget(button);
         // Clicked rather than toggled: only the user's pick counts, which arrow keys make by clicking too.
-        const std::string choice = option.choice;
+        const DiskChoice choice = option.choice;
         connect(button, &QRadioButton::clicked, this, [this, choice] { m_diskChoice = choice; });
     }
 
@@ -91,7 +91,7 @@ frmDisk::frmDisk(std::string& diskChoice, QWidget* owner)
 }
 
 void frmDisk::reject() {
-    m_diskChoice = "cancel";
+    m_diskChoice = DiskChoice::Cancel;
     QDialog::reject();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "engine/split_ui.h"
+
 #include <QDialog>
 
 #include <string>
@@ -11,7 +13,7 @@ namespace parvola {
 class frmDisk : public QDialog {
     Q_OBJECT
 public:
-    frmDisk(std::string& diskChoice, QWidget* owner);
+    frmDisk(DiskChoice& diskChoice, QWidget* owner);
 
     // True once the close box hid the dialog; the owner then makes a fresh one for the next showing.
     bool discarded() const { return m_discarded; }
@@ -25,7 +27,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    std::string& m_diskChoice;
+    DiskChoice& m_diskChoice;
     bool m_discarded = false;
 };
 

@@ -152,7 +152,8 @@ void frmMain::buildControls() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
     FolderTreeRoots roots{QString::fromStdString(m_shell.DesktopFolder()),
-                          QString::fromStdString(m_platform.paths.HomeFolder()), {}};
+                          QString::fromStdString(m_platform.paths.HomeFolder()),
+                          {}};
     for (const std::string& volume : m_platform.drives.Volumes()) {
         roots.volumes.push_back(QString::fromStdString(volume));
     }

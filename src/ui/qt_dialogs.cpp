@@ -119,7 +119,7 @@ std::string QtDialogs::InputBox(const std::string& prompt) {
     return dialog.textValue().toUtf8().toStdString();
 }
 
-std::string QtDialogs::ShowDiskDialog() {
+DiskChoice QtDialogs::ShowDiskDialog() {
     if (!m_disk) {
         m_disk = new frmDisk(m_diskChoice, m_owner);
         // Modal to the main window only, so that the help window opened from it can be used.

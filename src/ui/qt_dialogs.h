@@ -34,7 +34,7 @@ public:
     void SetProgress(int value) override;
     void HideProgress() override;
     std::string InputBox(const std::string& prompt) override;
-    std::string ShowDiskDialog() override;
+    DiskChoice ShowDiskDialog() override;
     void ShowCopyProgress(const std::string& name, int percent) override;
     // The progress window's Cancel was pressed during this split; safe from any thread.
     bool CancelRequested() override { return m_cancelRequested; }
@@ -50,7 +50,7 @@ private:
     // Kept hidden between showings, so its options stay as left, until the close box discards it.
     QPointer<frmDisk> m_disk;
     // Lasts for the whole run: a fresh dialog starts with no option checked but leaves the choice alone.
-    std::string m_diskChoice;
+    DiskChoice m_diskChoice = DiskChoice::None;
     std::atomic<bool> m_cancelRequested{false};
 };
 

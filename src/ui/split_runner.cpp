@@ -33,8 +33,8 @@ public:
     void HideProgress() override {
         Relay([&] { m_target.HideProgress(); });
     }
-    std::string ShowDiskDialog() override {
-        std::string choice;
+    DiskChoice ShowDiskDialog() override {
+        DiskChoice choice = DiskChoice::None;
         Relay([&] { choice = m_target.ShowDiskDialog(); });
         return choice;
     }

@@ -75,15 +75,16 @@ TEST(ConsoleUi, DiskMenuKeepsTheLastChoiceOnEnter) {
     std::istringstream in("\n1\n\n7\n2\n4\n");
     std::ostringstream err;
     ConsoleUi ui(in, err, true, false);
-    std::vector<std::string> choices;
+    std::vector<DiskChoice> choices;
     for (int i = 0; i < 4; ++i) {
         choices.push_back(ui.ShowDiskDialog());
     }
-    EXPECT_EQ(choices, (std::vector<std::string>{"new", "new", "format", "cancel"}));
+    EXPECT_EQ(choices, (std::vector<DiskChoice>{DiskChoice::NewDisk, DiskChoice::NewDisk, DiskChoice::Format,
+                                                DiskChoice::Cancel}));
     EXPECT_NE(err.str().find("  3) Select a smaller size per partition\n"), std::string::npos);
 
     std::istringstream none("1\n");
-    EXPECT_EQ(ConsoleUi(none, err, false, false).ShowDiskDialog(), "cancel");
+    EXPECT_EQ(ConsoleUi(none, err, false, false).ShowDiskDialog(), DiskChoice::Cancel);
 }
 
 } // namespace

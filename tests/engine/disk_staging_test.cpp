@@ -27,6 +27,7 @@ private:
 
 const std::string kInsert = std::string("information: ") + kInsertNewDiskMessage;
 const std::string kNewDiskReady = "Please insert a new disk and press OK when ready.";
+const std::string kNewDiskReadyBox = "information: " + kNewDiskReady;
 
 class DiskStaging : public SplitFixture {
 protected:
@@ -104,7 +105,7 @@ TEST_F(DiskStaging, SmallPiecesShareADiskAndTheLabelCanBeSwitchedOff) {
 TEST_F(DiskStaging, CountsSpaceInUnitsWithTheScriptAndReadmeOnTheLastDisk) {
     drives.capacity = 1441000; // two 720,000-byte pieces in bytes, not in 4 KiB units
     drives.unit = 4096;
-    ui.diskChoices = {"new"};
+    ui.diskChoices = {DiskChoice::NewDisk};
     ui.onMessage = [this](const std::string& text) {
         if (text == kInsertNewDiskMessage || text == kNewDiskReady) {
             drives.SwapDisk();
@@ -134,7 +135,7 @@ TEST_F(DiskStaging, ANewDiskMustHoldTheFolderItLacks) {
             std::filesystem::remove_all(dest);
         }
     };
-    ui.diskChoices = {"cancel"};
+    ui.diskChoices = {DiskChoice::Cancel};
 
     EXPECT_EQ(SplitToDisks(720000 * 3, 720000), SplitOutcome::Cancelled);
 
@@ -144,7 +145,7 @@ TEST_F(DiskStaging, ANewDiskMustHoldTheFolderItLacks) {
 // A disk fuller than it looked: the copy runs out of room, and the user is asked as for a full disk.
 TEST_F(DiskStaging, ACopyThatRunsOutOfRoomAsksForTheNextDisk) {
     drives.hiddenCost = 20000;
-    ui.diskChoices = {"new"};
+    ui.diskChoices = {DiskChoice::NewDisk};
     ui.onMessage = [this](const std::string& text) {
         if (text == kInsertNewDiskMessage || text == kNewDiskReady) {
             drives.SwapDisk();
@@ -190,7 +191,7 @@ TEST_P(Cancelled, KeepsTheSourceLeavesNothingStagedAndSaysNothing) {
             drives.SwapDisk();
         }
     };
-    ui.diskChoices = {"cancel"};
+    ui.diskChoices = {DiskChoice::Cancel};
     ui.cancelAfterChecks = GetParam().cancelAfterChecks;
 
     EXPECT_EQ(SplitToDisks(3000000, 1440000), SplitOutcome::Cancelled);
@@ -287,7 +288,7 @@ TEST_F(DiskStaging, FollowsANewDiskMountedElsewhereAndNeverWritesWithoutOne) {
         }
     };
     ui.answers = {true};
-    ui.diskChoices = {"new"};
+    ui.diskChoices = {DiskChoice::NewDisk};
 
     request = SplitRequest{MakeSource("report.doc", 3000000), first + "pieces", 1440000};
     EXPECT_EQ(SplitFile(request, ui, settings, stagingPlatform), SplitOutcome::Completed);
@@ -306,43 +307,37 @@ TEST_F(DiskStaging, FollowsANewDiskMountedElsewhereAndNeverWritesWithoutOne) {
 }
 
 // The disk dialog's answers, one call of CheckDiskSpace each (WaitForDiskSpace repeats them).
+// The disk dialog's answers, one call of CheckDiskSpace each.
 TEST(CheckDiskSpace, AnswersAsTheUserChose) {
+    const std::string kNoTool = "information: No program to format disks was found.  Please format the disk "
+                                "with a tool of your choice and press OK when done.";
     const struct {
         std::int64_t free;
-        std::vector<std::string> choices;
+        DiskChoice choice;
         FormatResult format;
-        std::string answer;
+        DiskAnswer answer;
         std::vector<std::string> boxes;
     } rows[] = {
-        {1440000, {}, FormatResult::NoTool, "0", {}},
-        {1439999, {""}, FormatResult::NoTool, "0", {"disk dialog"}},
+        {1440000, DiskChoice::Cancel, FormatResult::NoTool, DiskAnswer::GoOn, {}},
+        {1439999, DiskChoice::None, FormatResult::NoTool, DiskAnswer::GoOn, {"disk dialog"}},
         {0,
-         {"new", "new", ""},
+         DiskChoice::NewDisk,
          FormatResult::NoTool,
-         "0",
-         {"disk dialog", "information: Please insert a new disk and press OK when ready.", "disk dialog",
-          "information: Please insert a new disk and press OK when ready.", "disk dialog"}},
-        {0, {"cancel"}, FormatResult::NoTool, "2", {"disk dialog"}},
-        {0, {"format", "cancel"}, FormatResult::Failed, "2", {"disk dialog", "disk dialog"}},
-        {0, {"format"}, FormatResult::Cancelled, "2", {"disk dialog"}},
-        {0,
-         {"format", ""},
-         FormatResult::NoTool,
-         "0",
-         {"disk dialog",
-          "information: No program to format disks was found.  Please format the disk with a tool of your "
-          "choice "
-          "and press OK when done.",
-          "disk dialog"}},
+         DiskAnswer::CheckAgain,
+         {"disk dialog", kNewDiskReadyBox}},
+        {0, DiskChoice::Cancel, FormatResult::NoTool, DiskAnswer::Cancel, {"disk dialog"}},
+        {0, DiskChoice::Format, FormatResult::Failed, DiskAnswer::CheckAgain, {"disk dialog"}},
+        {0, DiskChoice::Format, FormatResult::Cancelled, DiskAnswer::Cancel, {"disk dialog"}},
+        {0, DiskChoice::Format, FormatResult::NoTool, DiskAnswer::CheckAgain, {"disk dialog", kNoTool}},
     };
     for (const auto& row : rows) {
         FakeDrives drives(DriveType::Removable);
         drives.capacity = row.free;
         drives.formatResult = row.format;
         ScriptedUi ui;
-        ui.diskChoices.assign(row.choices.begin(), row.choices.end());
+        ui.diskChoices = {row.choice};
 
-        EXPECT_EQ(WaitForDiskSpace(ui, drives, "/media/stick/", 1440000), row.answer);
+        EXPECT_EQ(CheckDiskSpace(ui, drives, "/media/stick/", 1440000), row.answer);
         EXPECT_EQ(ui.log, row.boxes);
     }
 }

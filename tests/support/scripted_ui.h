@@ -42,13 +42,13 @@ public:
     }
     void SetProgress(int value) override { log.push_back("progress " + std::to_string(value)); }
     void HideProgress() override { log.push_back("hide"); }
-    std::string ShowDiskDialog() override {
+    DiskChoice ShowDiskDialog() override {
         log.push_back("disk dialog");
         if (diskChoices.empty()) {
             ADD_FAILURE() << "unexpected disk dialog";
-            return "cancel";
+            return DiskChoice::Cancel;
         }
-        const std::string choice = diskChoices.front();
+        const DiskChoice choice = diskChoices.front();
         diskChoices.pop_front();
         return choice;
     }
@@ -76,7 +76,7 @@ public:
     std::vector<std::string> log;
     std::deque<bool> answers;
     // What the disk dialog holds when left each time it is shown.
-    std::deque<std::string> diskChoices;
+    std::deque<DiskChoice> diskChoices;
     // Runs while each message box or question is up, as the user would act on it (put a new disk in).
     std::function<void(const std::string&)> onMessage;
     // The user presses Cancel once the job has asked this many times whether to stop; -1: never.

@@ -26,7 +26,8 @@ class DiskDialogTest : public QObject {
                                   : dialog.findChild<QAbstractButton*>(step)->click();
             }
         });
-        return QString::fromStdString(m_dialogs.ShowDiskDialog());
+        const char* const names[] = {"", "new", "format", "cancel"};
+        return names[static_cast<int>(m_dialogs.ShowDiskDialog())];
     }
 
 private slots:

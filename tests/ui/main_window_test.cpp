@@ -63,7 +63,7 @@ public:
     void ShowProgress() override {}
     void SetProgress(int) override {}
     void HideProgress() override {}
-    std::string ShowDiskDialog() override { return {}; }
+    DiskChoice ShowDiskDialog() override { return DiskChoice::None; }
     void ShowCopyProgress(const std::string&, int) override {}
     std::string InputBox(const std::string& prompt) override {
         log << "input: " + QString::fromStdString(prompt);
