@@ -208,9 +208,11 @@ public:
     // Waits until a disk of the drive has room for one piece; false when the user cancels.
     bool PrepareDisk() { return DiskReady({}, {static_cast<std::int64_t>(m_request.PieceSize)}); }
 
-    SplitOutcome Run() {
+    // Writes the pieces, the script and the readme into workingFolder: the destination, or the staging
+    // folder of a removable one.
+    SplitOutcome Run(const std::string& workingFolder) {
         m_ui.ShowProgress();
-        m_workingFolder = m_request.DestFolder;
+        m_workingFolder = workingFolder;
         // Stores the default of a missing chk83; the names were fixed by the checks.
         ReadCut83(m_settings, true);
 
@@ -645,9 +647,10 @@ SplitOutcome SplitFile(SplitRequest& request, SplitUi& ui, SettingsStore& settin
             return refuse(Refusal{"No temporary folder could be made to stage the pieces in.\r\n\r\n" +
                                   ErrorText(*error)});
         }
+        // The caller sees where the pieces were made, as with any destination.
         request.DestFolder = staging;
     }
-    return run.Run();
+    return run.Run(request.DestFolder);
 }
 
 } // namespace parvola
