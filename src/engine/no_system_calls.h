@@ -1,0 +1,4 @@
+// Included before every source of the engine. The engine reaches the operating system only through the
+// platform seam; names that only the system's headers declare are poisoned, so that including one of
+// those headers (<unistd.h>, <fcntl.h>, <sys/stat.h> …) here fails to compile.
+#pragma GCC poison fork fsync isatty getpid fcntl lstat fchmod mmap
