@@ -1,5 +1,6 @@
 #include "engine/split_job.h"
 
+#include "engine/disk_staging.h"
 #include "engine/error_text.h"
 #include "engine/naming.h"
 #include "engine/readme_file.h"
@@ -7,13 +8,11 @@
 #include "engine/removable_media.h"
 #include "engine/setting_values.h"
 #include "engine/source_cleanup.h"
-#include "engine/utf8.h"
+#include "engine/split_checks.h"
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -26,174 +25,6 @@ namespace {
 // Largest first; the largest is 65526, not 65536.
 constexpr std::array<std::size_t, 6> kBlockSizes = {65526, 32768, 4096, 256, 16, 1};
 
-// Only the last disk of a split is labelled, so its number is always 1.
-constexpr const char* kLastDiskLabel = "Disk1";
-
-std::string CharacterName(char c) {
-    const auto code = static_cast<unsigned char>(c);
-    if (code < 0x20 || code == 0x7f) {
-        return "a control character (code " + std::to_string(code) + ")";
-    }
-    return std::string("the character ") + c;
-}
-
-// The message a check stops the split with.
-struct Refusal {
-    std::string text;
-    MessageIcon icon = MessageIcon::Critical;
-};
-using Check = std::optional<Refusal>;
-
-const char* const kRenameSource = "  Operation cancelled.  Please rename the source file and try again.";
-
-// Names the pieces and the script could not carry safely. spelling gets the base name as the script
-// writes it.
-Check NameCheck(CodePages& codePages, const std::string& sourceFileName, const std::string& baseName,
-                std::string& spelling) {
-    if (baseName.empty()) {
-        return Refusal{
-            "The 8.3 name of " + sourceFileName +
-            " would be empty, since it begins with a dot.  Operation cancelled.  Please rename the "
-            "source file or switch off 8.3 file names in the options and try again."};
-    }
-    if (const auto unsafe = UnsafeScriptCharacter(baseName)) {
-        return Refusal{"The file name " + sourceFileName + " holds " + CharacterName(*unsafe) +
-                       ", which the batch file that joins the pieces cannot hold." + kRenameSource};
-    }
-    const auto spelled = ScriptSpelling(codePages, baseName);
-    if (!spelled) {
-        return Refusal{"The file name " + sourceFileName +
-                       " holds characters that no code page of the Windows command interpreter has together, "
-                       "so the batch file that joins the pieces could not name them." +
-                       kRenameSource};
-    }
-    spelling = *spelled;
-    return std::nullopt;
-}
-
-// Writes a line into a file the split creates, never into one that is there already, and removes it again.
-Check TestWrite(FileSystem& files, const std::string& destFolder) {
-    const bool endsInSeparator = !destFolder.empty() && destFolder.back() == kPathSeparator;
-    const std::string folder = endsInSeparator ? destFolder : destFolder + kPathSeparator;
-
-    std::unique_ptr<OutputFile> file;
-    std::string path;
-    FileStatus error;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        path = folder + (attempt == 0 ? "test.txt" : "test~" + std::to_string(attempt) + ".txt");
-        error = files.CreateNew(path, file);
-        if (!error || error->number != ErrorNumber::FileExists) {
-            break;
-        }
-    }
-    if (error) {
-        if (error->number == ErrorNumber::PathFileAccess) {
-            return Refusal{
-                ErrorText(*error) +
-                "\r\n\r\nThis error is most commonly caused when you try to write the split file to "
-                "a read-only destination (e.g. a CDROM)"};
-        }
-        return Refusal{ErrorText(*error)};
-    }
-
-    const std::string line = "file test write\r\n";
-    auto writeError = file->Write(line.data(), line.size());
-    auto closeError = file->Close();
-    auto deleteError = files.DeleteFile(path);
-    for (const auto& failure : {writeError, closeError, deleteError}) {
-        if (failure) {
-            return Refusal{ErrorText(*failure)};
-        }
-    }
-    return std::nullopt;
-}
-
-// What the destination's file system cannot take: a character in the names, or pieces that large.
-Check LimitsCheck(const DriveLimits& limits, const std::string& sourceFileName, const std::string& baseName,
-                  std::int64_t largestPiece) {
-    const auto forbidden = baseName.find_first_of(limits.forbidden);
-    if (forbidden != std::string::npos) {
-        return Refusal{"The file name " + sourceFileName + " holds " + CharacterName(baseName[forbidden]) +
-                       ", which the file system of the destination (" + limits.fileSystem +
-                       ") cannot hold in a name.  Operation cancelled.  Please rename the source file or "
-                       "change the destination and try again."};
-    }
-    if (limits.largestFile >= 0 && largestPiece > limits.largestFile) {
-        return Refusal{"Pieces of " + std::to_string(largestPiece) +
-                       " bytes are too large for the file system of the destination (" + limits.fileSystem +
-                       "), which holds files of up to " + std::to_string(limits.largestFile) +
-                       " bytes.  Operation cancelled.  Please choose a smaller size and try again."};
-    }
-    return std::nullopt;
-}
-
-// A file of an earlier split that this one would write over: one named after the full source name, or,
-// when the names are cut, one named like this split's first piece.
-Check EarlierSplitCheck(FileSystem& files, const std::string& destFolder, const std::string& sourceFileName,
-                        const std::string& baseName) {
-    for (const std::string& stem : {sourceFileName, baseName}) {
-        const std::string probed = JoinPath(destFolder, stem + ".001");
-        if (const auto found = files.FindFile(probed)) {
-            return Refusal{"Destination file already exists (~" + probed + "~ ~" + *found +
-                           "~).  Operation cancelled.  Please rename the source file or change the "
-                           "destination and try again."};
-        }
-    }
-    return std::nullopt;
-}
-
-// True when one of the names the split writes in folder is an entry of the source file itself: the
-// source split into its own folder under one of those names, a hard link to it, or the same name in
-// another case on a file system that ignores case. Such an entry would be replaced and the source lost.
-// File systems through FUSE may give one file other inode numbers under other spellings, so there the
-// names are compared in capitals as well.
-bool HoldsTheSource(FileSystem& files, const std::string& folder, const std::string& sourcePath,
-                    const FileInfo& source, bool ignoresCase, const std::string& baseName,
-                    std::int64_t pieceCount, bool readme) {
-    const auto here = files.Inspect(JoinPath(folder, ""), true);
-    if (!here || here->device != source.device) {
-        return false;
-    }
-    const std::string sourceInCapitals = ignoresCase ? UpperCase(sourcePath) : std::string();
-    const auto isSource = [&](const std::string& name) {
-        const std::string path = JoinPath(folder, name);
-        const auto entry = files.Inspect(path, false);
-        return entry && (SameFile(*entry, source) || (ignoresCase && UpperCase(path) == sourceInCapitals));
-    };
-    if (isSource(baseName + ".bat") || (readme && isSource(kReadmeName))) {
-        return true;
-    }
-    for (std::int64_t i = 1; i <= pieceCount; ++i) {
-        if (isSource(PieceName(baseName, i))) {
-            return true;
-        }
-    }
-    return false;
-}
-
-// Where the lock that keeps a second run off this set of pieces lives: beside the pieces, or for a
-// removable disk, which must stay free to be taken out, in a folder of this user's named after them.
-std::string LockPath(Paths& paths, const std::string& destFolder, const std::string& baseName,
-                     bool removable) {
-    if (!removable) {
-        return JoinPath(destFolder, "." + baseName + ".parvola-lock");
-    }
-    std::uint64_t hash = 14695981039346656037ull; // FNV-1a: the same name gives the same lock in every run
-    for (const char c : JoinPath(destFolder, baseName)) {
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    }
-    char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
-    return JoinPath(paths.LockFolder(), std::string("parvola-") + hex + ".lock");
-}
-
-// Where the pieces go when the destination is a removable drive: they are staged in a private folder and
-// copied onto the disk in the drive one by one.
-struct DiskTarget {
-    std::string folder; // on the disk, ending in the separator
-    std::string drive;  // the drive's mount point
-};
-
 // One run of the copy and its finishing steps, with everything it has written so far, so that a failure
 // can take back exactly this run's outputs.
 class CopyRun {
@@ -203,23 +34,31 @@ public:
             std::optional<DiskTarget> disk)
         : m_request(request), m_ui(ui), m_settings(settings), m_files(platform.files),
           m_drives(platform.drives), m_source(source), m_baseName(std::move(baseName)),
-          m_spelling(std::move(spelling)), m_disk(std::move(disk)) {}
+          m_spelling(std::move(spelling)) {
+        if (disk) {
+            m_disk.emplace(ui, settings, platform.files, platform.drives, std::move(*disk),
+                           request.PieceSize);
+        }
+    }
 
     // Waits until a disk of the drive has room for one piece; false when the user cancels.
-    bool PrepareDisk() { return DiskReady({}, {static_cast<std::int64_t>(m_request.PieceSize)}); }
+    bool PrepareDisk() { return m_disk->Prepare(); }
 
     // Writes the pieces, the script and the readme into workingFolder: the destination, or the staging
     // folder of a removable one.
     SplitOutcome Run(const std::string& workingFolder) {
         m_ui.ShowProgress();
         m_workingFolder = workingFolder;
+        if (m_disk) {
+            m_disk->StageIn(workingFolder);
+        }
         // Stores the default of a missing chk83; the names were fixed by the checks.
         ReadCut83(m_settings, true);
 
         if (auto error = Copy()) {
             return Fail(*error);
         }
-        if (m_cancelled) {
+        if (Cancelled()) {
             return Cancel();
         }
 
@@ -231,7 +70,7 @@ public:
         m_readme = ReadReadmeWanted(m_settings, true);
         if (m_readme) {
             m_written.push_back(JoinPath(m_workingFolder, kReadmeName));
-            if (auto error = WriteReadme(m_files, m_workingFolder, m_disk ? m_disk->folder : std::string(),
+            if (auto error = WriteReadme(m_files, m_workingFolder, m_disk ? m_disk->folder() : std::string(),
                                          m_baseName, m_source.permissions)) {
                 return Fail(*error);
             }
@@ -240,10 +79,14 @@ public:
         const bool complete = PiecesHoldTheWholeSource();
 
         if (m_disk) {
-            if (auto error = ServeLastDisk()) {
+            std::vector<std::string> names = {PieceName(m_baseName, m_pieceCount), m_baseName + ".bat"};
+            if (m_readme) {
+                names.push_back(kReadmeName);
+            }
+            if (auto error = m_disk->ServeLastDisk(names)) {
                 return Fail(*error);
             }
-            if (m_cancelled) {
+            if (Cancelled()) {
                 return Cancel();
             }
             TakeBack();
@@ -262,166 +105,7 @@ public:
     }
 
 private:
-    // A new disk in the same drive may be mounted at another place: the disk folder follows it. False,
-    // with the user told, when no disk of the drive can be found: nothing may be written elsewhere then.
-    bool Locate() {
-        const std::string mount = m_drives.CurrentMount(m_disk->drive);
-        if (mount == m_disk->drive) {
-            return true;
-        }
-        // The folder is named below the old mount point unless a link led there; then it cannot follow.
-        if (mount.empty() || m_disk->folder.rfind(m_disk->drive, 0) != 0) {
-            m_ui.ShowMessage(kDiskNotFoundMessage, MessageIcon::Exclamation);
-            return false;
-        }
-        m_disk->folder = mount + m_disk->folder.substr(m_disk->drive.size());
-        m_disk->drive = mount;
-        return true;
-    }
-
-    // The disk folder without its trailing separator, unless it is the disk's root.
-    std::string DiskFolderPath() const {
-        const std::string& folder = m_disk->folder;
-        return folder.size() > 1 ? folder.substr(0, folder.size() - 1) : folder;
-    }
-
-    // The free bytes that files of these lengths use up on the disk now in the drive, with the folder
-    // that holds them when it has yet to be made.
-    std::int64_t SpaceOnDisk(const std::vector<std::int64_t>& lengths) {
-        std::int64_t space = m_files.FindFile(DiskFolderPath()) ? 0 : m_drives.SpaceFor(m_disk->drive, 1);
-        for (const std::int64_t length : lengths) {
-            space += m_drives.SpaceFor(m_disk->drive, length);
-        }
-        return space;
-    }
-
-    // Asks for a new disk when this one has no room for files of the wanted lengths (none: never asks),
-    // then waits until a disk of the drive has room for the needed ones; false when the user cancels.
-    bool DiskReady(const std::vector<std::int64_t>& wanted, const std::vector<std::int64_t>& needed) {
-        bool located = Locate();
-        if (located && !wanted.empty() && GetFreeBytes(m_drives, m_disk->drive) < SpaceOnDisk(wanted)) {
-            m_ui.ShowMessage(kInsertNewDiskMessage, MessageIcon::Information);
-            located = Locate();
-        }
-        for (;;) {
-            // A disk that cannot be found has no room: the disk dialog comes up.
-            const DiskAnswer answer = CheckDiskSpace(m_ui, m_drives, located ? m_disk->drive : "",
-                                                     static_cast<double>(SpaceOnDisk(needed)));
-            if (answer == DiskAnswer::Cancel) {
-                m_cancelled = true;
-                return false;
-            }
-            if (answer == DiskAnswer::GoOn && located) {
-                return true;
-            }
-            located = Locate();
-        }
-    }
-
-    // A copy ran out of room on a disk that looked large enough; the platform took the partial file away.
-    // The user chooses what now as for any disk that is too full; false when that is to cancel.
-    bool DiskTurnedOutFull() {
-        m_cancelled = CheckDiskSpace(m_ui, m_drives, m_disk->drive,
-                                     std::numeric_limits<double>::infinity()) == DiskAnswer::Cancel;
-        return !m_cancelled;
-    }
-
-    // Copies a staged file onto the disk, asking first before it makes the destination folder on a new
-    // disk or replaces a file there. A No cancels the split: the disk would lack a piece.
-    FileStatus CopyToDisk(const std::string& name) {
-        const std::string folder = DiskFolderPath();
-        if (!m_files.FindFile(folder)) {
-            if (!m_ui.AskYesNo("The folder " + folder +
-                                   " does not exist on this disk.  Do you want to create it?",
-                               MessageIcon::Question)) {
-                m_cancelled = true;
-                return std::nullopt;
-            }
-            if (auto error = m_files.MakeFolder(folder)) {
-                return error;
-            }
-        }
-        const std::string target = m_disk->folder + name;
-        if (m_files.FindFile(target) &&
-            !m_ui.AskYesNo("This disk already holds a file named " + name + ".  Do you want to replace it?",
-                           MessageIcon::Question)) {
-            m_cancelled = true;
-            return std::nullopt;
-        }
-        auto progress = [&](std::int64_t copied, std::int64_t total) {
-            m_ui.ShowCopyProgress(
-                name, total > 0 ? static_cast<int>(std::min<std::int64_t>(99, copied * 100 / total)) : 0);
-            return !m_ui.CancelRequested();
-        };
-        auto error = m_drives.CopyToDisk(JoinPath(m_workingFolder, name), target, progress);
-        m_ui.ShowCopyProgress(name, 100);
-        return error;
-    }
-
-    static bool IsDiskFull(const FileStatus& status) {
-        return status && status->number == ErrorNumber::DiskFull;
-    }
-
-    // Piece k is finished: onto the disk with it, on a new disk when this one is too full for the next.
-    FileStatus HandOver(std::int64_t k, std::int64_t nextPieceBytes) {
-        for (;;) {
-            if (!DiskReady({nextPieceBytes}, {static_cast<std::int64_t>(m_request.PieceSize)})) {
-                return std::nullopt;
-            }
-            auto error = CopyToDisk(PieceName(m_baseName, k));
-            if (!IsDiskFull(error) || !DiskTurnedOutFull()) {
-                return error;
-            }
-        }
-    }
-
-    // The last piece, the script and the readme go onto the last disk together, which alone is labelled.
-    FileStatus ServeLastDisk() {
-        std::vector<std::string> names = {PieceName(m_baseName, m_pieceCount), m_baseName + ".bat"};
-        if (m_readme) {
-            names.push_back(kReadmeName);
-        }
-        std::vector<std::int64_t> lengths;
-        for (const auto& name : names) {
-            lengths.push_back(m_files.FileLength(JoinPath(m_workingFolder, name)).value_or(0));
-        }
-        for (;;) {
-            if (!DiskReady(lengths, lengths)) {
-                return std::nullopt;
-            }
-            std::size_t copied = 0;
-            FileStatus error;
-            while (copied < names.size() && !error && !m_cancelled) {
-                if (!(error = CopyToDisk(names[copied]))) {
-                    ++copied;
-                }
-            }
-            if (!IsDiskFull(error)) {
-                if (!error && !m_cancelled) {
-                    LabelLastDisk();
-                }
-                return error;
-            }
-            // The script and the readme belong on the disk with the last piece: all go to the next one.
-            for (std::size_t i = 0; i < copied; ++i) {
-                m_files.DeleteFile(m_disk->folder + names[i]);
-            }
-            if (!DiskTurnedOutFull()) {
-                return std::nullopt;
-            }
-        }
-    }
-
-    void LabelLastDisk() {
-        if (!ReadLabelWanted(m_settings)) {
-            return;
-        }
-        if (const auto why = LabelDisk(m_drives, m_disk->drive, kLastDiskLabel)) {
-            m_ui.ShowMessage("The last disk, in " + m_disk->drive + ", could not be labelled " +
-                                 kLastDiskLabel + ": " + *why + ".",
-                             MessageIcon::Information);
-        }
-    }
+    bool Cancelled() const { return m_cancelled || (m_disk && m_disk->cancelled()); }
 
     FileStatus Copy() {
         std::unique_ptr<InputFile> source;
@@ -456,10 +140,10 @@ private:
                     std::min(m_request.PieceSize, static_cast<double>(total - done)));
 
                 if (m_disk && m_pieceCount > 0) {
-                    if (auto error = HandOver(m_pieceCount, left)) {
+                    if (auto error = m_disk->HandOver(PieceName(m_baseName, m_pieceCount), left)) {
                         return error;
                     }
-                    if (m_cancelled) {
+                    if (m_disk->cancelled()) {
                         return std::nullopt;
                     }
                 }
@@ -556,7 +240,7 @@ private:
     const FileInfo m_source;
     const std::string m_baseName;
     const std::string m_spelling;
-    std::optional<DiskTarget> m_disk;
+    std::optional<DiskStaging> m_disk;
     std::string m_workingFolder;
     bool m_cancelled = false;
     bool m_readme = false;

@@ -1,0 +1,169 @@
+#include "engine/split_checks.h"
+
+#include "engine/error_text.h"
+#include "engine/naming.h"
+#include "engine/readme_file.h"
+#include "engine/rejoin_script.h"
+#include "engine/utf8.h"
+
+#include <cstdio>
+#include <memory>
+
+namespace parvola {
+
+namespace {
+
+std::string CharacterName(char c) {
+    const auto code = static_cast<unsigned char>(c);
+    if (code < 0x20 || code == 0x7f) {
+        return "a control character (code " + std::to_string(code) + ")";
+    }
+    return std::string("the character ") + c;
+}
+
+const char* const kRenameSource = "  Operation cancelled.  Please rename the source file and try again.";
+
+} // namespace
+
+// Names the pieces and the script could not carry safely. spelling gets the base name as the script
+// writes it.
+Check NameCheck(CodePages& codePages, const std::string& sourceFileName, const std::string& baseName,
+                std::string& spelling) {
+    if (baseName.empty()) {
+        return Refusal{
+            "The 8.3 name of " + sourceFileName +
+            " would be empty, since it begins with a dot.  Operation cancelled.  Please rename the "
+            "source file or switch off 8.3 file names in the options and try again."};
+    }
+    if (const auto unsafe = UnsafeScriptCharacter(baseName)) {
+        return Refusal{"The file name " + sourceFileName + " holds " + CharacterName(*unsafe) +
+                       ", which the batch file that joins the pieces cannot hold." + kRenameSource};
+    }
+    const auto spelled = ScriptSpelling(codePages, baseName);
+    if (!spelled) {
+        return Refusal{"The file name " + sourceFileName +
+                       " holds characters that no code page of the Windows command interpreter has together, "
+                       "so the batch file that joins the pieces could not name them." +
+                       kRenameSource};
+    }
+    spelling = *spelled;
+    return std::nullopt;
+}
+
+// Writes a line into a file the split creates, never into one that is there already, and removes it again.
+Check TestWrite(FileSystem& files, const std::string& destFolder) {
+    const bool endsInSeparator = !destFolder.empty() && destFolder.back() == kPathSeparator;
+    const std::string folder = endsInSeparator ? destFolder : destFolder + kPathSeparator;
+
+    std::unique_ptr<OutputFile> file;
+    std::string path;
+    FileStatus error;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path = folder + (attempt == 0 ? "test.txt" : "test~" + std::to_string(attempt) + ".txt");
+        error = files.CreateNew(path, file);
+        if (!error || error->number != ErrorNumber::FileExists) {
+            break;
+        }
+    }
+    if (error) {
+        if (error->number == ErrorNumber::PathFileAccess) {
+            return Refusal{
+                ErrorText(*error) +
+                "\r\n\r\nThis error is most commonly caused when you try to write the split file to "
+                "a read-only destination (e.g. a CDROM)"};
+        }
+        return Refusal{ErrorText(*error)};
+    }
+
+    const std::string line = "file test write\r\n";
+    auto writeError = file->Write(line.data(), line.size());
+    auto closeError = file->Close();
+    auto deleteError = files.DeleteFile(path);
+    for (const auto& failure : {writeError, closeError, deleteError}) {
+        if (failure) {
+            return Refusal{ErrorText(*failure)};
+        }
+    }
+    return std::nullopt;
+}
+
+// What the destination's file system cannot take: a character in the names, or pieces that large.
+Check LimitsCheck(const DriveLimits& limits, const std::string& sourceFileName, const std::string& baseName,
+                  std::int64_t largestPiece) {
+    const auto forbidden = baseName.find_first_of(limits.forbidden);
+    if (forbidden != std::string::npos) {
+        return Refusal{"The file name " + sourceFileName + " holds " + CharacterName(baseName[forbidden]) +
+                       ", which the file system of the destination (" + limits.fileSystem +
+                       ") cannot hold in a name.  Operation cancelled.  Please rename the source file or "
+                       "change the destination and try again."};
+    }
+    if (limits.largestFile >= 0 && largestPiece > limits.largestFile) {
+        return Refusal{"Pieces of " + std::to_string(largestPiece) +
+                       " bytes are too large for the file system of the destination (" + limits.fileSystem +
+                       "), which holds files of up to " + std::to_string(limits.largestFile) +
+                       " bytes.  Operation cancelled.  Please choose a smaller size and try again."};
+    }
+    return std::nullopt;
+}
+
+// A file of an earlier split that this one would write over: one named after the full source name, or,
+// when the names are cut, one named like this split's first piece.
+Check EarlierSplitCheck(FileSystem& files, const std::string& destFolder, const std::string& sourceFileName,
+                        const std::string& baseName) {
+    for (const std::string& stem : {sourceFileName, baseName}) {
+        const std::string probed = JoinPath(destFolder, stem + ".001");
+        if (const auto found = files.FindFile(probed)) {
+            return Refusal{"Destination file already exists (~" + probed + "~ ~" + *found +
+                           "~).  Operation cancelled.  Please rename the source file or change the "
+                           "destination and try again."};
+        }
+    }
+    return std::nullopt;
+}
+
+// True when one of the names the split writes in folder is an entry of the source file itself: the
+// source split into its own folder under one of those names, a hard link to it, or the same name in
+// another case on a file system that ignores case. Such an entry would be replaced and the source lost.
+// File systems through FUSE may give one file other inode numbers under other spellings, so there the
+// names are compared in capitals as well.
+bool HoldsTheSource(FileSystem& files, const std::string& folder, const std::string& sourcePath,
+                    const FileInfo& source, bool ignoresCase, const std::string& baseName,
+                    std::int64_t pieceCount, bool readme) {
+    const auto here = files.Inspect(JoinPath(folder, ""), true);
+    if (!here || here->device != source.device) {
+        return false;
+    }
+    const std::string sourceInCapitals = ignoresCase ? UpperCase(sourcePath) : std::string();
+    const auto isSource = [&](const std::string& name) {
+        const std::string path = JoinPath(folder, name);
+        const auto entry = files.Inspect(path, false);
+        return entry && (SameFile(*entry, source) || (ignoresCase && UpperCase(path) == sourceInCapitals));
+    };
+    if (isSource(baseName + ".bat") || (readme && isSource(kReadmeName))) {
+        return true;
+    }
+    for (std::int64_t i = 1; i <= pieceCount; ++i) {
+        if (isSource(PieceName(baseName, i))) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Where the lock that keeps a second run off this set of pieces lives: beside the pieces, or for a
+// removable disk, which must stay free to be taken out, in a folder of this user's named after them.
+std::string LockPath(Paths& paths, const std::string& destFolder, const std::string& baseName,
+                     bool removable) {
+    if (!removable) {
+        return JoinPath(destFolder, "." + baseName + ".parvola-lock");
+    }
+    std::uint64_t hash = 14695981039346656037ull; // FNV-1a: the same name gives the same lock in every run
+    for (const char c : JoinPath(destFolder, baseName)) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+    return JoinPath(paths.LockFolder(), std::string("parvola-") + hex + ".lock");
+}
+
+} // namespace parvola
