@@ -21,6 +21,9 @@ inline constexpr FixedPieceSize kFixedPieceSizes[] = {
     {"120 M", 120000000, "Split the file into partitions 120 MB bytes long?"},
 };
 
+// The units a number of the user's own is in, as the options after the fixed sizes offer them.
+inline constexpr const char* kCustomSizeUnits[] = {"M", "K"};
+
 // The question for a number the user typed, in units of K (1000 bytes) or M (1000000 bytes).
 inline std::string CustomSizeQuestion(const std::string& number, char unit) {
     return "Split the file into partitions " + number + (unit == 'K' ? " KB long?" : " MB long?");

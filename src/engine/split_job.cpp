@@ -10,6 +10,7 @@
 #include "engine/source_cleanup.h"
 #include "engine/split_checks.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>

@@ -565,7 +565,7 @@ bool FolderTree::setSelectedPath(const QString& path) {
 }
 
 QString FolderTree::specialFolder(int number) const {
-    return number == 16 ? m_desktopFolder : QString();
+    return number == kDesktopDirectory ? m_desktopFolder : QString();
 }
 
 void FolderTree::showCurrent() {

@@ -9,6 +9,11 @@ namespace parvola {
 
 class FolderTreeModel;
 
+// The special-folder number of the desktop directory, as specialFolder() takes it.
+inline constexpr int kDesktopDirectory = 16;
+// The key code KeyUp reports for the context-menu key, as Windows numbers keys.
+inline constexpr int kContextMenuKey = 93;
+
 // What a FolderClick hands over about the chosen folder.
 struct FolderInfo {
     // As selectedPath() gives it: a folder path, "Desktop" or "My Computer".
@@ -41,7 +46,7 @@ public:
     // Selects and shows that folder (or "Desktop" / "My Computer"); false, and the selection unchanged,
     // when it cannot be shown. Raises no FolderClick.
     bool setSelectedPath(const QString& path);
-    // 16 gives the desktop folder; other numbers give the empty text.
+    // kDesktopDirectory gives the desktop folder; other numbers give the empty text.
     QString specialFolder(int number) const;
     // The folder the last right click pointed at, which the popup acts on; the selected one when the
     // popup came from the keyboard or the click met no folder. As selectedPath() gives paths.

@@ -84,7 +84,7 @@ QRect ToPixels(const TwipRect& rect, double dpiX, double dpiY) {
 }
 
 double TwipsToPixels(double twips, double dpi) {
-    return twips * dpi / 1440;
+    return twips * dpi / kTwipsPerInch;
 }
 
 } // namespace parvola

@@ -4,7 +4,9 @@
 
 namespace parvola {
 
-// Lengths in twips (1440 per inch), in the coordinates of the control's container.
+inline constexpr double kTwipsPerInch = 1440;
+
+// Lengths in twips, in the coordinates of the control's container.
 struct TwipRect {
     double left = 0;
     double top = 0;

@@ -1,20 +1,15 @@
 #include "ui/main_window.h"
+#include "ui/main_window_parts.h"
 
 #include "engine/piece_sizes.h"
-#include "engine/setting_values.h"
-#include "engine/split_job.h"
-#include "platform/path_text.h"
 #include "ui/about_box.h"
 #include "ui/file_list.h"
 #include "ui/folder_tree.h"
 #include "ui/help_window.h"
 #include "ui/options_dialog.h"
 #include "ui/qt_dialogs.h"
-#include "ui/split_runner.h"
 
 #include <QApplication>
-#include <QCloseEvent>
-#include <QCursor>
 #include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -31,10 +26,11 @@ namespace parvola {
 
 namespace {
 
-// Shown for a folder that cannot be listed: no file can match it.
-const QString kEmptyListPattern = QStringLiteral("~~~xxx~~~\u0153\u201c\u00ff.\u00ff\u201c\u0153~~~xxx~~~");
-
-const char* const kSizeCaptions[8] = {"360 K", "720 K", "1.2 M", "1.44 M", "100 M", "120 M", "M", "K"};
+// The fixed sizes' captions, then the units of a number of the user's own.
+const char* SizeCaption(int index) {
+    const int fixed = static_cast<int>(std::size(kFixedPieceSizes));
+    return index < fixed ? kFixedPieceSizes[index].caption : kCustomSizeUnits[index - fixed];
+}
 
 // Where the size options and the number box sit in their frame, in twips.
 const TwipRect kSizeControls[9] = {{120, 240, 735, 255},  {120, 480, 735, 255},   {120, 720, 735, 255},
@@ -44,10 +40,6 @@ const TwipRect kSizeControls[9] = {{120, 240, 735, 255},  {120, 480, 735, 255}, 
 // Design size of the client area, in twips.
 constexpr double kClientWidth = 8265;
 constexpr double kClientHeight = 4935;
-
-std::string Std(const QString& text) {
-    return text.toStdString();
-}
 
 bool IsInput(QEvent::Type type) {
     switch (type) {
@@ -177,7 +169,7 @@ void frmMain::buildControls() {
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
     for (int i = 0; i < 8; ++i) {
-        m_optFSize[i] = new QRadioButton(kSizeCaptions[i], m_fraFSize);
+        m_optFSize[i] = new QRadioButton(SizeCaption(i), m_fraFSize);
         m_optFSize[i]->setObjectName(QString("optFSize%1").arg(i));
         // The places are fixed; a caption wider than its box in this font widens the box instead of being
         // cut.
@@ -198,7 +190,7 @@ void frmMain::buildControls() {
 
     // The design's widths suit a narrower font than this desktop's: widen what would cut its caption, and
     // start the size after the caption "File Size:" rather than on top of it.
-    const double twipsPerPixel = 1440.0 / dpiX;
+    const double twipsPerPixel = kTwipsPerInch / dpiX;
     for (auto [button, rect] :
          {std::pair{m_cmdNewDir, &m_layout.cmdNewDir}, std::pair{m_cmdSplit, &m_layout.cmdSplit},
           std::pair{m_cmdCancel, &m_layout.cmdCancel}}) {
@@ -217,7 +209,7 @@ void frmMain::buildControls() {
             }
         });
         connect(tree, &FolderTree::KeyUp, this, [this](int keyCode) {
-            if (keyCode == 93) {
+            if (keyCode == kContextMenuKey) {
                 showPopUp();
             }
         });
@@ -225,183 +217,6 @@ void frmMain::buildControls() {
     connect(m_cmdNewDir, &QPushButton::clicked, this, &frmMain::cmdNewDir_Click);
     connect(m_cmdSplit, &QPushButton::clicked, this, &frmMain::cmdSplit_Click);
     connect(m_cmdCancel, &QPushButton::clicked, this, &frmMain::cmdCancel_Click);
-}
-
-void frmMain::Form_Load(const QString& commandLine) {
-    m_lblSize->setText("0 KB");
-    m_file1->setPattern(QString::fromStdString(m_settings.ReadSetting(SettingName::FMask).value_or("")));
-    const auto number = m_settings.ReadSetting(SettingName::TxtNum).value_or("");
-    if (!number.empty()) {
-        m_txtNum->setText(QString::fromStdString(number));
-    }
-
-    // A stored index that is no option of the window chooses 1.44 M like a missing one.
-    m_sizeIndex = ReadSizeIndex(m_settings);
-    m_optFSize[m_sizeIndex]->setChecked(true);
-
-    if (ReadCheck(m_settings, SettingName::ChkSaveDestDir)) {
-        const auto destDir = m_settings.ReadSetting(SettingName::DestDir).value_or("");
-        if (!destDir.empty()) {
-            m_destDir->setSelectedPath(QString::fromStdString(destDir)); // one it cannot show is left alone
-        }
-    }
-
-    if (commandLine.isEmpty()) {
-        return;
-    }
-    const std::string file = m_platform.paths.ShortPathName(m_platform.paths.Absolute(Std(commandLine)));
-    if (file.empty()) {
-        return; // no such file: everything stays as it is
-    }
-    const QString folder = QString::fromStdString(ParentFolder(file));
-    m_dir->setSelectedPath(folder);
-    m_destDir->setSelectedPath(folder);
-    m_file1->setPath(folder);
-    m_file1->refresh();
-    QCoreApplication::processEvents();
-
-    // Names are compared as they are: on Linux two entries may differ only in case.
-    const QString wanted = QString::fromStdString(LastName(file));
-    for (int i = 0; i < m_file1->entryCount(); ++i) {
-        if (m_file1->entry(i) == wanted) {
-            return m_file1->choose(i);
-        }
-    }
-}
-
-void frmMain::optFSize_Click(int index) {
-    m_sizeIndex = index;
-    m_settings.WriteSetting(SettingName::OptIdx, std::to_string(index));
-}
-
-QString frmMain::resolveDesktop(const QString& path) const {
-    return path == "Desktop" ? m_dir->specialFolder(16) : path;
-}
-
-void frmMain::Dir_FolderClick(const FolderInfo& folder) {
-    // The shell folders are no paths: as relative ones they would name folders in the working folder.
-    bool failed = !folder.path.startsWith('/') || !m_file1->setPath(folder.path);
-    if (folder.path == "Desktop") {
-        failed = !m_file1->setPath(folder.fileSystemPath);
-    }
-    if (folder.path == "My Computer") {
-        failed = !m_file1->setPath(folder.parentFileSystemPath);
-    }
-    // The mark of an unlistable folder is no pattern of the user's: Close stores the one it replaced.
-    if (failed && m_file1->pattern() != kEmptyListPattern) {
-        m_patternBeforeMark = m_file1->pattern();
-    }
-    m_file1->setPattern(failed ? kEmptyListPattern : QStringLiteral("*.*"));
-}
-
-void frmMain::File1_Click() {
-    const QString folder = m_dir->selectedPath();
-    QString path;
-    if (folder == "Desktop" || folder == "My Computer") {
-        path = m_dir->specialFolder(16) + '/' + m_file1->fileName();
-    } else {
-        path = QString::fromStdString(JoinPath(Std(folder), Std(m_file1->fileName())));
-    }
-    if (const auto length = m_platform.files.FileLength(Std(path))) {
-        m_lblSize->setText(QString::number(*length / 1024) + " KB");
-    }
-}
-
-void frmMain::showPopUp() {
-    m_mnuPopUp->popup(QCursor::pos());
-}
-
-void frmMain::mnuPopUpExplore_Click() {
-    const QString dest = resolveDesktop(m_destDir->selectedPath());
-    const QString source = resolveDesktop(m_dir->selectedPath());
-    if (!dest.contains('/') || !source.contains('/')) {
-        m_dialogs.ShowMessage("Folder selected for exploring not recognized.", MessageIcon::Information);
-        return;
-    }
-    // The folder the popup was opened on, which a right click points at without choosing it.
-    for (FolderTree* tree : {m_dir, m_destDir}) {
-        const QString pointed = resolveDesktop(tree->pointedPath());
-        if (focusWidget() == tree && pointed.contains('/')) {
-            m_shell.OpenFolder(Std(pointed));
-        }
-    }
-}
-
-void frmMain::cmdNewDir_Click() {
-    if (m_destDir->selectedPath() == "Desktop") {
-        m_destDir->setSelectedPath(m_destDir->specialFolder(16));
-    }
-    const QString dest = m_destDir->selectedPath();
-    const std::string name = m_dialogs.InputBox("Enter name of new folder to create in:\r\n" + Std(dest));
-    if (name.empty()) {
-        return;
-    }
-    // "My Computer" is no folder: a relative path would land in the program's working folder.
-    const bool made = dest.startsWith('/') && !m_platform.files.MakeFolder(JoinPath(Std(dest), name));
-    if (!made) {
-        m_dialogs.ShowMessage("Error: Can not create directory.", MessageIcon::Exclamation);
-    }
-}
-
-void frmMain::cmdSplit_Click() {
-    // The window keeps processing events while a split runs; a second press must not start another.
-    if (m_splitting) {
-        return;
-    }
-    const QString source = resolveDesktop(m_dir->selectedPath());
-    const QString dest = resolveDesktop(m_destDir->selectedPath());
-    if (!dest.contains('/')) {
-        return m_dialogs.ShowMessage("Folder selected for output not recognized.", MessageIcon::Information);
-    }
-    if (!source.contains('/')) {
-        return m_dialogs.ShowMessage("Folder selected for input not recognized.", MessageIcon::Information);
-    }
-    if (m_file1->fileName().isEmpty()) {
-        return m_dialogs.ShowMessage("You must select a file to split.", MessageIcon::Critical);
-    }
-
-    const QString caption = m_optFSize[m_sizeIndex]->text();
-    double pieceSize = 0;
-    for (const auto& fixed : kFixedPieceSizes) {
-        if (caption == fixed.caption) {
-            if (!m_dialogs.AskYesNo(fixed.question, MessageIcon::Information)) {
-                return;
-            }
-            pieceSize = fixed.bytes;
-        }
-    }
-    if (caption == "K" || caption == "M") {
-        const std::string number = Std(m_txtNum->text());
-        const char unit = caption[0].toLatin1();
-        const auto bytes = PieceBytes(number, unit);
-        if (!bytes) {
-            return m_dialogs.ShowMessage("Please enter the piece size as a whole number of at least 1.",
-                                         MessageIcon::Exclamation);
-        }
-        if (!m_dialogs.AskYesNo(CustomSizeQuestion(number, unit), MessageIcon::Information)) {
-            return;
-        }
-        pieceSize = *bytes;
-    }
-    if (pieceSize < 1) {
-        return;
-    }
-
-    SplitRequest request{JoinPath(Std(source), Std(m_file1->fileName())), Std(dest), pieceSize};
-    m_splitting = true;
-    SplitInBackground(request, m_dialogs, m_settings, m_platform);
-    m_splitting = false;
-}
-
-void frmMain::cmdCancel_Click() {
-    const QString pattern = m_file1->pattern();
-    m_settings.WriteSetting(SettingName::FMask,
-                            Std(pattern == kEmptyListPattern ? m_patternBeforeMark : pattern));
-    SaveAndEnd();
-}
-
-void frmMain::mnuFileExit_Click() {
-    SaveAndEnd();
 }
 
 void frmMain::mnuFileOptions_Click() {
@@ -444,26 +259,6 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
            static_cast<QWidget*>(watched)->window() == this;
 }
 
-void frmMain::SaveAndEnd() {
-    if (!m_txtNum->text().isEmpty()) {
-        m_settings.WriteSetting(SettingName::TxtNum, Std(m_txtNum->text()));
-    }
-    if (ReadCheck(m_settings, SettingName::ChkSaveDestDir)) {
-        m_settings.WriteSetting(SettingName::DestDir, Std(m_destDir->selectedPath()));
-    }
-    m_endProgram();
-}
-
-void frmMain::closeEvent(QCloseEvent* event) {
-    // Ending the program halfway through a split would leave half of its pieces behind.
-    if (m_splitting) {
-        return event->ignore();
-    }
-    // The close box stores nothing, but ends the program like the other two ways.
-    event->accept();
-    m_endProgram();
-}
-
 void frmMain::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Escape:
@@ -489,7 +284,7 @@ void frmMain::applyLayout() {
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
     const QSize outer = frameGeometry().size();
-    Form_Resize(m_layout, outer.width() * 1440.0 / dpiX, outer.height() * 1440.0 / dpiY);
+    Form_Resize(m_layout, outer.width() * kTwipsPerInch / dpiX, outer.height() * kTwipsPerInch / dpiY);
 
     const std::pair<QWidget*, const TwipRect*> placed[] = {
         {m_fraSource, &m_layout.fraSource}, {m_fraFSize, &m_layout.fraFSize},
