@@ -1,6 +1,7 @@
 #include "platform/linux/linux_paths.h"
 
 #include "platform/linux/os_error.h"
+#include "platform/linux/posix_io.h"
 #include "platform/path_text.h"
 
 #include <cerrno>
@@ -26,16 +27,6 @@ std::string TempBase() {
     return WithoutTrailingSeparator(tmpdir.empty() ? "/tmp" : tmpdir);
 }
 
-std::string Resolve(const std::string& path) {
-    char* resolved = ::realpath(path.c_str(), nullptr);
-    if (!resolved) {
-        return {};
-    }
-    std::string result(resolved);
-    std::free(resolved);
-    return result;
-}
-
 } // namespace
 
 std::string UserHomeFolder() {
@@ -47,7 +38,7 @@ std::string UserHomeFolder() {
 }
 
 std::string WhyUnsafeFolder(const std::string& folder) {
-    const std::string resolved = Resolve(folder);
+    const std::string resolved = RealPath(folder);
     if (resolved.empty()) {
         return folder + " cannot be found";
     }
@@ -105,15 +96,15 @@ std::string LinuxPaths::Absolute(const std::string& path) {
     }
     std::string absolute = path;
     if (path[0] != '/') {
-        absolute = JoinPath(Resolve("."), path);
+        absolute = JoinPath(RealPath("."), path);
     }
     const std::string name = LastName(absolute);
     // "." and ".." as the last name are folders to resolve as well.
     if (name == "." || name == "..") {
-        const std::string folder = Resolve(absolute);
+        const std::string folder = RealPath(absolute);
         return folder.empty() ? absolute : folder;
     }
-    const std::string folder = Resolve(ParentFolder(absolute));
+    const std::string folder = RealPath(ParentFolder(absolute));
     return folder.empty() ? absolute : JoinPath(folder, name);
 }
 

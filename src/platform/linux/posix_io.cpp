@@ -3,6 +3,7 @@
 #include "platform/linux/os_error.h"
 
 #include <cerrno>
+#include <cstdlib>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -29,6 +30,16 @@ int CreateReplacing(const std::string& path, int flags, unsigned permissions) {
             return -1;
         }
     }
+}
+
+std::string RealPath(const std::string& path) {
+    char* resolved = ::realpath(path.c_str(), nullptr);
+    if (!resolved) {
+        return {};
+    }
+    std::string result(resolved);
+    std::free(resolved);
+    return result;
 }
 
 long ReadSome(int fd, char* buffer, std::size_t n) {

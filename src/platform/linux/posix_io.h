@@ -14,6 +14,9 @@ int OpenDescriptor(const std::string& path, int flags, unsigned permissions = 06
 // -1 with errno set on failure.
 int CreateReplacing(const std::string& path, int flags, unsigned permissions);
 
+// realpath(3) as a string: links, "." and ".." resolved; empty when the path cannot be resolved.
+std::string RealPath(const std::string& path);
+
 // read(2) tried again when a signal interrupts it.
 long ReadSome(int fd, char* buffer, std::size_t n);
 
