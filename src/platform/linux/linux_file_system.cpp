@@ -150,8 +150,14 @@ private:
     std::size_t m_used = 0;
 };
 
-// Wraps a descriptor that open() gave, or tells why there is none.
-FileStatus AdoptOutput(int fd, std::unique_ptr<char[]> buffer, std::unique_ptr<OutputFile>& file) {
+// Opens an output file through open, which gives a descriptor or -1 with errno set. The buffer comes first,
+// so that no file is made without one.
+template <typename Open> FileStatus OpenOutput(Open open, std::unique_ptr<OutputFile>& file) {
+    auto buffer = AllocateBuffer();
+    if (!buffer) {
+        return ErrorFromErrno(ENOMEM);
+    }
+    const int fd = open();
     if (fd < 0) {
         return ErrorFromErrno(errno);
     }
@@ -219,30 +225,16 @@ FileStatus LinuxFileSystem::OpenRead(const std::string& path, std::unique_ptr<In
 }
 
 FileStatus LinuxFileSystem::CreateNew(const std::string& path, std::unique_ptr<OutputFile>& file) {
-    auto buffer = AllocateBuffer();
-    if (!buffer) {
-        return ErrorFromErrno(ENOMEM);
-    }
-    return AdoptOutput(OpenDescriptor(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW), std::move(buffer),
-                       file);
+    return OpenOutput([&] { return OpenDescriptor(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW); }, file);
 }
 
 FileStatus LinuxFileSystem::CreateReplacing(const std::string& path, unsigned permissions,
                                             std::unique_ptr<OutputFile>& file) {
-    auto buffer = AllocateBuffer();
-    if (!buffer) {
-        return ErrorFromErrno(ENOMEM);
-    }
-    return AdoptOutput(parvola::CreateReplacing(path, O_WRONLY, permissions), std::move(buffer), file);
+    return OpenOutput([&] { return parvola::CreateReplacing(path, O_WRONLY, permissions); }, file);
 }
 
 FileStatus LinuxFileSystem::OpenAppend(const std::string& path, std::unique_ptr<OutputFile>& file) {
-    auto buffer = AllocateBuffer();
-    if (!buffer) {
-        return ErrorFromErrno(ENOMEM);
-    }
-    return AdoptOutput(OpenDescriptor(path, O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW), std::move(buffer),
-                       file);
+    return OpenOutput([&] { return OpenDescriptor(path, O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW); }, file);
 }
 
 std::optional<std::int64_t> LinuxFileSystem::FileLength(const std::string& path) {
