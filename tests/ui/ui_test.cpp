@@ -1,0 +1,634 @@
+// The program's windows and lists with real widgets, real files and the real settings file. In the main
+// window only the user's answers to boxes and the desktop folder are scripted; the dialogs are the real Qt
+// ones, answered from their own event loops. Each test, and each table row of the main window, starts from
+// a fresh test folder, window and store.
+#include "platform/linux/linux_code_pages.h"
+#include "platform/linux/linux_drives.h"
+#include "platform/linux/linux_file_system.h"
+#include "platform/linux/linux_paths.h"
+#include "settings/ini_settings_store.h"
+#include "support/answer_modal.h"
+#include "support/probed_file_system.h"
+#include "ui/file_list.h"
+#include "ui/folder_tree.h"
+#include "ui/help_window.h"
+#include "ui/main_window.h"
+#include "ui/options_dialog.h"
+#include "ui/qt_dialogs.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+#include <algorithm>
+#include <atomic>
+#include <map>
+
+using namespace parvola;
+
+namespace {
+
+// Answers questions and input boxes from queues and logs every box as "icon: text", "ask: …", "input: …".
+class ScriptedDialogs final : public WindowDialogs {
+public:
+    void ShowMessage(const std::string& text, MessageIcon icon) override {
+        const char* kinds[] = {"critical: ", "question: ", "exclamation: ", "information: "};
+        log << kinds[static_cast<int>(icon)] + QString::fromStdString(text);
+    }
+    bool AskYesNo(const std::string& text, MessageIcon) override {
+        log << "ask: " + QString::fromStdString(text);
+        return !answers.isEmpty() && answers.takeFirst();
+    }
+    void ShowProgress() override {}
+    void SetProgress(int) override {}
+    void HideProgress() override {}
+    DiskChoice ShowDiskDialog() override { return DiskChoice::None; }
+    void ShowCopyProgress(const std::string&, int) override {}
+    std::string InputBox(const std::string& prompt) override {
+        log << "input: " + QString::fromStdString(prompt);
+        return typed;
+    }
+
+    QStringList log;
+    QList<bool> answers;
+    std::string typed;
+};
+
+struct FakeShell final : Shell {
+    std::string DesktopFolder() override { return desktop; }
+    void OpenFolder(const std::string&) override {}
+    void OpenUrl(const std::string&) override {}
+    std::string desktop;
+};
+
+} // namespace
+
+class UiTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> m_temp;
+    std::unique_ptr<IniSettingsStore> m_settings;
+    LinuxFileSystem m_files;
+    LinuxDrives m_drives;
+    LinuxPaths m_paths;
+    LinuxCodePages m_codePages;
+    Platform m_platform{m_files, m_drives, m_paths, m_codePages};
+    FakeShell m_shell;
+    ScriptedDialogs m_dialogs;
+    int m_ended = 0;
+    int m_paints = 0;
+    std::unique_ptr<frmMain> m_window;
+    QWidget m_owner;
+    QtDialogs m_qtDialogs{&m_owner};
+
+    // A fresh store and folders "data", "out" and "Desktop" (the desktop folder) in a new test folder.
+    void fresh() {
+        m_window.reset();
+        m_temp = std::make_unique<QTemporaryDir>();
+        QVERIFY(QDir().mkpath(at("data")) && QDir().mkpath(at("out")) && QDir().mkpath(at("Desktop")));
+        m_shell.desktop = at("Desktop").toStdString();
+        m_settings = std::make_unique<IniSettingsStore>(at("Parvola.conf").toStdString());
+        m_dialogs = ScriptedDialogs();
+        m_ended = 0;
+    }
+    QString at(const QString& name) const { return m_temp->filePath(name); }
+    void store(const char* name, const QString& text) { m_settings->WriteSetting(name, text.toStdString()); }
+    // The named settings as the file holds them now, read by a store of its own; "-" for a missing one.
+    QString stored(const QString& names) {
+        IniSettingsStore file(at("Parvola.conf").toStdString());
+        QStringList values;
+        for (const QString& name : names.split(' ')) {
+            values << QString::fromStdString(file.ReadSetting(name.toStdString()).value_or("-"));
+        }
+        return values.join(' ').replace(m_temp->path(), "@");
+    }
+    void open(const QString& file = {}, WindowDialogs* dialogs = nullptr, Platform* platform = nullptr) {
+        m_window = std::make_unique<frmMain>(*m_settings, platform ? *platform : m_platform, m_shell,
+                                             dialogs ? dialogs : &m_dialogs, [this] { ++m_ended; });
+        m_window->Form_Load(file);
+        m_window->show();
+    }
+    template <class T = QWidget> T* child(const QString& name) { return m_window->findChild<T*>(name); }
+    FolderTree* tree(const char* name) { return child<FolderTree>(name); }
+    void makeFile(const QString& name, qint64 size) {
+        QFile file(at(name));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        m_paints += event->type() == QEvent::Paint;
+        return false;
+    }
+
+private slots:
+    void init() { fresh(); }
+
+    // A stored optIdx that names no option chooses 1.44 M; the stored destination comes back only when
+    // chkSaveDestDir asks and it still exists.
+    void startupRestoresTheChoices() {
+        // optIdx ("-": none stored), chkSaveDestDir, DestDir => the option checked, the destination ("~":
+        // home).
+        for (const QString row : {"- 1 out => 3 out", "6 1 gone => 6 ~", "8 0 out => 3 ~", "9 1 out => 3 out",
+                                  "x 1 out => 3 out"}) {
+            const QStringList column = row.split(' ');
+            fresh();
+            if (column[0] != "-") {
+                store("optIdx", column[0]);
+            }
+            store("chkSaveDestDir", column[1]);
+            store("DestDir", at(column[2]));
+            open();
+            QVERIFY2(child<QRadioButton>("optFSize" + column[4])->isChecked(), qPrintable(row));
+            QCOMPARE(tree("DestDir")->selectedPath(), column[5] == "~" ? QDir::homePath() : at(column[5]));
+        }
+    }
+
+    // Only Close and Esc store the pattern, and never the mark of a folder that cannot be listed in its
+    // place; File>Exit stores the number and the destination (if chkSaveDestDir asks); the close box nothing.
+    void eachWayOfEndingStoresItsOwnValues() {
+        const std::map<QString, std::function<void()>> ways = {
+            {"close", [this] { child<QPushButton>("cmdCancel")->click(); }},
+            {"esc", [this] { QTest::keyClick(m_window.get(), Qt::Key_Escape); }},
+            {"exit", [this] { child<QAction>("mnuFileExit")->trigger(); }},
+            {"box", [this] { m_window->close(); }}};
+        // The way, the number typed ("-": none), whether an unlistable folder was met, chkSaveDestDir => the
+        // optIdx, fMask, txtNum and DestDir stored ("-": none).
+        for (const QString row :
+             {"close 650 no 1 => 1 *.txt 650 @/out", "esc 650 yes 1 => 1 *.txt 650 @/out",
+              "exit 650 yes 0 => 1 - 650 -", "box 650 no 1 => 1 - - -", "close - yes 1 => 1 *.txt - @/out"}) {
+            const QStringList column = row.split(' ');
+            fresh();
+            store("chkSaveDestDir", column[3]);
+            open();
+            tree("DestDir")->setSelectedPath(at("out"));
+            child<FileList>("File1")->setPattern("*.txt");
+            // Twice: the second must not take the first one's mark for the user's pattern.
+            for (int i = 0; column[2] == "yes" && i < 2; ++i) {
+                m_window->Dir_FolderClick({at("gone"), at("gone"), m_temp->path()});
+            }
+            child<QLineEdit>("txtNum")->setText(column[1] == "-" ? "" : column[1]);
+            child<QRadioButton>("optFSize1")->click();
+            ways.at(column[0])();
+            QCOMPARE(m_ended, 1);
+            QCOMPARE(stored("optIdx fMask txtNum DestDir"), row.section(" => ", 1));
+        }
+    }
+
+    void numberBoxTakesOnlyDigits() {
+        open();
+        auto* txtNum = child<QLineEdit>("txtNum");
+        QTest::keyClicks(txtNum, "6a-5.0");
+        QTest::keyClick(txtNum, Qt::Key_Backspace);
+        QTest::keyClick(txtNum, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(txtNum->text(), QString("65"));
+    }
+
+    // The file named on the command line, by its exact name, is chosen in its folder. Enter in the number
+    // box splits it: refused before any question while something is missing, else asked, and the pieces,
+    // the batch script and the Readme written only on Yes (answered where rows expect them).
+    void splitCommand() {
+        const QString out = "information: Folder selected for output not recognized.",
+                      bad = "exclamation: Please enter the piece size as a whole number of at least 1.",
+                      ask = "ask: Split the file into partitions 1 KB long?";
+        // Source folder ("": the command line names the file in another case, which chooses none),
+        // destination, size option, number => boxes, files written.
+        const std::tuple<QString, QString, int, QString, QStringList, int> rows[] = {
+            {"data", "My Computer", 3, "", {out}, 0},
+            {"My Computer", "out", 3, "", {"information: Folder selected for input not recognized."}, 0},
+            {"My Computer", "My Computer", 3, "", {out}, 0},
+            {"", "out", 3, "", {"critical: You must select a file to split."}, 0},
+            {"data", "out", 6, "", {bad}, 0},
+            {"data", "out", 7, "000", {bad}, 0},
+            {"data", "out", 7, "1e3", {bad}, 0},
+            {"data", "out", 7, QString(300, '9'), {bad}, 0},
+            {"data", "out", 7, "1", {ask}, 0},
+            {"Desktop", "out/", 7, "1", {ask, "information: Completed splitting files."}, 5}};
+        for (const auto& [source, dest, size, number, log, written] : rows) {
+            fresh();
+            store("optClean", "2");
+            makeFile("data/report.doc", 2500);
+            makeFile("Desktop/report.doc", 2500);
+            QDir::setCurrent(m_temp->path());
+            open(source.isEmpty() ? "data/REPORT.DOC" : "data/report.doc");
+            const auto folder = [this](const QString& name) { return name.contains(' ') ? name : at(name); };
+            tree("Dir")->setSelectedPath(source == "Desktop" ? source : folder(source));
+            tree("DestDir")->setSelectedPath(folder(dest));
+            child<QRadioButton>(QString("optFSize%1").arg(size))->click();
+            child<QLineEdit>("txtNum")->setText(number);
+            m_dialogs.answers = {written > 0};
+            QTest::keyClick(child<QLineEdit>("txtNum"), Qt::Key_Return);
+            QCOMPARE(m_dialogs.log, log);
+            QCOMPARE(QDir(at("out")).entryList(QDir::Files).size(), written);
+        }
+    }
+
+    // The job waits inside a block while the window goes on: timers fire, it paints, it takes no input, its
+    // close box is ignored and a second split does not start; the progress window's Cancel then stops the
+    // split and takes it back.
+    void aSplitRunsBesideTheEventLoopAndCancelStopsIt() {
+        makeFile("data/report.doc", 3000000);
+        store("optClean", "0");
+        test::ProbedFileSystem held(m_files);
+        std::atomic<bool> inBlock{false}, released{false};
+        const QDeadlineTimer deadline(10000);
+        held.onWrite = [&](const std::string& path) {
+            // The first piece waits for the window, but not for ever: a blocked window would never come.
+            while (QString::fromStdString(path).endsWith(".001") && !released && !deadline.hasExpired()) {
+                inBlock = true;
+                QThread::msleep(1);
+            }
+        };
+        Platform platform{held, m_drives, m_paths, m_codePages};
+        QtDialogs dialogs(nullptr);
+        open(at("data/report.doc"), &dialogs, &platform);
+        tree("DestDir")->setSelectedPath(at("out"));
+        test::AnswerModal<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
+        int ticks = 0;
+        bool strayBox = false;
+        // Any box after the size question, a second split's or the end of a split not stopped, is answered
+        // No: the test then fails instead of hanging.
+        const auto answerNo = [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                strayBox = true;
+                box->done(QMessageBox::No);
+            }
+        };
+        m_window->installEventFilter(this);
+        QTimer timer;
+        QTimer::singleShot(10000, &timer, answerNo);
+        connect(&timer, &QTimer::timeout, [&] {
+            m_window->update();
+            if (!inBlock || ++ticks < 5) {
+                return;
+            }
+            timer.stop();
+            QTimer::singleShot(0, &timer, answerNo);
+            m_window->cmdSplit_Click();
+            m_window->close();
+            QTest::mouseClick(child<QPushButton>("cmdCancel"), Qt::LeftButton);
+            QTest::keyClick(m_window.get(), Qt::Key_Escape);
+            dialogs.progressWindow()->findChild<QPushButton*>("cmdCancel")->click();
+            released = true;
+        });
+        timer.start(5);
+
+        m_window->cmdSplit_Click();
+
+        QVERIFY(ticks >= 5 && m_paints >= 5 && !strayBox);
+        QVERIFY(m_window->isVisible() && m_ended == 0 && QDir(at("out")).isEmpty());
+        QCOMPARE(QFileInfo(at("data/report.doc")).size(), 3000000);
+    }
+
+    void makeNewFolder() {
+        const QString failed = "exclamation: Error: Can not create directory.";
+        // The destination, the name typed => the folder made, the box after the input box.
+        const std::tuple<QString, std::string, QString, QString> rows[] = {
+            {"out", "pieces", "out/pieces", ""},
+            {"Desktop", "pieces", "Desktop/pieces", ""},
+            {"out", "..", "", failed},
+            {"My Computer", "x", "", failed},
+            {"out", "", "", ""}};
+        for (const auto& [dest, typed, made, box] : rows) {
+            fresh();
+            open();
+            tree("DestDir")->setSelectedPath(dest == "out" ? at("out") : dest);
+            m_dialogs.typed = typed;
+            child<QPushButton>("cmdNewDir")->click();
+            const QString shown = dest == "My Computer" ? dest : at(dest);
+            QCOMPARE(m_dialogs.log.value(0), "input: Enter name of new folder to create in:\r\n" + shown);
+            QCOMPARE(m_dialogs.log.value(1), box);
+            QVERIFY(made.isEmpty() || QFileInfo(at(made)).isDir());
+            QCOMPARE(QDir(at("out")).isEmpty(), dest != "out" || made.isEmpty());
+        }
+    }
+
+    // F1 in a dialog opens a help window that takes clicks and scrolls while the dialog stays open.
+    void helpIsUsableFromEveryDialog() {
+        open();
+        QtDialogs dialogs(m_window.get());
+        const std::pair<const char*, std::function<void()>> dialogOpeners[] = {
+            {"frmOptions", [&] { child<QAction>("mnuFileOptions")->trigger(); }},
+            {"frmAbout", [&] { child<QAction>("mnuHelpAbout")->trigger(); }},
+            {"frmDisk", [&] { dialogs.ShowDiskDialog(); }}};
+        for (const auto& [name, openDialog] : dialogOpeners) {
+            bool used = false;
+            QTimer::singleShot(0, this, [&, name = name] {
+                auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+                QVERIFY(dialog && dialog->objectName() == name);
+                QTest::keyClick(dialog, Qt::Key_F1);
+                const QWidgetList windows = QApplication::topLevelWidgets();
+                QWidget* help = *std::find_if(windows.begin(), windows.end(),
+                                              [](QWidget* w) { return w->objectName() == "HelpWindow"; });
+                auto* index = help->findChild<QListWidget*>("HelpIndex");
+                auto* page = help->findChild<QTextBrowser*>();
+                index->setCurrentRow(0);
+                // A real click, through the window system, which drops clicks on windows a dialog blocks.
+                const QRect messages = index->visualItemRect(index->item(index->count() - 1));
+                QTest::mouseClick(help->windowHandle(), Qt::LeftButton, {},
+                                  index->viewport()->mapTo(help, messages.center()));
+                used = help->isVisible() && page->source().path().endsWith("messages.html") &&
+                       page->verticalScrollBar()->maximum() > 0;
+                dialog->done(QDialog::Rejected);
+            });
+            openDialog();
+            QVERIFY2(used, name);
+        }
+    }
+
+    // Every caption fits its control. At the designed size and larger no control leaves its frame or covers
+    // another (a label by its text); shrunk below what the controls need, each keeps a size; grown back,
+    // all are as they were.
+    void layoutFitsShrinksAndRestores() {
+        open();
+        const QStringList names = {"fraSource", "fraFSize", "fraDest", "cmdSplit", "cmdCancel", "Dir",
+                                   "File1",     "Label1",   "lblSize", "DestDir",  "cmdNewDir"};
+        const auto footprint = [this](const QString& name) {
+            QWidget* w = child(name);
+            return QRect(w->pos(), qobject_cast<QLabel*>(w) ? w->sizeHint().boundedTo(w->size()) : w->size());
+        };
+        const QSize design = m_window->size();
+        QList<QRect> designed, last;
+        for (const QSize size : {design, design * 2, design / 3, design / 4, design / 6, design}) {
+            m_window->resize(size);
+            const bool fits = size.width() >= design.width();
+            last.clear();
+            for (const QString& a : names) {
+                QWidget* w = child(a);
+                last << footprint(a);
+                const bool captioned = qobject_cast<QLabel*>(w) || qobject_cast<QPushButton*>(w);
+                QVERIFY2(!last.back().isEmpty(), qPrintable(a));
+                QVERIFY2(!captioned || w->width() >= w->sizeHint().width(),
+                         qPrintable(a + " cuts its caption"));
+                QVERIFY2(!fits || w->parentWidget()->rect().contains(last.back()), qPrintable(a));
+                for (const QString& b : names) {
+                    const bool apart =
+                        a == b || w->parent() != child(b)->parent() || !footprint(a).intersects(footprint(b));
+                    QVERIFY2(!fits || apart, qPrintable(a + " covers " + b));
+                }
+            }
+            designed = designed.isEmpty() ? last : designed;
+        }
+        QCOMPARE(last, designed);
+    }
+
+    void messageBoxes() {
+        using B = QMessageBox;
+        // The icon asked for, the button to click or else the key to press, the icon shown and the answer.
+        const std::tuple<MessageIcon, int, B::Icon, bool> rows[] = {
+            {MessageIcon::Critical, B::Ok, B::Critical, false},
+            {MessageIcon::Exclamation, B::Ok, B::Warning, false},
+            {MessageIcon::Information, B::Ok, B::Information, false},
+            {MessageIcon::Question, B::Yes, B::Question, true},
+            {MessageIcon::Question, B::No, B::Question, false},
+            {MessageIcon::Exclamation, Qt::Key_Return, B::Warning, true},
+            {MessageIcon::Question, Qt::Key_Escape, B::Question, false}};
+        for (const auto& [icon, answer, boxIcon, expected] : rows) {
+            const bool ask = answer != B::Ok;
+            const auto answered = test::AnswerModal<B>([&, answer = answer, boxIcon = boxIcon](B& box) {
+                QVERIFY(box.parentWidget() == &m_owner && box.windowTitle() == "Parvola");
+                // A file name that looks like markup shows as typed; the job's CR LF as one line break.
+                QVERIFY(box.textFormat() == Qt::PlainText && box.icon() == boxIcon);
+                QCOMPARE(box.text(), "\u00c4pfel <b>1</b>.bin\nThe file was not split.");
+                QCOMPARE(box.standardButtons(), ask ? B::Yes | B::No : B::Ok);
+                QAbstractButton* button = box.button(B::StandardButton(answer));
+                button ? button->click() : QTest::keyClick(&box, Qt::Key(answer));
+            });
+            const std::string text = "\xc3\x84pfel <b>1</b>.bin\r\nThe file was not split.";
+            const bool yes =
+                ask ? m_qtDialogs.AskYesNo(text, icon) : (m_qtDialogs.ShowMessage(text, icon), false);
+            QVERIFY(*answered && yes == expected);
+        }
+    }
+
+    void inputBox() {
+        for (const bool accept : {true, false}) {
+            const auto answered = test::AnswerModal<QInputDialog>([&](QInputDialog& dialog) {
+                QVERIFY(dialog.windowTitle() == "Parvola" && dialog.textValue().isEmpty());
+                QCOMPARE(dialog.labelText(), "New folder:\n(under the destination)");
+                QTest::keyClicks(dialog.findChild<QLineEdit*>(), "\u00c4pfel 2");
+                QTest::keyClick(&dialog, accept ? Qt::Key_Return : Qt::Key_Escape);
+            });
+            // The text typed as UTF-8, none on Cancel.
+            const std::string typed = m_qtDialogs.InputBox("New folder:\r\n(under the destination)");
+            QVERIFY(*answered && typed == (accept ? "\xc3\x84pfel 2" : ""));
+        }
+    }
+
+    // Cancel, or Esc, asks the split to stop, once; a new split starts with neither pressed. The copy's
+    // progress, once it shows, has a Cancel of its own.
+    void progressWindowAndCopyProgressCanStopTheSplit() {
+        m_qtDialogs.ShowProgress();
+        frmProgress* window = m_qtDialogs.progressWindow();
+        auto* cancel = window->findChild<QPushButton*>("cmdCancel");
+        m_qtDialogs.SetProgress(100);
+        QVERIFY(window->isVisible() && window->value() == 100 && !m_qtDialogs.CancelRequested());
+        QTest::keyClick(window, Qt::Key_Escape);
+        QVERIFY(m_qtDialogs.CancelRequested() && window->isVisible() && !cancel->isEnabled());
+        m_qtDialogs.HideProgress();
+        QVERIFY(!window->isVisible());
+        m_qtDialogs.ShowProgress();
+        QVERIFY(window->value() == 0 && !m_qtDialogs.CancelRequested() && cancel->isEnabled());
+
+        m_qtDialogs.ShowCopyProgress("a <b>1</b>.001", 0);
+        auto* copy = m_owner.findChild<QProgressDialog*>();
+        QVERIFY(copy && !copy->isVisible());
+        // Past the minimum duration at once, as a long copy would be.
+        copy->setMinimumDuration(0);
+        m_qtDialogs.ShowCopyProgress("a <b>1</b>.001", 50);
+        QVERIFY(copy->isVisible() && !copy->isModal());
+        copy->findChild<QPushButton*>()->click();
+        QVERIFY(m_qtDialogs.CancelRequested());
+        m_qtDialogs.ShowCopyProgress("a <b>1</b>.001", 100);
+        QVERIFY(!copy->isVisible());
+    }
+
+    // Showings on one QtDialogs in turn: the steps ("Esc" that key, "close" the close box), the choice
+    // left, and the option then checked. A kept dialog shows again as it was left; the close box keeps the
+    // choice but discards the dialog, so that the next one starts with none checked.
+    void diskDialog() {
+        for (const QString row :
+             {"cmdOK => '' none", "opt0 cmdOK => 'new' opt0", "cmdOK => 'new' opt0",
+              "opt1 cmdOK => 'format' opt1", "opt2 cmdOK => 'cancel' opt2", "opt3 cmdOK => 'cancel' opt3",
+              "opt0 cmdCancel => 'cancel' opt0", "opt0 Esc => 'cancel' opt0",
+              "opt1 close => 'format' discarded", "cmdOK => 'format' none"}) {
+            const QString steps = row.section(" => ", 0, 0);
+            QPointer<frmDisk> shown;
+            test::AnswerModal<frmDisk>([&](frmDisk& dialog) {
+                shown = &dialog;
+                for (const QString& step : steps.split(' ')) {
+                    step == "Esc"     ? QTest::keyClick(&dialog, Qt::Key_Escape)
+                    : step == "close" ? void(dialog.close())
+                                      : dialog.findChild<QAbstractButton*>(step)->click();
+                }
+            });
+            const char* const choices[] = {"", "new", "format", "cancel"};
+            const QString choice = choices[static_cast<int>(m_qtDialogs.ShowDiskDialog())];
+            QAbstractButton* option = shown ? shown->findChild<QButtonGroup*>()->checkedButton() : nullptr;
+            const QString state = !shown ? "discarded" : option ? option->objectName() : "none";
+            QCOMPARE(steps + " => '" + choice + "' " + state, row);
+        }
+    }
+
+    // OK stores what the dialog shows, Cancel only hides it, Esc does nothing, Enter presses OK, the close
+    // box discards it and stores nothing; a stored value that names no option shows as the one the split
+    // will act on.
+    void optionsDialog() {
+        store("optClean", "7");
+        FileList list;
+        list.setPattern("*.bin");
+        auto dialog = std::make_unique<frmOptions>(*m_settings, list, nullptr);
+        const auto mask = [&] { return dialog->findChild<QLineEdit*>("txtNewMask"); };
+        const auto click = [&](const char* name) { dialog->findChild<QAbstractButton*>(name)->click(); };
+        // The mask and the options the dialog shows | what the store holds, and the list's pattern.
+        const auto state = [&] {
+            QStringList shown;
+            for (QAbstractButton* option : dialog->findChildren<QAbstractButton*>()) {
+                shown << (option->isChecked() ? option->objectName() : QString());
+            }
+            shown.sort();
+            return "'" + mask()->text() + "' " + shown.join(' ').simplified() +
+                   (dialog->isVisible() ? " shown | " : " hidden | ") +
+                   stored("chkSaveDestDir chk83 optClean optReadme optLabel") + ' ' + list.pattern();
+        };
+
+        dialog->show();
+        QTest::keyClick(dialog.get(), Qt::Key_Escape);
+        QCOMPARE(state(), "'*.bin' optClean1 optLabel0 optReadme0 shown | - - 7 - - *.bin");
+        for (const char* name : {"chkSaveDestDir", "chkEightdotThree", "optClean2", "optReadme1", "optLabel1",
+                                 "cmdReset", "cmdCancel"}) {
+            click(name);
+        }
+        const QString changed = "chkEightdotThree chkSaveDestDir optClean2 optLabel1 optReadme1";
+        QCOMPARE(state(), "'*.*' " + changed + " hidden | - - 7 - - *.bin");
+        dialog->show();
+        // An empty mask keeps the list's pattern.
+        mask()->clear();
+        QTest::keyClick(mask(), Qt::Key_Return);
+        QCOMPARE(state(), "'' " + changed + " hidden | 1 1 2 1 1 *.bin");
+        dialog = std::make_unique<frmOptions>(*m_settings, list, nullptr);
+        dialog->show();
+        click("chkEightdotThree");
+        QVERIFY(!dialog->discarded() && dialog->close() && dialog->discarded());
+        QCOMPARE(state(), "'*.bin' chkSaveDestDir optClean2 optLabel1 optReadme1 hidden | 1 1 2 1 1 *.bin");
+    }
+
+    // Every page of the index loads under the title the index shows and no link between pages leads nowhere.
+    void helpPages() {
+        HelpWindow window;
+        auto* index = window.findChild<QListWidget*>();
+        static const QRegularExpression links("(?:href|src)=\"([^\"#]*)[^\"]*\"");
+        for (int row = 0; row < index->count(); ++row) {
+            index->setCurrentRow(row);
+            const QUrl page(window.currentPage());
+            QFile file(":" + page.path());
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(page.toString()));
+            QCOMPARE(window.findChild<QTextBrowser*>()->documentTitle(), index->item(row)->text());
+            for (auto match = links.globalMatch(QString::fromUtf8(file.readAll())); match.hasNext();) {
+                const QUrl target = page.resolved(QUrl(match.next().captured(1)));
+                QVERIFY2(target.scheme() != "qrc" || QFile::exists(":" + target.path()),
+                         qPrintable(page.toString() + " -> " + target.toString()));
+            }
+        }
+    }
+
+    // In a narrow tree a folder chosen before the tree shows, as a restored destination is, stays in view
+    // with its name while the folders above it arrive; a long name can be scrolled to, every folder names
+    // its path, and a right click points at a folder without choosing it.
+    void chosenFolderStaysInViewAndReadable() {
+        // Under /tmp, so outside the home folder whatever TMPDIR says.
+        QTemporaryDir dir("/tmp/parvola-tree-XXXXXX");
+        const QString deep = dir.filePath("a/b/c/d/e/f/a folder name far too long for a narrow tree to show");
+        QVERIFY(QDir().mkpath(deep));
+        FolderTree tree({dir.path(), QDir::homePath(), {}});
+        tree.resize(190, 200);
+        QVERIFY(tree.setSelectedPath(deep));
+        tree.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tree));
+        for (QModelIndex above = tree.currentIndex().parent(); above.isValid(); above = above.parent()) {
+            QTRY_VERIFY(!tree.model()->canFetchMore(above));
+        }
+        QTest::qWait(50);
+        QVERIFY(
+            tree.viewport()->rect().contains(tree.visualRect(tree.currentIndex()).topLeft() + QPoint(1, 1)));
+        QCOMPARE_GT(tree.horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(tree.currentIndex().data(Qt::ToolTipRole).toString(), deep);
+
+        QSignalSpy clicks(&tree, &FolderTree::FolderClick);
+        const QModelIndex parent = tree.currentIndex().parent();
+        tree.scrollTo(parent);
+        QTest::mouseClick(tree.viewport(), Qt::RightButton, {}, tree.visualRect(parent).center());
+        QVERIFY(tree.selectedPath() == deep && clicks.isEmpty());
+        QCOMPARE(tree.pointedPath(), QFileInfo(deep).path());
+    }
+
+    // The desktop folder here, as it also shows how any folder is read: only when opened, folders alone,
+    // dot-folders left out, any case, numbers by value.
+    void hugeFolderArrivesInBatches() {
+        constexpr int count = 100000, batchRows = 1000; // the most rows the tree adds to a folder at a time
+        const auto name = [](int i) { return QString(i % 2 ? "F%1" : "f%1").arg(i); };
+        QTemporaryDir big;
+        for (int i = 0; i < count; ++i) {
+            QVERIFY(QDir(big.path()).mkdir(name(i)));
+        }
+        QVERIFY(QDir(big.path()).mkdir(".hidden"));
+        QVERIFY(QFile(big.filePath("f5.txt")).open(QIODevice::WriteOnly));
+        FolderTree tree({big.path(), QDir::homePath(), {}});
+        tree.show();
+        const QAbstractItemModel& model = *tree.model();
+        const QPersistentModelIndex folder = model.index(0, 0);
+        QVERIFY(model.hasChildren(folder) && model.rowCount(folder) == 0);
+        int largest = 0;
+        connect(&model, &QAbstractItemModel::rowsInserted, this,
+                [&](const QModelIndex& parent, int first, int last) {
+                    largest = parent == folder ? std::max(largest, last - first + 1) : largest;
+                });
+
+        tree.expand(folder);
+        QCOMPARE_LE(model.rowCount(folder), batchRows);
+        QTRY_VERIFY_WITH_TIMEOUT(!model.canFetchMore(folder), 60000);
+
+        QCOMPARE(model.rowCount(folder), count);
+        QVERIFY(largest > 0 && largest <= batchRows);
+        for (int row = 0; row < count; ++row) {
+            QCOMPARE(model.index(row, 0, folder).data().toString(), name(row));
+        }
+    }
+
+    // A folder that cannot be listed leaves the last one, and what it showed, in place.
+    void patternChoosesFilesAndAnUnlistableFolderChangesNothing() {
+        QDir files(at("files"));
+        QVERIFY(files.mkpath("folder.txt"));
+        for (const char* name :
+             {"a.txt", "B.TXT", "c.doc", ".hidden", "README", "notes.txt.bak", "part.9", "part.10"}) {
+            QVERIFY(QFile(files.filePath(name)).open(QIODevice::WriteOnly));
+        }
+        // A link to a file is listed; a broken link and a folder are not.
+        QVERIFY(QFile::link(files.filePath("a.txt"), files.filePath("link.txt")));
+        QVERIFY(QFile::link(files.filePath("missing"), files.filePath("dangling.txt")));
+        const QString all = ".hidden a.txt B.TXT c.doc link.txt notes.txt.bak part.9 part.10 README";
+        // The mark the main window shows for a folder it cannot list matches nothing.
+        const QString mark = QStringLiteral("~~~xxx~~~\u0153\u201c\u00ff.\u00ff\u201c\u0153~~~xxx~~~");
+        const std::pair<QString, QString> rows[] = {{"*.*", all},
+                                                    {"", all},
+                                                    {"*.TXT", "a.txt B.TXT link.txt"},
+                                                    {"*.txt;*.doc", "a.txt B.TXT c.doc link.txt"},
+                                                    {" *.doc , readme ", "c.doc README"},
+                                                    {"part.?", "part.9"},
+                                                    {mark, ""}};
+        for (const auto& [pattern, expected] : rows) {
+            FileList list;
+            QVERIFY(list.setPath(files.path()));
+            list.setPattern(pattern);
+            for (const QString unlistable : {"", "missing", "a.txt"}) {
+                QVERIFY(unlistable.isEmpty() || !list.setPath(files.filePath(unlistable)));
+                QStringList names;
+                for (int i = 0; i < list.entryCount(); ++i) {
+                    names << list.entry(i);
+                }
+                QCOMPARE(names.join(' '), expected);
+                QCOMPARE(list.path(), files.path());
+            }
+        }
+    }
+};
+
+QTEST_MAIN(UiTest)
+#include "ui_test.moc"
