@@ -1,136 +1,126 @@
-// parvola-split run as a user runs it, without a terminal: exit codes, files and the shared settings file.
+// parvola-split: its command line, its boxes on a terminal, and the real program run as a user runs it.
+#include "app/console_ui.h"
+#include "app/split_options.h"
+
 #include "support/temp_tree.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <csignal>
-#include <cstdio>
-
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
+
+#include <sys/wait.h>
 
 namespace parvola::test {
-namespace {
 
-class ParvolaSplit : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::filesystem::create_directories(tree / "pieces");
-        std::filesystem::create_directories(tree / "config/Orvane");
-        WriteBytes(tree / "movie.mkv", PatternBytes(3500));
+// Each size with its bytes and what its question holds between "partitions " and " long?"; numbers past any
+// size a file could have are refused, never a crash. Both forms of each option are taken.
+TEST(SplitOptions, SizesAndArgumentsAreReadOrRefused) {
+    const std::tuple<const char*, double, const char*> sizes[] = {
+        {"360K", 360000, "360 KB"},         {"720K", 720000, "720 KB"},
+        {"1.2M", 1200000, "1.2 MB"},        {"1.44M", 1440000, "1.44 MB"},
+        {"500K", 500000, "500 KB"},         {"100M", 100000000, "100 MB bytes"},
+        {"4700M", 4700000000.0, "4700 MB"}, {"9007199254M", 9007199254000000.0, "9007199254 MB"}};
+    for (const auto& [text, bytes, asked] : sizes) {
+        const SizeChoice size = ParseSize(text).value_or(SizeChoice{});
+        EXPECT_EQ(size.bytes, bytes) << text;
+        EXPECT_EQ(size.question, "Split the file into partitions " + std::string(asked) + " long?");
     }
-
-    // Runs the program in the test's folder with no terminal, after the shell commands before; returns its
-    // exit code.
-    int Run(const std::string& args, const std::string& before = "") {
-        const std::string command = "cd '" + tree.path() + "' && " + before + " XDG_CONFIG_HOME='" +
-                                    (tree / "config") + "' '" + PARVOLA_SPLIT_BINARY + "' " + args +
-                                    " </dev/null >out 2>err";
-        const int status = std::system(command.c_str());
-        out = ReadBytes(tree / "out");
-        err = ReadBytes(tree / "err");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    const std::string refused[] = {"",   "K",   "0K",  "00M", "1.5M",        "10k",
+                                   "10", "-5K", "10G", "1 M", "9007199255M", std::string(300, '9') + "K"};
+    for (const std::string& text : refused) {
+        EXPECT_FALSE(ParseSize(text)) << text;
     }
-
-    TempTree tree;
-    std::string out;
-    std::string err;
-};
-
-TEST_F(ParvolaSplit, SplitsWithYesAndKeepsTheSourceWhenNobodyCanBeAsked) {
-    EXPECT_EQ(Run("--yes --size 1K --dest pieces movie.mkv"), 0) << err;
-
-    std::string joined;
-    for (const char* piece : {"001", "002", "003", "004"}) {
-        joined += ReadBytes(tree / "pieces/movie.mkv." + piece);
+    // The options as one text: bytes, folder, file, and whether to go on without asking.
+    const auto parsed = [](const std::vector<std::string>& args) {
+        const SplitOptions o = ParseSplitArguments(args).options.value_or(SplitOptions{});
+        return std::to_string(long(o.size.bytes)) + "|" + o.dest + "|" + o.file + (o.yes ? "|yes" : "");
+    };
+    EXPECT_EQ(parsed({"file.iso"}), "1440000||file.iso");
+    EXPECT_EQ(parsed({"--size=100M", "--dest", "/x", "-y", "--", "-odd name"}), "100000000|/x|-odd name|yes");
+    const std::vector<std::string> wrong[] = {
+        {"a", "b"}, {"--size", "3X", "a"}, {"--size"}, {"--frobnicate", "a"},
+        {"--dest"}, {"--yes=no", "a"},     {},
+    };
+    for (const auto& args : wrong) {
+        EXPECT_NE(ParseSplitArguments(args).error, "") << testing::PrintToString(args);
     }
-    EXPECT_EQ(joined, PatternBytes(3500));
-    EXPECT_TRUE(Exists(tree / "pieces/movie.mkv.bat"));
-    EXPECT_TRUE(Exists(tree / "movie.mkv"));
-    EXPECT_NE(err.find("question: Would you like to delete the source file?"), std::string::npos);
-    EXPECT_NE(err.find("information: Completed splitting files.\n"), std::string::npos);
-    EXPECT_EQ(ReadBytes(tree / "config/Orvane/Parvola.conf"),
-              "[General]\nchk83=0\noptClean=1\noptReadme=0\n");
 }
 
-TEST_F(ParvolaSplit, SharesTheCleanupChoiceAndDefaultsToTheCurrentFolder) {
-    WriteBytes(tree / "config/Orvane/Parvola.conf", "[General]\noptClean=0\n");
-    EXPECT_EQ(Run("-y -s 2K movie.mkv"), 0) << err;
+// A message starts a line of its own, and a copy's progress takes the line and gives it back. Answers are
+// read a line each: only yes goes on; Enter keeps the last disk choice and asks again when there is none, as
+// a number off the menu does. Without a terminal nothing is read, and the answer is no.
+TEST(ConsoleUi, DrawsOneProgressLineAndTakesAnswersOnlyFromATerminal) {
+    std::istringstream typed("y\n  Yes\nn\n\nja\n\n1\n\n7\n2\n4\n");
+    std::ostringstream asked;
+    ConsoleUi noTerminal(typed, asked, false, false);
+    EXPECT_FALSE(noTerminal.AskYesNo("Delete?", MessageIcon::Question));
+    EXPECT_EQ(noTerminal.ShowDiskDialog(), DiskChoice::Cancel);
+    EXPECT_EQ(typed.tellg(), 0);
+    std::ostringstream err;
+    ConsoleUi ui(typed, err, true, true);
+    ui.ShowProgress();
+    ui.ShowMessage("Error: 61\r\n\r\nDisk full", MessageIcon::Critical);
+    ui.SetProgress(40);
+    for (const int percent : {0, 42, 42, 100}) {
+        ui.ShowCopyProgress("a.001", percent);
+    }
+    ui.SetProgress(40);
+    EXPECT_EQ(err.str(), "\rProcessing - Please wait... 0%\nerror: Error: 61\n\nDisk full\n"
+                         "\rProcessing - Please wait... 40%\r\033[KCopying a.001 to the disk... 0%"
+                         "\rCopying a.001 to the disk... 42%\r\033[K\rProcessing - Please wait... 40%");
+    const auto yes = [&] { return ui.AskYesNo("Delete?", MessageIcon::Question); };
+    EXPECT_EQ((std::vector{yes(), yes(), yes(), yes(), yes()}),
+              (std::vector{true, true, false, false, false}));
+    EXPECT_EQ(
+        (std::vector{ui.ShowDiskDialog(), ui.ShowDiskDialog(), ui.ShowDiskDialog(), ui.ShowDiskDialog()}),
+        (std::vector{DiskChoice::NewDisk, DiskChoice::NewDisk, DiskChoice::Format, DiskChoice::Cancel}));
+}
+
+// The real program, run by a shell without a terminal in an empty folder beside the file to split. A run that
+// does not split leaves no piece and the source whole, and no name reaches the terminal raw: a file size
+// limit is a write error like a full disk, and Ctrl+C, once the second piece has bytes, takes back what was
+// written. A run that splits puts the pieces in the current folder unless told; nobody can be asked whether
+// to delete the source, so it stays, until the window's choice says otherwise.
+TEST(ParvolaSplit, EndsWithAnExitCodeThatTellsHowAndSharesTheSettingsWithTheWindow) {
+    TempTree tree;
+    std::filesystem::create_directories(tree / "pieces");
+    WriteBytes(tree / "movie.mkv", PatternBytes(3500));
+    WriteBytes(tree / "evil\x1b]0;owned\x07.bin", PatternBytes(3500));
+    ::setenv("XDG_CONFIG_HOME", tree.path().c_str(), 1);
+    ::setenv("PATH", (PARVOLA_SPLIT_FOLDER ":" + std::string(std::getenv("PATH"))).c_str(), 1);
+    // The exit code of the shell commands; what they wrote is in said.
+    std::string said;
+    const auto run = [&](const std::string& shell) {
+        const int status =
+            std::system(("cd " + tree / "pieces && { " + shell + "; } >../said 2>&1 </dev/null").c_str());
+        said = ReadBytes(tree / "said");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    const std::tuple<const char*, int, const char*> runs[] = {
+        {"parvola-split -s 100M ../movie.mkv", 1, "100 MB bytes long? [y/N] no"},
+        {"ulimit -f 4 && parvola-split -y -s 3K ../movie.mkv", 1,
+         "Error: 61\n\nDisk full\nThe file was not split."},
+        {"parvola-split -y -s 1K \"../$(printf 'evil\\033]0;owned\\007.bin')\"", 1,
+         "evil\\x1b]0;owned\\x07.bin holds a control"},
+        {"truncate -s 1G ../big.iso; parvola-split -y -s 10M ../big.iso & "
+         "until [ -s big.iso.002 ] || ! kill -0 $!; do :; done; kill -INT $!; wait $!",
+         130, ""},
+        {"parvola-split --size 3X ../movie.mkv", 2, "Usage: parvola-split"}};
+    for (const auto& [command, code, told] : runs) {
+        EXPECT_EQ(run(command), code) << command;
+        EXPECT_NE(said.find(told), std::string::npos) << said;
+        EXPECT_EQ(said.find('\x1b'), std::string::npos) << said;
+        EXPECT_TRUE(std::filesystem::is_empty(tree / "pieces")) << command;
+        EXPECT_EQ(ReadBytes(tree / "movie.mkv"), PatternBytes(3500));
+    }
+    ASSERT_EQ(run("parvola-split --yes --size 1K ../movie.mkv && cat movie.mkv.004"), 0) << said;
+    EXPECT_EQ(ReadBytes(tree / "Orvane/Parvola.conf"), "[General]\nchk83=0\noptClean=1\noptReadme=0\n");
+    WriteBytes(tree / "Orvane/Parvola.conf", "[General]\noptClean=0\n");
+    EXPECT_EQ(run("parvola-split -y -s 2K -d .. ../movie.mkv"), 0) << said;
     EXPECT_FALSE(Exists(tree / "movie.mkv"));
     EXPECT_EQ(ReadBytes(tree / "movie.mkv.002").size(), 1500u);
 }
 
-TEST_F(ParvolaSplit, ExitCodesTellHowItEnded) {
-    EXPECT_EQ(Run("--size 100M --dest pieces movie.mkv"), 1);
-    EXPECT_NE(err.find("question: Split the file into partitions 100 MB bytes long? [y/N] no"),
-              std::string::npos);
-    EXPECT_EQ(Run("--yes --size 4K --dest pieces movie.mkv"), 1);
-    EXPECT_EQ(err, "warning: File is too small to split.\n");
-    EXPECT_EQ(Run("--yes --dest pieces nothing.here"), 1);
-    EXPECT_TRUE(std::filesystem::is_empty(tree / "pieces"));
-
-    EXPECT_EQ(Run("--size 3X movie.mkv"), 2);
-    EXPECT_NE(err.find("Usage: parvola-split"), std::string::npos);
-    EXPECT_EQ(Run("--size " + std::string(300, '9') + "K movie.mkv"), 2);
-    EXPECT_NE(err.find("Usage: parvola-split"), std::string::npos);
-    EXPECT_EQ(Run("--version"), 0);
-    EXPECT_EQ(out, "parvola-split 1.0\n");
-}
-
-// A file size limit is a write error like a full disk: told, and nothing half-written left behind.
-TEST_F(ParvolaSplit, AFileSizeLimitFailsTheSplitCleanly) {
-    EXPECT_EQ(Run("--yes --size 3K --dest pieces movie.mkv", "ulimit -f 4 &&"), 1);
-
-    EXPECT_NE(err.find("error: Error: 61\n\nDisk full\nThe file was not split.\n"), std::string::npos) << err;
-    EXPECT_TRUE(std::filesystem::is_empty(tree / "pieces"));
-    EXPECT_EQ(ReadBytes(tree / "movie.mkv"), PatternBytes(3500));
-}
-
-// Ctrl+C in the middle of a split stops it at the next block and takes back everything it wrote.
-TEST_F(ParvolaSplit, AnInterruptStopsTheSplitAndTakesItBack) {
-    ASSERT_EQ(::truncate((tree / "movie.mkv").c_str(), std::int64_t{1} << 30), 0); // sparse: quick to make
-    const std::string pieces = tree / "pieces";
-    const pid_t split = ::fork();
-    if (split == 0) {
-        ::setenv("XDG_CONFIG_HOME", (tree / "config").c_str(), 1);
-        ::freopen("/dev/null", "r", stdin);
-        ::freopen((tree / "err").c_str(), "w", stderr);
-        ::execl(PARVOLA_SPLIT_BINARY, "parvola-split", "--yes", "--size", "10M", "--dest", pieces.c_str(),
-                (tree / "movie.mkv").c_str(), static_cast<char*>(nullptr));
-        ::_exit(127);
-    }
-    // Well into the split: the second piece has bytes.
-    const auto started = [&] {
-        std::error_code missing;
-        return std::filesystem::file_size(pieces + "/movie.mkv.002", missing) > 0 && !missing;
-    };
-    for (int waited = 0; waited < 20000 && !started(); ++waited) {
-        ::usleep(1000);
-    }
-    ::kill(split, SIGINT);
-    int status = 0;
-    ASSERT_EQ(::waitpid(split, &status, 0), split);
-
-    EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 130) << ReadBytes(tree / "err");
-    EXPECT_TRUE(std::filesystem::is_empty(pieces));
-    EXPECT_EQ(std::filesystem::file_size(tree / "movie.mkv"), std::uintmax_t{1} << 30);
-    EXPECT_EQ(ReadBytes(tree / "err").find("Completed"), std::string::npos);
-}
-
-// A name that holds terminal controls is shown with them written out, never sent to the terminal.
-TEST_F(ParvolaSplit, NamesCannotSteerTheTerminal) {
-    WriteBytes(tree / "evil\x1b]0;owned\x07.bin", PatternBytes(3500));
-
-    EXPECT_EQ(Run("--yes --size 1K \"$f\"", "f=$(printf 'evil\\033]0;owned\\007.bin') &&"), 1);
-
-    EXPECT_EQ(err.find('\x1b'), std::string::npos);
-    EXPECT_NE(err.find("The file name evil\\x1b]0;owned\\x07.bin holds a control character (code 27)"),
-              std::string::npos)
-        << err;
-}
-
-} // namespace
 } // namespace parvola::test

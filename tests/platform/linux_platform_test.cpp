@@ -1,0 +1,312 @@
+// The Linux platform layer against the real kernel: files, and mounts and disk images of the test's own,
+// which need root. Only sysfs and the mount table are made up, to stand in drives the machine does not have.
+#include "platform/linux/linux_drives.h"
+#include "platform/linux/linux_file_system.h"
+#include "platform/linux/linux_paths.h"
+#include "platform/path_text.h"
+
+#include "support/temp_tree.h"
+#include "support/tmpfs_mount.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace parvola::test {
+
+namespace fs = std::filesystem;
+
+// "number description", or "none", so that one comparison checks both.
+std::string Said(const FileStatus& status) {
+    return status ? std::to_string(status->number) + " " + status->description : "none";
+}
+
+// Sets an environment variable for one test and puts back what was there.
+struct ScopedVariable {
+    ScopedVariable(const char* name, const char* value)
+        : name(name), had(std::getenv(name)), old(had ? std::getenv(name) : "") {
+        value ? ::setenv(name, value, 1) : ::unsetenv(name);
+    }
+    ~ScopedVariable() { had ? ::setenv(name, old.c_str(), 1) : ::unsetenv(name); }
+    const char* name;
+    bool had;
+    std::string old;
+};
+
+// Lays block devices out as the kernel does: dev/block/MAJ:MIN links to each device's folder, and a
+// partition's folder sits inside its disk's where a whole disk's sits in a block folder.
+void AddBlockDevices(const TempTree& sysfs, const std::vector<std::pair<std::string, std::string>>& devices) {
+    fs::create_directories(sysfs / "dev/block");
+    for (const auto& [majorMinor, device] : devices) {
+        fs::create_directories(sysfs / device);
+        fs::create_directory_symlink("../../" + device, sysfs / ("dev/block/" + majorMinor));
+        if (fs::path(device).parent_path().filename() != "block") {
+            WriteBytes(sysfs / (device + "/partition"), "1\n");
+        }
+    }
+}
+
+// A mountinfo of the root file system and, below it, each "MAJ:MIN point" pair of mounts.
+void WriteMountInfo(const std::string& path, const std::string& mounts) {
+    const std::regex pair(R"((\S+) (\S+) ?)");
+    WriteBytes(path, "1 0 8:1 / / rw - ext4 /dev/sda1 rw\n" +
+                         std::regex_replace(mounts, pair, "2 1 $1 / $2 rw - vfat /dev/x rw\n"));
+}
+
+// The drive of a path is the longest mount point holding its nearest existing folder, and volumes are what
+// desktops and administrators mount. The devices behind the drives are a SATA disk, a loop device, a card
+// reader's medium, two SD cards in turn in one slot, two sticks in turn in one USB port (the second with two
+// partitions), a stick in another port, and the test's own folder on a device UDisks2 cannot know, so that a
+// machine that has it keeps its own disks' labels.
+TEST(LinuxDrives, KnowEachDriveByItsMountAndItsDevice) {
+    TempTree sysfs;
+    TempTree tree;
+    const std::string root = fs::canonical(tree.path()).string(), user = ::getpwuid(::geteuid())->pw_name;
+    for (const char* folder : {"a/b", "a/bb", "a b/c"}) {
+        fs::create_directories(root + "/" + folder);
+    }
+    WriteMountInfo(tree / "mountinfo", "0:40 " + root + "/a/b 0:40 " + root + "/a 0:40 " + root +
+                                           "/a\\040b 0:41 /mnt/b 0:42 /media/CD 0:43 /media/" + user +
+                                           "/STICK 0:44 /mnt/a/deep 0:45 /run/media/" + user +
+                                           "/CARD 0:46 /mnt 0:47 /srv/x");
+    LinuxDrives mounts("/sys", tree / "mountinfo");
+    EXPECT_EQ(root + "/a/b/", mounts.DriveOf(root + "/a/b/missing/piece.001"));
+    EXPECT_EQ(root + "/a/", mounts.DriveOf(root + "/a/bb/piece.001"));
+    EXPECT_EQ(root + "/a b/", mounts.DriveOf(root + "/a b/c"));
+    EXPECT_EQ("/", mounts.DriveOf(root));
+    EXPECT_EQ(mounts.Volumes(), (std::vector<std::string>{"/media/" + user + "/STICK", "/media/CD",
+                                                          "/run/media/" + user + "/CARD", "/mnt/b"}));
+    const std::string drive = tree.path() + "/";
+    EXPECT_TRUE(LinuxDrives(sysfs.path()).SetLabel(drive, "DISK 2")) << "without a device";
+    const std::uint64_t device = LinuxFileSystem().Inspect(drive, true)->device;
+    const std::string pci = "devices/pci0000:00/0000:00:", usb = pci + "14.0/usb2/2-";
+    const std::string sd = pci + "14.5/mmc_host/mmc0/mmc0:000", reader = pci + "17.0/ata2/host1/target1:0:0";
+    AddBlockDevices(sysfs, {{"8:2", pci + "17.0/ata1/host0/target0:0:0/0:0:0:0/block/sda/sda2"},
+                            {"7:0", "devices/virtual/block/loop0"},
+                            {"8:65", reader + "/1:0:0:0/block/sde/sde1"},
+                            {"179:1", sd + "1/block/mmcblk0/mmcblk0p1"},
+                            {"179:9", sd + "2/block/mmcblk1/mmcblk1p1"},
+                            {"8:17", usb + "1/2-1:1.0/host6/target6:0:0/6:0:0:0/block/sdb/sdb1"},
+                            {"8:33", usb + "1/2-1:1.0/host7/target7:0:0/7:0:0:0/block/sdc/sdc1"},
+                            {"8:34", usb + "1/2-1:1.0/host7/target7:0:0/7:0:0:0/block/sdc/sdc2"},
+                            {"8:49", usb + "2/2-2:1.0/host8/target8:0:0/8:0:0:0/block/sdd/sdd1"},
+                            // The kernel's '!' stands for a subfolder of /dev.
+                            {std::to_string(major(device)) + ":" + std::to_string(minor(device)),
+                             "devices/virtual/block/parvola!0"}});
+    WriteBytes(sysfs / (reader + "/1:0:0:0/block/sde/removable"), "1\n");
+    // USB, SD, SATA, loop, the reader whose disk says its medium comes out, and no entry.
+    const auto type = [&](unsigned maj, unsigned min) { return ClassifyBlockDevice(sysfs.path(), maj, min); };
+    EXPECT_EQ((std::vector{type(8, 17), type(179, 1), type(8, 2), type(7, 0), type(8, 65), type(8, 99)}),
+              (std::vector{DriveType::Removable, DriveType::Removable, DriveType::Fixed, DriveType::Fixed,
+                           DriveType::Removable, DriveType::Fixed}));
+    // The mounts while a drive's first disk is in, once that has been swapped, and where the drive is then;
+    // a RAM disk has no port to follow.
+    const std::string swaps[][3] = {
+        {"8:17 /mnt/D1", "8:17 /mnt/D1", "/mnt/D1/"},   {"8:17 /mnt/D1", "8:33 /mnt/MY\\040D", "/mnt/MY D/"},
+        {"8:17 /mnt/D1", "8:49 /mnt/D1", ""},           {"8:17 /mnt/D1", "8:33 /mnt/A 8:34 /mnt/B", ""},
+        {"179:1 /mnt/C1", "179:9 /mnt/C2", "/mnt/C2/"}, {"8:17 /mnt/D1", "", ""},
+        {"0:45 /mnt/RAM", "0:45 /mnt/RAM", "/mnt/RAM/"}};
+    for (const auto& [before, after, expected] : swaps) {
+        const std::string mounted = before.substr(before.find(' ') + 1) + "/";
+        LinuxDrives drives(sysfs.path(), sysfs / "mountinfo");
+        WriteMountInfo(sysfs / "mountinfo", before);
+        EXPECT_EQ(mounted, drives.CurrentMount(mounted)) << after;
+        WriteMountInfo(sysfs / "mountinfo", after);
+        EXPECT_EQ(expected, drives.CurrentMount(mounted)) << after;
+    }
+    EXPECT_EQ("/org/freedesktop/UDisks2/block_devices/dm_2d0", UDisksBlockObjectPath("dm-0"));
+    LinuxDrives drives(sysfs.path());
+    EXPECT_TRUE(drives.SetLabel(drive, "DISK 2")) << "on a device UDisks2 does not know";
+    const ScopedVariable path("PATH", tree.path().c_str());
+    EXPECT_EQ(FormatResult::NoTool, drives.Format(drive));
+    // The tool fails unless it is given the drive's device.
+    WriteBytes(tree / "gnome-disks",
+               "#!/bin/sh\ntest \"$*\" = '--block-device /dev/parvola/0 --format-device'\n");
+    fs::permissions(tree / "gnome-disks", fs::perms::owner_all);
+    EXPECT_EQ(FormatResult::Formatted, drives.Format(drive));
+}
+
+// Sticks and cards carry FAT or exFAT, mounted here through FUSE as a desktop without the kernel's drivers
+// would: names with these characters and, on FAT, files of 4 GiB are refused, and case is ignored. What the
+// file system itself counts for a file (st_blocks) is what SpaceFor foretells, on ext2 with its indirect
+// blocks too: a 720,000-byte file takes 708 blocks of 1 KiB. fusefat counts blocks its own way.
+TEST(LinuxDrives, KnowWhatEachDiskCanHoldAndTheSpaceAFileTakesThere) {
+    TempTree tree;
+    const std::tuple<const char*, const char*, std::string, const char*, std::int64_t> disks[] = {
+        {"mkfs.vfat", "fusefat -o rw+", "fuse.fusefat", ":?*<>|\\\"", 4294967295},
+        {"mkfs.exfat", "mount.exfat-fuse", "fuseblk", ":?*<>|\\\"", -1},
+        {"mkfs.ext2 -q -F -b 1024", "mount", "ext2", "", -1}};
+    for (const auto& [mkfs, mounter, type, forbidden, largestFile] : disks) {
+        const LoopMount disk(tree / type, mkfs, 40 * 1024, mounter);
+        ASSERT_TRUE(disk.mounted()) << disk.whyNot();
+        const std::string drive = fs::canonical(disk.path()).string() + "/";
+        const DriveLimits limits = LinuxDrives().Limits(drive);
+        EXPECT_EQ(limits.fileSystem, type);
+        EXPECT_EQ(limits.forbidden, forbidden);
+        EXPECT_EQ(limits.largestFile, largestFile);
+        EXPECT_EQ(limits.ignoresCase, *forbidden != '\0');
+        for (const std::int64_t size : {1, 4096, 12 * 1024 + 1, 720000, 300 * 1024, 17 * 1024 * 1024}) {
+            WriteBytes(drive + std::to_string(size), PatternBytes(size));
+            struct stat info {};
+            ASSERT_EQ(::stat((drive + std::to_string(size)).c_str(), &info), 0);
+            EXPECT_TRUE(type == "fuse.fusefat" || LinuxDrives().SpaceFor(drive, size) == info.st_blocks * 512)
+                << type << " " << size;
+        }
+    }
+}
+
+// Whatever had the name, a new file or a disk copy takes its place with the permissions asked for or the
+// staged file's, and nothing the old entry led to is written.
+TEST(LinuxPlatform, NewFilesAndCopiesTakeThePlaceOfWhateverHadTheName) {
+    TempTree tree;
+    const std::string piece = tree / "piece", staged = tree / "staged";
+    WriteBytes(tree / "victim", "victim");
+    const std::function<void()> entries[] = {[] {}, [&] { WriteBytes(piece, std::string(100000, 'x')); },
+                                             [&] { fs::create_symlink(tree / "victim", piece); },
+                                             [&] { fs::create_hard_link(tree / "victim", piece); },
+                                             [&] { fs::create_symlink(tree / "missing", piece); }};
+    LinuxFileSystem files;
+    const mode_t mask = ::umask(022);
+    // Empty, shorter than the old file, and past the copy buffer.
+    for (const std::int64_t size : {0, 5, 3 * 1024 * 1024 + 17}) {
+        const std::string bytes = PatternBytes(size);
+        WriteBytes(staged, bytes);
+        fs::permissions(staged, fs::perms(0604));
+        for (const auto& make : entries) {
+            for (const bool copy : {false, true}) {
+                fs::remove(piece);
+                make();
+                std::unique_ptr<OutputFile> out;
+                if (copy) {
+                    ASSERT_FALSE(LinuxDrives().CopyToDisk(staged, piece, {}));
+                } else {
+                    ASSERT_FALSE(files.CreateReplacing(piece, 0640, out) ||
+                                 out->Write(bytes.data(), bytes.size()) || out->Close());
+                }
+                EXPECT_TRUE(ReadBytes(piece) == bytes) << size << (copy ? " copied" : " written");
+                EXPECT_EQ(ReadBytes(tree / "victim"), "victim");
+                EXPECT_EQ(files.Inspect(piece, false)->permissions, copy ? 0604u : 0640u);
+            }
+        }
+    }
+    ::umask(mask);
+}
+
+// Each failure is the kernel's own, told by number; a copy or a piece that fails leaves nothing that would
+// pass for a whole one, and lets its descriptor go.
+TEST(LinuxPlatform, FailuresAreToldAndLeaveNothing) {
+    TempTree tree;
+    LinuxFileSystem files;
+    WriteBytes(tree / "piece", PatternBytes(2 * 1024 * 1024));
+    EXPECT_EQ("76 Path not found", Said(LinuxDrives().CopyToDisk(tree / "piece", tree / "gone/piece", {})));
+    // Stopped by the user after the first block.
+    const auto stop = [](std::int64_t at, std::int64_t) { return at == 0; };
+    EXPECT_EQ("18 User interrupt occurred",
+              Said(LinuxDrives().CopyToDisk(tree / "piece", tree / "stopped", stop)));
+    EXPECT_FALSE(Exists(tree / "stopped"));
+    const TmpfsMount disk(tree / "mnt", "size=64k");
+    ASSERT_TRUE(disk.mounted()) << disk.whyNot();
+    EXPECT_EQ("61 Disk full", Said(LinuxDrives().CopyToDisk(tree / "piece", disk.path() + "/piece", {})));
+    EXPECT_FALSE(Exists(disk.path() + "/piece"));
+    // Blocks small enough to be gathered, so that the disk fills only when the file is closed.
+    const auto descriptors = [] { return std::distance(fs::directory_iterator("/proc/self/fd"), {}); };
+    const auto before = descriptors();
+    const std::string block = PatternBytes(30000);
+    std::unique_ptr<OutputFile> out;
+    ASSERT_FALSE(files.CreateNew(disk.path() + "/piece.001", out) || out->Write(block.data(), block.size()) ||
+                 out->Write(block.data(), block.size()) || out->Write(block.data(), block.size()));
+    EXPECT_EQ("61 Disk full", Said(out->Close()));
+    EXPECT_EQ(before, descriptors());
+
+    WriteBytes(tree / "short.bin", "0123456789");
+    std::unique_ptr<InputFile> in;
+    char buffer[16];
+    ASSERT_FALSE(files.OpenRead(tree / "short.bin", in) || in->Read(buffer, 4));
+    EXPECT_EQ("62 Input past end of file", Said(in->Read(buffer, 7)));
+    fs::create_directories(tree / "full/inner");
+    EXPECT_TRUE(files.RemoveFolder(tree / "full"));
+    EXPECT_FALSE(files.RemoveFolder(tree / "full/inner"));
+    EXPECT_FALSE(Exists(tree / "full/inner"));
+    // A lock is held once, and its file goes with it.
+    const std::string lock = tree / ".report.doc.parvola-lock";
+    std::unique_ptr<FileLock> first, second;
+    ASSERT_FALSE(files.Lock(lock, first));
+    EXPECT_EQ("70 Permission denied", Said(files.Lock(lock, second)));
+    first.reset();
+    EXPECT_FALSE(Exists(lock));
+}
+
+// Staging only goes where no other user can swap the private folder for something of theirs: not below a
+// folder others may write to without the sticky bit, nor below one of another user's; a folder of the user's
+// group is theirs too.
+TEST(LinuxPaths, MakeATempFolderOnlyWhereNoOtherUserCanChangeIt) {
+    TempTree tree;
+    const std::string base = fs::canonical(tree.path()).string();
+    const uid_t me = ::geteuid();
+    const std::tuple<const char*, mode_t, uid_t, bool> rows[] = {
+        {"private", 0700, me, true}, {"sticky", 01777, me, true},    {"group", 0770, me, true},
+        {"open", 0777, me, false},   {"others", 0755, 65534, false},
+    };
+    for (const auto& [name, mode, owner, safe] : rows) {
+        const std::string folder = base + "/" + name;
+        fs::create_directory(folder);
+        ASSERT_EQ(::chmod(folder.c_str(), mode) | ::chown(folder.c_str(), owner, ::getegid()), 0);
+        EXPECT_EQ(WhyUnsafeFolder(folder).empty(), safe) << name;
+        const ScopedVariable tmpdir("TMPDIR", folder.c_str());
+        std::string staging;
+        EXPECT_EQ(!LinuxPaths().MakeTempFolder(staging), safe) << name;
+        EXPECT_EQ(LinuxFileSystem().Inspect(staging, true).value_or(FileInfo{}).permissions,
+                  safe ? 0700u : 0u);
+        EXPECT_EQ(staging.rfind(folder + "/", 0), safe ? 0 : std::string::npos) << staging;
+    }
+    fs::create_directory(base + "/open/inner");
+    EXPECT_NE(WhyUnsafeFolder(base + "/open/inner"), "") << "a safe folder inside an unsafe one";
+}
+
+// An absolute path names what the system would open: ".." after a link leads beside the link's target, and
+// the last name stays as it is, a link too. The home folder is $HOME when that is absolute.
+TEST(LinuxPaths, ReadPathsAsTheSystemDoesAndAsText) {
+    TempTree tree;
+    const std::string base = fs::canonical(tree.path()).string();
+    fs::create_directories(base + "/elsewhere/inside");
+    fs::create_directory_symlink(base + "/elsewhere/inside", base + "/L");
+    const std::pair<const char*, std::string> rows[] = {
+        {"L/../f.bin", "/elsewhere/f.bin"},  {"f.bin", "/f.bin"}, {"./L", "/L"}, {".", ""},
+        {"missing/f.bin", "/missing/f.bin"},
+    };
+    const fs::path before = fs::current_path();
+    fs::current_path(base);
+    for (const auto& [path, absolute] : rows) {
+        EXPECT_EQ(LinuxPaths().Absolute(path), base + absolute) << path;
+    }
+    fs::current_path(before);
+    const std::string passwd = ::getpwuid(::geteuid())->pw_dir;
+    const std::pair<const char*, std::string> homes[] = {
+        {"/home/ann", "/home/ann"}, {nullptr, passwd}, {"relative", passwd}, {"", passwd}};
+    for (const auto& [home, expected] : homes) {
+        const ScopedVariable variable("HOME", home);
+        EXPECT_EQ(UserHomeFolder(), expected) << (home ? home : "unset");
+    }
+    // As text alone: a path, and what it is without trailing separators, its last name, its folder, and it
+    // joined with "x".
+    const std::string texts[][5] = {
+        {"a", "a", "a", ".", "a/x"},  {"/a/b", "/a/b", "b", "/a", "/a/b/x"},
+        {"/", "/", "/", "/", "/x"},   {"/a/b//", "/a/b", "b", "/a", "/a/b//x"},
+        {"//", "/", "/", "/", "//x"}, {"/a//b", "/a//b", "b", "/a", "/a//b/x"},
+        {"", "", "", "", "/x"},       {"/a", "/a", "a", "/", "/a/x"},
+    };
+    for (const auto& [path, trimmed, last, parent, joined] : texts) {
+        EXPECT_EQ(WithoutTrailingSeparator(path), trimmed) << path;
+        EXPECT_EQ(LastName(path), last) << path;
+        EXPECT_EQ(ParentFolder(path), parent) << path;
+        EXPECT_EQ(JoinPath(path, "x"), joined) << path;
+    }
+}
+
+} // namespace parvola::test
