@@ -9,8 +9,7 @@ namespace parvola::test {
 class MemorySettings final : public SettingsStore {
 public:
     std::optional<std::string> ReadSetting(const std::string& name) override {
-        const auto it = values.find(name);
-        return it == values.end() ? std::nullopt : std::optional<std::string>(it->second);
+        return values.count(name) ? std::optional<std::string>(values[name]) : std::nullopt;
     }
     void WriteSetting(const std::string& name, const std::string& text) override { values[name] = text; }
 

@@ -3,6 +3,7 @@
 #include "platform/file_system.h"
 
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <string>
@@ -12,54 +13,82 @@ namespace parvola::test {
 
 // Passes every operation to a real file system, below a root folder of the test's when one is given (so
 // that "/" can be a destination), and watches the writes: it records the size of each one, can make them
-// fail once a number of bytes has gone through (a disk that fills up or breaks), and can leave holes for
-// blocks of zeros in pieces, so that huge sparse sources split without writing their bytes.
+// fail once a number of bytes has gone through (a disk that fills up or breaks), and can keep only where
+// the bytes that are not zero went, so that huge sparse sources split without writing them.
 class ProbedFileSystem final : public FileSystem {
 public:
     explicit ProbedFileSystem(FileSystem& real, std::string root = {})
-        : m_real(real), m_root(std::move(root)) {}
+        : m_fs(real), m_root(std::move(root)) {}
 
     std::map<std::string, std::vector<std::size_t>> writes;
     std::int64_t failAfterBytes = -1;
     FileError failure{ErrorNumber::DiskFull, "Disk full"};
-    bool sparseZeros = false;
+    // Set: nothing is written, and marks holds the offsets of the bytes that are not zero, per file.
+    bool onlyMarks = false;
+    std::map<std::string, std::vector<std::int64_t>> marks;
     // Runs before each write, on the thread that writes, with the file's path.
     std::function<void(const std::string&)> onWrite;
 
-    FileStatus OpenRead(const std::string& path, std::unique_ptr<InputFile>& file) override {
-        return m_real.OpenRead(m_root + path, file);
+    // p: a path as the split sees it.
+    using Path = const std::string&;
+    using In = std::unique_ptr<InputFile>;
+    using Out = std::unique_ptr<OutputFile>;
+    FileStatus OpenRead(Path p, In& file) override { return m_fs.OpenRead(m_root + p, file); }
+    FileStatus CreateNew(Path p, Out& f) override { return Watch(p, m_fs.CreateNew(m_root + p, f), f); }
+    FileStatus CreateReplacing(Path p, unsigned permissions, Out& f) override {
+        return Watch(p, m_fs.CreateReplacing(m_root + p, permissions, f), f);
     }
-    FileStatus CreateNew(const std::string& path, std::unique_ptr<OutputFile>& file) override {
-        return Wrap(path, m_real.CreateNew(m_root + path, file), file);
-    }
-    FileStatus CreateReplacing(const std::string& path, unsigned permissions,
-                               std::unique_ptr<OutputFile>& file) override {
-        return Wrap(path, m_real.CreateReplacing(m_root + path, permissions, file), file);
-    }
-    FileStatus OpenAppend(const std::string& path, std::unique_ptr<OutputFile>& file) override {
-        return Wrap(path, m_real.OpenAppend(m_root + path, file), file);
-    }
-    std::optional<std::int64_t> FileLength(const std::string& path) override {
-        return m_real.FileLength(m_root + path);
-    }
-    std::optional<FileInfo> Inspect(const std::string& path, bool followLinks) override {
-        return m_real.Inspect(m_root + path, followLinks);
-    }
-    std::optional<std::string> FindFile(const std::string& path) override {
-        return m_real.FindFile(m_root + path);
-    }
-    FileStatus DeleteFile(const std::string& path) override { return m_real.DeleteFile(m_root + path); }
-    FileStatus MakeFolder(const std::string& path) override { return m_real.MakeFolder(m_root + path); }
-    FileStatus RemoveFolder(const std::string& path) override { return m_real.RemoveFolder(m_root + path); }
-    FileStatus Lock(const std::string& path, std::unique_ptr<FileLock>& lock) override {
-        return m_real.Lock(m_root + path, lock);
-    }
+    FileStatus OpenAppend(Path p, Out& f) override { return Watch(p, m_fs.OpenAppend(m_root + p, f), f); }
+    std::optional<std::int64_t> FileLength(Path p) override { return m_fs.FileLength(m_root + p); }
+    std::optional<FileInfo> Inspect(Path p, bool links) override { return m_fs.Inspect(m_root + p, links); }
+    std::optional<std::string> FindFile(Path p) override { return m_fs.FindFile(m_root + p); }
+    FileStatus DeleteFile(Path p) override { return m_fs.DeleteFile(m_root + p); }
+    FileStatus MakeFolder(Path p) override { return m_fs.MakeFolder(m_root + p); }
+    FileStatus RemoveFolder(Path p) override { return m_fs.RemoveFolder(m_root + p); }
+    FileStatus Lock(Path p, std::unique_ptr<FileLock>& lock) override { return m_fs.Lock(m_root + p, lock); }
 
 private:
-    class Watched;
-    FileStatus Wrap(const std::string& path, FileStatus status, std::unique_ptr<OutputFile>& file);
+    class Watched final : public OutputFile {
+    public:
+        Watched(ProbedFileSystem& owner, std::string path, Out inner)
+            : m_owner(owner), m_path(std::move(path)), m_inner(std::move(inner)) {}
 
-    FileSystem& m_real;
+        FileStatus Write(const char* data, std::size_t n) override {
+            static const char kZeros[65536] = {};
+            if (m_owner.onWrite) {
+                m_owner.onWrite(m_path);
+            }
+            m_owner.writes[m_path].push_back(n);
+            if (m_owner.failAfterBytes >= 0 && m_owner.m_written + std::int64_t(n) > m_owner.failAfterBytes) {
+                return m_owner.failure;
+            }
+            m_owner.m_written += static_cast<std::int64_t>(n);
+            const bool zeros = n <= sizeof kZeros && std::memcmp(data, kZeros, n) == 0;
+            for (std::size_t i = 0; m_owner.onlyMarks && !zeros && i < n; ++i) {
+                if (data[i] != 0) {
+                    m_owner.marks[m_path].push_back(m_offset + std::int64_t(i));
+                }
+            }
+            m_offset += static_cast<std::int64_t>(n);
+            return m_owner.onlyMarks ? std::nullopt : m_inner->Write(data, n);
+        }
+        FileStatus Close() override { return m_inner->Close(); }
+
+    private:
+        ProbedFileSystem& m_owner;
+        std::string m_path;
+        Out m_inner;
+        std::int64_t m_offset = 0;
+    };
+
+    FileStatus Watch(Path path, FileStatus status, Out& file) {
+        if (!status) {
+            file = std::make_unique<Watched>(*this, path, std::move(file));
+        }
+        return status;
+    }
+
+    FileSystem& m_fs;
     std::string m_root;
     std::int64_t m_written = 0;
 };

@@ -1,79 +1,60 @@
 #pragma once
 
-#include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <string>
-#include <utility>
 
 #include <sys/mount.h>
 
 namespace parvola::test {
 
 // A small file system of the test's own, for what only a real one shows: a full disk, its free space, its
-// blocks and its rules for names. Mounting needs root; the cases that use one skip themselves with whyNot()
-// when it fails.
+// blocks and its rules for names. The shell command that mounts it needs root; whyNot() names it.
 class TestMount {
 public:
     TestMount(const TestMount&) = delete;
     TestMount& operator=(const TestMount&) = delete;
-    ~TestMount() { Unmount(); }
+    // Detached even while busy: no mount outlives its test over a folder that is then removed.
+    virtual ~TestMount() {
+        if (m_mounted) {
+            ::umount2(m_path.c_str(), MNT_DETACH);
+        }
+    }
 
     bool mounted() const { return m_mounted; }
-    const std::string& whyNot() const { return m_whyNot; }
+    std::string whyNot() const { return "cannot mount on " + m_path + " (needs root): " + m_command; }
     const std::string& path() const { return m_path; }
 
 protected:
-    void Unmount() {
-        if (m_mounted) {
-            ::umount2(m_path.c_str(), MNT_DETACH);
-            m_mounted = false;
-        }
-    }
-    explicit TestMount(std::string path) : m_path(std::move(path)) {
-        std::error_code ignored;
-        std::filesystem::create_directory(m_path, ignored);
-    }
-    void Mounted(bool mounted, const std::string& what) {
-        m_mounted = mounted;
-        m_whyNot = "cannot mount " + what + " here (needs root): " + std::strerror(errno);
+    TestMount(std::string path, std::string command)
+        : m_path(std::move(path)), m_command(std::move(command)) {
+        std::filesystem::create_directory(m_path);
+        m_mounted = std::system(m_command.c_str()) == 0;
     }
 
 private:
     std::string m_path;
-    std::string m_whyNot;
-    bool m_mounted = false;
+    std::string m_command;
+    bool m_mounted;
 };
 
 class TmpfsMount final : public TestMount {
 public:
-    TmpfsMount(std::string path, const char* options, unsigned long flags = 0) : TestMount(std::move(path)) {
-        Mounted(::mount("tmpfs", this->path().c_str(), "tmpfs", flags, options) == 0, "a tmpfs");
-    }
+    TmpfsMount(const std::string& path, const std::string& options)
+        : TestMount(path, "mount -t tmpfs -o '" + options + "' tmpfs '" + path + "' 2>/dev/null") {}
 };
 
 // A disk image made by a mkfs command line ("mkfs.ext2 -b 1024") on a loop device, as a stick would be,
 // mounted by a command that takes the device and the folder: "mount", or a FUSE driver such as
-// "mount.exfat-fuse" where the kernel has no driver of its own.
+// "mount.exfat-fuse" where the kernel has no driver of its own. The device goes once the mount has gone.
 class LoopMount final : public TestMount {
 public:
-    LoopMount(std::string path, const std::string& mkfs, int kibibytes, const std::string& mounter = "mount")
-        : TestMount(std::move(path)), m_image(this->path() + ".img") {
-        const std::string command = "truncate -s " + std::to_string(kibibytes) + "K '" + m_image + "' && " +
-                                    mkfs + " '" + m_image + "' >/dev/null 2>&1 && dev=$(losetup -f --show '" +
-                                    m_image + "') && echo $dev >'" + m_image + ".dev' && " + mounter +
-                                    " $dev '" + this->path() + "' >/dev/null 2>&1";
-        Mounted(std::system(command.c_str()) == 0, "a " + mkfs + " image");
-    }
-    ~LoopMount() {
-        Unmount();
-        const std::string detach = "losetup -d $(cat '" + m_image + ".dev') 2>/dev/null";
-        [[maybe_unused]] const int ignored = std::system(detach.c_str());
-    }
-
-private:
-    std::string m_image;
+    LoopMount(const std::string& path, const std::string& mkfs, int kibibytes,
+              const std::string& mounter = "mount")
+        : TestMount(path, "truncate -s " + std::to_string(kibibytes) + "K '" + path + ".img' && " + mkfs +
+                              " '" + path + ".img' >/dev/null 2>&1 && dev=$(losetup -f --show '" + path +
+                              ".img') && { " + mounter + " $dev '" + path +
+                              "' >/dev/null 2>&1; ok=$?; losetup -d $dev; exit $ok; }") {}
 };
 
 } // namespace parvola::test

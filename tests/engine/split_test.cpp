@@ -1,0 +1,553 @@
+// The split job end to end on real files in a folder of the test's own: what it writes, what it refuses,
+// what it leaves when it stops, and how it fills disk after disk on a removable drive.
+#include "engine/removable_media.h"
+#include "engine/split_job.h"
+#include "platform/linux/linux_code_pages.h"
+#include "platform/linux/linux_file_system.h"
+#include "support/fake_drives.h"
+#include "support/memory_settings.h"
+#include "support/probed_file_system.h"
+#include "support/scripted_ui.h"
+#include "support/temp_tree.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+#include <cmath>
+#include <numeric>
+#include <sstream>
+
+namespace parvola::test {
+namespace {
+
+const std::string kDone = "information: Completed splitting files.";
+const std::string kInsert = std::string("information: ") + kInsertNewDiskMessage;
+const std::string kReady = "information: Please insert a new disk and press OK when ready.";
+
+// The values with between after each but the last: "1 2 3".
+template <typename T> std::string Joined(const std::vector<T>& values, const char* between = " ") {
+    std::ostringstream text;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        text << (i ? between : "") << values[i];
+    }
+    return text.str();
+}
+
+// Replaces every "{name}" in text by its value.
+std::string Fill(std::string text, const std::string& name, const std::string& value) {
+    for (auto at = text.find(name); at != std::string::npos; at = text.find(name, at + value.size())) {
+        text.replace(at, name.size(), value);
+    }
+    return text;
+}
+
+// The split sees the test's folder as "/", with "/source" and "/dest" in it, so that its paths and messages
+// are the same in every run and "/" can be a destination; it stages pieces for disks in "/staging/".
+class Split : public ::testing::Test, public Paths {
+public:
+    void SetUp() override {
+        Shell("mkdir source dest");
+        settings.values["optClean"] = "2";
+        drives.root = tree.path();
+        // The user puts a new disk in whenever asked to, while there is one; a disk of the Follows row comes
+        // up elsewhere, and the one after it only once the disk dialog was left.
+        ui.onMessage = [this](const std::string& text) {
+            const bool ready = kReady == "information: " + text;
+            if ((text == kInsertNewDiskMessage || ready) && newDisks != 0) {
+                --newDisks;
+                drives.SwapDisk();
+                Shell(bareDisks ? "rm -rf dest" : "true");
+            }
+            if (drives.drive != "/") {
+                drives.mountedAt = ready ? "/media/THIRD/" : drives.disks.size() == 2 ? "/media/BACKUP/" : "";
+            }
+        };
+        ::umask(022); // the outputs' permission bits are then the source's, whatever the caller's mask
+    }
+    // Whatever a test mounted goes with it.
+    void TearDown() override { Shell("umount -l source dest 2>/dev/null; true"); }
+    FileStatus MakeTempFolder(std::string& folder) override {
+        std::filesystem::create_directory(tree / "staging");
+        folder = "/staging/";
+        return std::nullopt;
+    }
+    std::string LockFolder() override { return "/"; }
+    std::string Absolute(const std::string& path) override { return path; }
+    std::string HomeFolder() override { return {}; }
+    std::string ShortPathName(const std::string& path) override { return path; }
+
+    // Takes "name=value ..." for a run: settings, the user's answers ("answers=YN") and choices in the disk
+    // dialog, and what files, drives and disks will do.
+    void Apply(const std::string& options) {
+        const std::vector<std::string> names = {
+            "failAfter", "cancelAfter", "capacity", "unit",    "hiddenCost",   "breakAfter", "newDisks",
+            "bareDisks", "format",      "answers",  "choices", "labelRefusal", "drive",      "dest"};
+        std::int64_t* numbers[] = {
+            &files.failAfterBytes,       &ui.cancelAfterChecks,       &drives.capacity, &drives.unit,
+            &drives.disks[0].hiddenCost, &drives.copiesBeforeFailure, &newDisks,        &bareDisks,
+            &drives.formatResult};
+        std::string* texts[] = {&ui.answers, &ui.diskChoices, &drives.labelRefusal, &drives.drive, &dest};
+        std::istringstream tokens(options);
+        for (std::string key, value; std::getline(tokens >> std::ws, key, '=') && tokens >> value;) {
+            const auto at = std::size_t(std::find(names.begin(), names.end(), key) - names.begin());
+            if (at < std::size(numbers)) {
+                *numbers[at] = std::stoll(value);
+            } else {
+                (at < names.size() ? *texts[at - std::size(numbers)] : settings.values[key]) = value;
+            }
+        }
+    }
+    // Runs a shell command in the test's folder.
+    void Shell(const std::string& command) {
+        ASSERT_EQ(std::system(("cd '" + tree.path() + "' && " + command).c_str()), 0) << command;
+    }
+    std::string MakeSource(const std::string& name, std::int64_t size) {
+        WriteBytes(tree / "source/" + name, PatternBytes(size));
+        return "/source/" + name;
+    }
+    // Splits source into dest and expects how that ended and the boxes it showed, "|" between them, with
+    // "insert", "ready" and "done" for the common ones: "Completed: show|hide|done". An expectation that ends
+    // in "…" need only begin the same.
+    void Run(const std::string& source, double pieceSize, const std::string& expected) {
+        request = SplitRequest{source, dest, pieceSize};
+        const char* outcomes[] = {"Completed", "Refused", "Failed", "Cancelled"};
+        const SplitOutcome outcome = SplitFile(request, ui, settings, platform);
+        std::string ran = outcomes[int(outcome)] + (": " + Joined(ui.log, "|"));
+        for (const auto& [box, word] :
+             {std::pair(kInsert, "insert"), std::pair(kReady, "ready"), std::pair(kDone, "done")}) {
+            ran = Fill(ran, box, word);
+        }
+        const bool cut = expected.size() > 3 && expected.compare(expected.size() - 3, 3, "…") == 0;
+        EXPECT_EQ(cut ? ran.substr(0, expected.size() - 3) + "…" : ran, expected);
+    }
+    std::string Read(const std::string& path) const { return ReadBytes(tree.path() + path); }
+    std::vector<std::string> Names(const std::string& folder) const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(tree.path() + folder)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    TempTree tree;
+    ScriptedUi ui;
+    MemorySettings settings;
+    LinuxFileSystem realFiles;
+    ProbedFileSystem files{realFiles, tree.path()};
+    FakeDrives drives;
+    LinuxCodePages codePages;
+    Platform platform{files, drives, *this, codePages};
+    SplitRequest request;
+    std::string dest = "/dest";
+    std::int64_t newDisks = -1; // that the user has at hand; -1: as many as asked for
+    std::int64_t bareDisks = 0; // 1: new disks lack the destination folder
+};
+
+// Each row names its test and prints as its label.
+template <typename Row, typename = decltype(Row::label)>
+std::ostream& operator<<(std::ostream& os, const Row& row) {
+    return os << row.label;
+}
+
+// A source of size bytes split into pieces of piece bytes, with options as Apply() takes them; pieces holds
+// the names of the last pieces, or of all of them, "|" between them. The script holds script, the readme
+// names it in the line readme (none: no readme is wanted), and where not empty, the first piece is written
+// in blocks and progress shows those values.
+struct Layout {
+    const char* label;
+    std::string name;
+    std::int64_t size;
+    double piece;
+    std::string options, pieces, script = {}, readme = {}, blocks = {}, progress = {};
+};
+
+class Layouts : public Split, public ::testing::WithParamInterface<Layout> {};
+
+// Into "/", past what only looks like an earlier split: the pieces join back into the source, links named
+// like outputs (one to the source itself) are replaced and not written through, the user's test.txt stays,
+// the outputs keep the source's permission bits and missing settings are stored as "0".
+TEST_P(Layouts, PiecesJoinBackAndTheScriptAndReadmeNameThem) {
+    const Layout& row = GetParam();
+    Apply(row.options + " dest=/");
+    const auto given = settings.values;
+    const std::string source = MakeSource(row.name, row.size);
+    const std::string first = row.pieces.substr(0, row.pieces.find('|'));
+    const std::string last = row.pieces.substr(row.pieces.rfind('|') + 1);
+    const std::string script = "/" + first.substr(0, first.rfind('.')) + ".bat";
+    // Only the owner and the group may read the source. What is the user's: an .001 beside the source,
+    // test.txt, and notes that the readme's name links to and the script's is a second name of; the last
+    // piece's name links to the source.
+    Shell("chmod 640 '" + source.substr(1) + "' && echo beside >'" + source.substr(1) +
+          ".001' && echo mine >test.txt && echo mine >source/notes && ln -s source/notes Readme.txt && ln "
+          "source/notes '" +
+          script.substr(1) + (last == first ? "'" : "' && ln -s '" + source.substr(1) + "' '" + last + "'"));
+
+    Run(source, row.piece, "Completed: show|hide|done");
+
+    EXPECT_EQ(request.DestFolder, "");
+    EXPECT_TRUE(Read(source) == PatternBytes(row.size));
+    EXPECT_EQ(Read("/test.txt") + Read("/source/notes"), "mine\nmine\n");
+    std::string joined;
+    std::istringstream pieces(row.pieces);
+    for (std::string piece; std::getline(pieces, piece, '|');) {
+        joined += Read("/" + piece);
+        EXPECT_TRUE(piece == last || Read("/" + piece).size() == row.piece) << piece;
+    }
+    const auto from = (std::stoll(first.substr(first.rfind('.') + 1)) - 1) * std::int64_t(row.piece);
+    EXPECT_TRUE(joined == PatternBytes(row.size).substr(from));
+    // The pieces, the script, the readme, test.txt, source and dest.
+    EXPECT_EQ(Names("/").size(), std::ceil(row.size / row.piece) + 5);
+    for (const std::string& output : {"/" + last, script, row.readme.empty() ? script : "/Readme.txt"}) {
+        EXPECT_EQ(std::filesystem::status(tree.path() + output).permissions(), std::filesystem::perms(0640));
+    }
+    EXPECT_NE(Read(script).find(row.script), std::string::npos) << Read(script);
+    const std::string readme = row.readme.empty() ? "mine\n" : row.readme; // or the user's file it links to
+    EXPECT_NE(("\r\n" + Read("/Readme.txt") + "\r\n").find("\r\n" + readme + "\r\n"), std::string::npos);
+    for (const char* name : {"chk83", "optReadme"}) {
+        EXPECT_EQ(settings.values[name], given.count(name) ? given.at(name) : "0") << name;
+    }
+    EXPECT_EQ(row.blocks.empty() ? "" : Joined(files.writes["/" + first]), row.blocks);
+    EXPECT_EQ(row.progress.empty() ? "" : Joined(ui.progress), row.progress);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, Layouts,
+    ::testing::Values(
+        Layout{"ThreePieces", "report.doc", 3000000, 1440000, "",
+               "report.doc.001|report.doc.002|report.doc.003",
+               "\r\necho.\r\ncall copy /b \"report.doc.001\"+\"report.doc.002\" \"report.doc.001\"\r\ncall "
+               "copy /b \"report.doc.001\"+\"report.doc.003\" \"report.doc.001\"\r\ncall copy /b "
+               "\"report.doc.001\" \"report.doc\"\r\ndel \"report.doc.001\"\r\ndel \"report.doc.002\"\r\ndel "
+               "\"report.doc.003\"\r\necho.\r\necho Done!\r\n",
+               "/REPORT.DOC.BAT"},
+        Layout{"ShortNames", "Annual Report.doc", 2500, 1000, "chk83=1",
+               "Annual R.001|Annual R.002|Annual R.003", "\r\ncall copy /b \"Annual R.001\" \"Annual R\"\r\n",
+               "/ANNUAL R.BAT"},
+        // The command interpreter reads the script in its OEM code page: 850 for these; the readme, read by
+        // people, stays UTF-8 and puts the name in capitals letter by letter.
+        Layout{"Cp850", "Größe résumé.bin", 2000, 1000, "", "Größe résumé.bin.001|Größe résumé.bin.002",
+               "\"Gr\x94\xe1\x65 r\x82sum\x82.bin.001\"+\"Gr\x94\xe1\x65 r\x82sum\x82.bin.002\"",
+               "/GRÖßE RÉSUMÉ.BIN.BAT"},
+        Layout{"Cp852", "Český", 1000, 1000, "optReadme=1", "Český.001", "\"\xac\x65sk\xec.001\""},
+        Layout{"Cp866", "Отчёт", 1000, 1000, "optReadme=1", "Отчёт.001", "\"\x8e\xe2\xe7\xf1\xe2.001\""},
+        Layout{"Cp737", "Αθήνα", 1000, 1000, "optReadme=1", "Αθήνα.001", "\"\x80\x9f\xe3\xa4\x98.001\""},
+        Layout{"Cp932", "データ", 1000, 1000, "optReadme=1", "データ.001",
+               "\"\x83\x66\x81\x5b\x83\x5e.001\""},
+        Layout{"Cp949", "자료", 1000, 1000, "optReadme=1", "자료.001", "\"\xc0\xda\xb7\xe1.001\""},
+        Layout{"Cp936", "数据", 1000, 1000, "optReadme=1", "数据.001", "\"\xca\xfd\xbe\xdd.001\""},
+        Layout{"PastPiece999", "x", 1001, 1, "chk83=0 optReadme=1", "x.999|x.1000|x.1001"},
+        // 198 bytes in 16s and 1s: bytes done / 198 * 99 is done / 2, so 193, 195 and 197 fall on halves.
+        Layout{"Progress", "report.doc", 198, 198, "optReadme=1", "report.doc.001", "", "", "",
+               "0 8 16 24 32 40 48 56 64 72 80 88 96 97 98 100"},
+        Layout{"BlockSizes", "report.doc", 250000, 65526 + 32768 + 4096 + 256 + 16 + 1, "optReadme=1",
+               "report.doc.001|report.doc.002|report.doc.003", "", "", "65526 32768 4096 256 16 1"},
+        // The readme of a split elsewhere is another file than a source named like it.
+        Layout{"ReadmeElsewhere", "Readme.txt", 1000, 1000, "", "Readme.txt.001", "", "/README.TXT.BAT"},
+        // The 8.3 cut counts characters, not bytes.
+        Layout{"Cut83Accented", "abcdefgé.txt", 1000, 1000, "chk83=1 optReadme=1", "abcdefgé.001"},
+        Layout{"Cut83Japanese", "日本語のファイル名.txt", 1000, 1000, "chk83=1 optReadme=1",
+               "日本語のファイル.001"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// A source of size bytes (-1: none at all) split into pieces of piece bytes, with options as Apply() takes
+// them, after a shell command run in the test's folder; ran as Run() expects it, where {name} and {} stand
+// for the source's name and the first file in the destination; the limits of its file system.
+struct Stop {
+    const char* label;
+    std::string name;
+    std::int64_t size;
+    double piece;
+    std::string options, before, ran;
+    DriveLimits limits = {};
+};
+
+// The boxes end in "…" where the rest of the message only tells what to do about it.
+const std::string kEarlier = "Refused: critical: Destination file already exists (~/dest/{}~ ~{}~).…";
+const std::string kOwnSource =
+    "Refused: critical: The split would write over its own source file (~/source/{name}~).…";
+const std::string kUnsafe = "Refused: critical: The file name {name} holds {}, which the batch file that "
+                            "joins the pieces cannot hold.…";
+const std::string kFailed =
+    "Failed: show|hide|critical: Error: 61\r\n\r\nDisk full\r\nThe file was not split.";
+
+class Stops : public Split, public ::testing::WithParamInterface<Stop> {};
+
+// A split refused by a check, failing or cancelled shows its one message, takes back what it wrote and
+// only that, and keeps the source even with optClean "0".
+TEST_P(Stops, LeaveNothingOfTheirOwn) {
+    const Stop& row = GetParam();
+    Apply("optClean=0 " + row.options);
+    Shell("echo >dest/report.doc.009 && " + row.before + " true"); // an older split's piece
+    const std::string source = row.size < 0 ? "/source/" + row.name : MakeSource(row.name, row.size);
+    drives.limits = row.limits;
+    const auto old = Names(dest);
+
+    Run(source, row.piece, Fill(Fill(row.ran, "{name}", row.name), "{}", old.empty() ? "" : old[0]));
+
+    EXPECT_EQ(Names(dest), old);
+    EXPECT_TRUE(row.size < 0 || Read(source) == PatternBytes(row.size));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Checks, Stops,
+    ::testing::Values(
+        Stop{"TooSmall", "report.doc", 99, 100, "", "", "Refused: exclamation: File is too small to split."},
+        Stop{"EarlierSplit", "report.doc", 3000, 1000, "", "echo >dest/report.doc.001 &&", kEarlier},
+        Stop{"EarlierSplitOfTheFullName", "Annual Report.doc", 3000, 1000, "chk83=1",
+             "echo >'dest/Annual Report.doc.001' &&", kEarlier},
+        Stop{"EarlierSplitOfALookAlike", "photos.iso", 3000, 1000, "chk83=1", "echo >dest/photos.001 &&",
+             kEarlier},
+        Stop{"Quote", "say \"hi\".doc", 3000, 1000, "", "", Fill(kUnsafe, "{}", "the character \"")},
+        Stop{"Percent", "100%.doc", 3000, 1000, "", "", Fill(kUnsafe, "{}", "the character %")},
+        Stop{"Caret", "a^b.doc", 3000, 1000, "", "", Fill(kUnsafe, "{}", "the character ^")},
+        Stop{"LineFeed", "a\nb", 3000, 1000, "", "", Fill(kUnsafe, "{}", "a control character (code 10)")},
+        Stop{"Return", "a\rb", 3000, 1000, "", "", Fill(kUnsafe, "{}", "a control character (code 13)")},
+        Stop{"Delete", "a\x7f", 3000, 1000, "", "", Fill(kUnsafe, "{}", "a control character (code 127)")},
+        Stop{"Escape", "a\x1b", 3000, 1000, "", "", Fill(kUnsafe, "{}", "a control character (code 27)")},
+        Stop{"EmptyShortName", ".bashrc", 3000, 1000, "chk83=1", "",
+             "Refused: critical: The 8.3 name of .bashrc would be empty, since it begins with a dot.…"},
+        Stop{"NoCodePageHasIt", "smile\U0001F600.bin", 3000, 1000, "", "",
+             "Refused: critical: The file name {name} holds characters that no code page of the Windows "
+             "command interpreter has together, so the batch file that joins the pieces could not name "
+             "them.…"},
+        Stop{"ReadmeIntoItsOwnFolder", "Readme.txt", 3000, 1000, "dest=/source", "", kOwnSource},
+        Stop{"ShortNameLikeAPiece", "archive.002", 3000, 1000, "chk83=1 dest=/source", "", kOwnSource},
+        Stop{"HardLinkToTheSource", "report.doc", 3000, 1000, "",
+             "echo >source/report.doc && ln source/report.doc dest/report.doc.002 &&", kOwnSource},
+        // exFAT ignores case, and through FUSE one file has other inode numbers under other spellings: the
+        // readme of a split into the source's own folder would still be the source readme.txt.
+        Stop{"ReadmeOfAnotherCaseOnExfat", "readme.txt", 3000, 1000, "dest=/source",
+             "truncate -s 8M exfat.img && mkfs.exfat exfat.img >/dev/null && dev=$(losetup -f --show "
+             "exfat.img) && mount.exfat-fuse $dev source >/dev/null && losetup -d $dev &&",
+             kOwnSource, DriveLimits{"exfat", "", -1, true}},
+        Stop{"ColonOnFat", "a:b.bin", 3000, 1000, "", "",
+             "Refused: critical: The file name a:b.bin holds the character :, which the file system of the "
+             "destination (vfat) cannot hold in a name.…",
+             DriveLimits{"vfat", ":?*<>|\\\"", 4294967295, true}},
+        Stop{"PiecesTooLargeForFat", "report.doc", 3000, 1000, "", "",
+             "Refused: critical: Pieces of 1000 bytes are too large for the file system of the destination "
+             "(vfat), which holds files of up to 999 bytes.…",
+             DriveLimits{"vfat", "", 999, true}},
+        // After the first byte: the test line, then this run's files (the script is 362 bytes long).
+        Stop{"FailingInTheSecondPiece", "report.doc", 3000000, 1440000, "failAfter=1500017", "", kFailed},
+        Stop{"FailingInTheScript", "report.doc", 3000000, 1440000, "failAfter=3000057", "", kFailed},
+        Stop{"FailingInTheReadme", "report.doc", 3000000, 1440000, "failAfter=3000479", "", kFailed},
+        Stop{"OnAFullDisk", "report.doc", 3000000, 1440000, "", "mount -t tmpfs -o size=1m tmpfs dest &&",
+             kFailed},
+        Stop{"CancelledInTheSecondPiece", "report.doc", 3000000, 1440000, "cancelAfter=30", "",
+             "Cancelled: show|hide"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+// The options as Apply() takes them (without optClean none is stored), a shell command run in the test's
+// folder while the readme is written, the run as Run() expects it, and what becomes of the source and of
+// the stored optClean.
+struct Cleanup {
+    const char* label;
+    std::string options, during, ran;
+    bool deleted;
+    const char* stored;
+};
+
+class SourceCleanup : public Split, public ::testing::WithParamInterface<Cleanup> {};
+
+// The source goes as the stored choice says, and only while its name still leads to the very file that
+// was split, unchanged, and the pieces still add up to it; whatever stops it is told.
+TEST_P(SourceCleanup, FollowsTheChoiceAndDeletesOnlyWhatWasSplit) {
+    const Cleanup& row = GetParam();
+    settings.values.erase("optClean");
+    Apply(row.options);
+    const auto source = MakeSource("report.doc", 2000);
+    files.onWrite = [&](const std::string& path) {
+        if (path == "/dest/Readme.txt") {
+            Shell(row.during + " true");
+        }
+    };
+
+    Run(source, 1000, row.ran);
+
+    EXPECT_EQ(Exists(tree.path() + source), !row.deleted);
+    EXPECT_EQ(settings.values["optClean"], row.stored);
+}
+
+const std::string kAsk =
+    "Completed: show|ask question: Would you like to delete the source file?\r\n\r\nNote: You can edit the "
+    "Options under the file menu so that the source is always deleted, never deleted, or you get this "
+    "prompt.\r\n\r\nSource file name: /source/report.doc|hide|done";
+const std::string kKept = "Failed: show|hide|exclamation: The file was split, but ";
+const std::string kChanged =
+    kKept + "the source file was changed or replaced in the meantime, so it was kept (~/source/report.doc~).";
+
+INSTANTIATE_TEST_SUITE_P(
+    Choices, SourceCleanup,
+    ::testing::Values(
+        Cleanup{"Delete", "optClean=0", "", "Completed: show|hide|done", true, "0"},
+        Cleanup{"AskYes", "optClean=1 answers=Y", "", kAsk, true, "1"},
+        Cleanup{"AskNo", "optClean=1 answers=N", "", kAsk, false, "1"},
+        Cleanup{"Keep", "optClean=2", "", "Completed: show|hide|done", false, "2"},
+        Cleanup{"Missing", "answers=N", "", kAsk, false, "1"},
+        Cleanup{"OutOfRange", "optClean=7 answers=Y", "", kAsk, true, "1"},
+        Cleanup{"NotANumber", "optClean=abc answers=N", "", kAsk, false, "1"},
+        Cleanup{"NotWhole", "optClean=1.0", "", "Completed: show|hide|done", false, "1.0"},
+        Cleanup{"Replaced", "optClean=0", "echo new >source/new && mv source/new source/report.doc &&",
+                kChanged, false, "0"},
+        Cleanup{"WrittenTo", "optClean=0", "printf x | dd of=source/report.doc conv=notrunc status=none &&",
+                kChanged, false, "0"},
+        // Root may delete from any writable folder: a read-only mount of it stops even root.
+        Cleanup{"Undeletable", "optClean=0",
+                "mount --bind source source && mount -o remount,bind,ro source &&",
+                kKept + "the source file could not be deleted (~/source/report.doc~).\r\n\r\nError: "
+                        "75\r\n\r\nPath/File access error",
+                false, "0"},
+        Cleanup{"PiecesNoLongerAddUp", "optClean=0", "truncate -s 999 dest/report.doc.002 &&",
+                kKept +
+                    "the pieces no longer add up to the source file, so it was kept (~/source/report.doc~).",
+                false, "0"}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+using Checks = Split;
+
+// Two runs at once into the same pieces would mix them: the second is refused and writes nothing, and the
+// lock goes with the first.
+TEST_F(Checks, ASecondRunForTheSamePiecesIsRefusedWhileTheFirstRuns) {
+    const auto source = MakeSource("report.doc", 3000);
+    SplitRequest again{source, "/dest", 1500};
+    files.onWrite = [&](const std::string& path) {
+        if (path == "/dest/report.doc.001" && !again.SourcePath.empty()) {
+            EXPECT_EQ(SplitFile(again, ui, settings, platform), SplitOutcome::Refused);
+            again.SourcePath.clear();
+        }
+    };
+
+    Run(source, 1000,
+        "Completed: show|critical: Another split is writing the pieces of /dest/report.doc right now.  "
+        "Operation cancelled.  Please wait until it has finished and try again.|hide|done");
+
+    EXPECT_EQ(Joined(Names("/dest")),
+              "Readme.txt report.doc.001 report.doc.002 report.doc.003 report.doc.bat");
+}
+
+// A 5 GiB sparse source with marks around each 32-bit boundary: the pieces must carry every mark to its
+// place. A tmpfs reads its holes without filling memory with them.
+TEST_F(Checks, SourcesBeyondFourGigabytesKeepTheirOffsets) {
+    Shell("mount -t tmpfs -o size=1m tmpfs source && truncate -s 5G source/big.img && for at in 0 2147483647 "
+          "2147483648 4294967301 5368709119; do printf M | dd of=source/big.img bs=1 seek=$at conv=notrunc "
+          "status=none; done");
+    files.onlyMarks = true;
+
+    Run("/source/big.img", 1000000000, "Completed: show|hide|done");
+
+    std::string marks;
+    for (const auto& [path, at] : files.marks) {
+        marks +=
+            path.find("big.img.0") == std::string::npos ? "" : path + " " + Joined(at) + "|"; // pieces only
+    }
+    EXPECT_EQ(marks, "/dest/big.img.001 0|/dest/big.img.003 147483647 147483648|/dest/big.img.005 "
+                     "294967301|/dest/big.img.006 368709119|");
+    const auto& last = files.writes["/dest/big.img.006"];
+    EXPECT_EQ(std::accumulate(last.begin(), last.end(), std::int64_t{0}), 368709120);
+}
+
+// A source of size bytes split into pieces of piece bytes, with options as Apply() takes them, after a shell
+// command run in the test's folder; what each disk holds, "|" between them (each name and a space, then the
+// label), and the run as Run() expects it.
+struct Staging {
+    const char* label;
+    std::int64_t size;
+    double piece;
+    std::string options, before, disks, ran;
+};
+
+class Staged : public Split, public ::testing::WithParamInterface<Staging> {};
+
+// However the run ends, the staging folder goes; the source goes only with a completed one (optClean "0").
+TEST_P(Staged, FillDiskAfterDisk) {
+    const Staging& row = GetParam();
+    drives.type = DriveType::Removable;
+    Apply("optClean=0 " + row.options);
+    Shell(row.before + " true");
+    const auto source = MakeSource("r", row.size);
+
+    Run(source, row.piece, row.ran);
+
+    std::string disks;
+    for (const auto& disk : drives.disks) {
+        disks += &disk == &drives.disks[0] ? "" : "|";
+        for (const auto& file : disk.files) {
+            disks += Fill(file.first, "/dest/", "") + " ";
+        }
+        disks += disk.label;
+    }
+    EXPECT_EQ(disks, row.disks);
+    EXPECT_FALSE(Exists(tree / "staging"));
+    EXPECT_EQ(Exists(tree.path() + source), row.ran.rfind("Completed", 0) != 0);
+}
+
+const std::string kAskFolder =
+    "|ask question: The folder /dest does not exist on this disk.  Do you want to create it?";
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, Staged,
+    ::testing::Values(
+        // Space is what files take in whole units: two 720,000-byte pieces fit in bytes, not in 4 KiB
+        // units; the last disk must hold the script and the readme beside the last piece.
+        Staging{"SpaceInUnits", 720000 * 2 + 710000, 720000, "capacity=1441000 unit=4096 choices=N", "",
+                "r.001 |r.002 |Readme.txt r.003 r.bat Disk1",
+                "Completed: show|disk dialog|ready|insert|hide|done"},
+        // One piece fits on a new disk, but not one more unit for the destination folder it lacks.
+        Staging{"ANewDiskHoldsTheFolderToo", 720000 * 3, 720000,
+                "capacity=722944 unit=4096 choices=C bareDisks=1", "", "r.001 |",
+                "Cancelled: show|insert|disk dialog|hide"},
+        // A disk fuller than it looked: the copy runs out of room and the user is asked as for a full disk.
+        // A last disk that cannot be labelled is told, without failing the split.
+        Staging{"ADiskFullerThanItLooked", 1440000 * 2, 1440000,
+                "hiddenCost=20000 choices=N labelRefusal=unreachable", "", "|r.001 |Readme.txt r.002 r.bat ",
+                "Completed: show|disk dialog|ready|insert|information: The last disk, in /, could not be "
+                "labelled Disk1: unreachable.|hide|done"},
+        Staging{"AsksBeforeMakingTheFolder", 3000000, 1440000, "bareDisks=1 answers=YY", "",
+                "r.001 |r.002 |Readme.txt r.003 r.bat Disk1",
+                "Completed: show|insert" + kAskFolder + "|insert" + kAskFolder + "|hide|done"},
+        // A No leaves the disk without the file: the split ends there, without claiming success.
+        Staging{"AsksBeforeReplacingAFile", 1000, 1000, "answers=N", "echo old >dest/r.bat &&", "r.001 ",
+                "Cancelled: show|ask question: This disk already holds a file named r.bat.  Do you want to "
+                "replace it?|hide"},
+        // A new disk may come up at another mount point: the folder follows it. While no disk can be found,
+        // nothing is written anywhere.
+        Staging{"FollowsANewDiskMountedElsewhere", 3000000, 1440000,
+                "drive=/media/DISK1/ dest=/media/DISK1/pieces newDisks=2 answers=Y choices=N",
+                "mkdir -p media/DISK1/pieces media/BACKUP media/THIRD/pieces &&",
+                "/media/DISK1/pieces/r.001 |/media/BACKUP/pieces/r.002 |/media/THIRD/pieces/Readme.txt "
+                "/media/THIRD/pieces/r.003 /media/THIRD/pieces/r.bat Disk1",
+                "Completed: show|insert|ask question: The folder /media/BACKUP/pieces does not exist on this "
+                "disk.  Do you want to create it?|insert|exclamation: " +
+                    std::string(kDiskNotFoundMessage) + "|disk dialog|ready|hide|done"},
+        // The disk dialog's other answers: a new disk that is no larger and a format that fails or has no
+        // tool ask again, nothing chosen goes on as if there were room (and the copy runs out of it).
+        Staging{"NewDiskOrFailedFormatAsksAgain", 3000000, 1440000, "capacity=1000000 choices=NFC format=1",
+                "", "|", "Cancelled: disk dialog|ready|disk dialog|disk dialog"},
+        Staging{"FormatCancelled", 3000000, 1440000, "capacity=1000000 choices=F format=2", "", "",
+                "Cancelled: disk dialog"},
+        Staging{"NoFormatTool", 3000000, 1440000, "capacity=1000000 choices=FC format=3", "", "",
+                "Cancelled: disk dialog|information: No program to format disks was found.  Please format "
+                "the disk with a tool of your choice and press OK when done.|disk dialog"},
+        Staging{"NothingChosen", 3000000, 1440000, "capacity=1000000 choices=-C", "", "|",
+                "Cancelled: disk dialog|show|insert|disk dialog|hide"},
+        Staging{"CancelledAtTheLastDisk", 3000000, 1440000, "newDisks=1 choices=C", "", "r.001 |r.002 ",
+                "Cancelled: show|insert|insert|disk dialog|hide"},
+        Staging{"CancelledInTheProgressWindow", 3000000, 1440000, "cancelAfter=30", "", "",
+                "Cancelled: show|hide"},
+        // A staging folder that fills up or a disk that breaks ends the split; pieces on earlier disks stay.
+        // A disk just as large as a piece takes it.
+        Staging{"StagingFolderFull", 3000000, 1440000, "failAfter=2900017 capacity=1440000", "",
+                "r.001 |r.002 ",
+                "Failed: show|insert|hide|critical: Error: 61\r\n\r\nDisk full\r\nThe temporary folder / has "
+                "no room left for the pieces, which wait there until they go to the disks.\r\nThe file was "
+                "not split."},
+        Staging{"DiskBreaks", 3000000, 1440000, "breakAfter=1", "", "r.001 |",
+                "Failed: show|insert|hide|critical: Error: 57\r\n\r\nDevice I/O error\r\nThe file was not "
+                "split."}),
+    [](const auto& info) { return std::string(info.param.label); });
+
+} // namespace
+} // namespace parvola::test
