@@ -1,9 +1,8 @@
 #include "engine/disk_staging.h"
 
-#include "engine/naming.h"
-#include "engine/readme_file.h"
 #include "engine/removable_media.h"
 #include "engine/setting_values.h"
+#include "platform/path_text.h"
 
 #include <algorithm>
 #include <limits>

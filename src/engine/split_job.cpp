@@ -14,7 +14,6 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -33,9 +32,8 @@ public:
     CopyRun(const SplitRequest& request, SplitUi& ui, SettingsStore& settings, Platform& platform,
             const FileInfo& source, std::string baseName, std::string spelling,
             std::optional<DiskTarget> disk)
-        : m_request(request), m_ui(ui), m_settings(settings), m_files(platform.files),
-          m_drives(platform.drives), m_source(source), m_baseName(std::move(baseName)),
-          m_spelling(std::move(spelling)) {
+        : m_request(request), m_ui(ui), m_settings(settings), m_files(platform.files), m_source(source),
+          m_baseName(std::move(baseName)), m_spelling(std::move(spelling)) {
         if (disk) {
             m_disk.emplace(ui, settings, platform.files, platform.drives, std::move(*disk),
                            request.PieceSize);
@@ -237,7 +235,6 @@ private:
     SplitUi& m_ui;
     SettingsStore& m_settings;
     FileSystem& m_files;
-    Drives& m_drives;
     const FileInfo m_source;
     const std::string m_baseName;
     const std::string m_spelling;
