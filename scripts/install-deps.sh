@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev libqt6svg6 fonts-dejavu-core
+    qt6-base-dev libqt6svg6 fonts-dejavu-core libssl-dev
     libgtest-dev libgmock-dev
     time bc
     e2fsprogs dosfstools exfatprogs exfat-fuse fusefat

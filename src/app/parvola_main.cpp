@@ -1,4 +1,5 @@
 // parvola: the windowed program.
+#include "platform/linux/linux_checksums.h"
 #include "platform/linux/linux_code_pages.h"
 #include "platform/linux/linux_drives.h"
 #include "platform/linux/linux_file_system.h"
@@ -29,7 +30,8 @@ int main(int argc, char** argv) {
     LinuxPaths paths;
     LinuxShell shell;
     LinuxCodePages codePages;
-    Platform platform{files, drives, paths, codePages};
+    LinuxChecksums checksums;
+    Platform platform{files, drives, paths, codePages, checksums};
 
     frmMain window(settings, platform, shell);
     // One path of a file; the desktop passes it as one argument, spaces included.

@@ -2,6 +2,7 @@
 #include "app/console_ui.h"
 #include "app/split_options.h"
 #include "engine/split_job.h"
+#include "platform/linux/linux_checksums.h"
 #include "platform/linux/linux_code_pages.h"
 #include "platform/linux/linux_drives.h"
 #include "platform/linux/linux_file_system.h"
@@ -81,9 +82,10 @@ int main(int argc, char** argv) {
     LinuxFileSystem files;
     LinuxDrives drives;
     LinuxCodePages codePages;
-    Platform platform{files, drives, paths, codePages};
+    LinuxChecksums checksums;
+    Platform platform{files, drives, paths, codePages, checksums};
     SplitRequest request{source, paths.Absolute(options.dest.empty() ? "." : options.dest),
-                         options.size.bytes};
+                         options.size.bytes, options.checksum};
     // An interrupt after the last block leaves a complete split, which counts as one.
     if (SplitFile(request, ui, settings, platform) == SplitOutcome::Completed) {
         return 0;

@@ -61,6 +61,8 @@ ParsedArguments ParseSplitArguments(const std::vector<std::string>& args) {
             options.version = true;
         } else if ((name == "--yes" || name == "-y") && !value) {
             options.yes = true;
+        } else if (name == "--checksum" && !value) {
+            options.checksum = true;
         } else if (name == "--size" || name == "-s") {
             const auto text = takeValue();
             if (!text) {
@@ -93,7 +95,7 @@ ParsedArguments ParseSplitArguments(const std::vector<std::string>& args) {
 }
 
 std::string SplitUsage() {
-    return "Usage: parvola-split [--size SIZE] [--dest FOLDER] [--yes] FILE\n"
+    return "Usage: parvola-split [--size SIZE] [--dest FOLDER] [--yes] [--checksum] FILE\n"
            "Cuts FILE into numbered pieces (FILE.001, FILE.002, ...) in FOLDER and writes the batch file\n"
            "FILE.bat that joins them again, and a Readme.txt.\n"
            "\n"
@@ -101,10 +103,11 @@ std::string SplitUsage() {
            "                     whole number followed by K (1000 bytes) or M (1000000 bytes)\n"
            "  -d, --dest FOLDER  where the pieces go (default: the current folder)\n"
            "  -y, --yes          split without asking to confirm the size\n"
+           "      --checksum     also write FILE.sha256, the SHA-256 checksums of the pieces and of FILE\n"
            "  -h, --help         show this help\n"
            "      --version      show the version\n"
            "\n"
-           "Joining on Linux or macOS: cat FILE.001 FILE.002 ... > FILE\n"
+           "Joining on Linux or macOS: parvola-join FILE.001, which checks the pieces as it joins them.\n"
            "Options such as deleting the source afterwards are shared with the windowed program.\n";
 }
 

@@ -21,6 +21,7 @@ struct SplitOptions {
     std::string dest; // empty: the current folder
     std::string file;
     bool yes = false;
+    bool checksum = false; // also when the optChecksum setting is off
     bool help = false;
     bool version = false;
 };

@@ -9,9 +9,16 @@
 namespace parvola {
 
 FileStatus WriteReadme(FileSystem& files, const std::string& workingFolder, const std::string& diskFolder,
-                       const std::string& baseName, unsigned permissions) {
+                       const std::string& baseName, const std::string& checksumName, unsigned permissions) {
     const std::string scriptStem =
         diskFolder.empty() ? JoinPath(workingFolder, baseName) : diskFolder + baseName;
+    const std::string checksums =
+        checksumName.empty()
+            ? std::string()
+            : "\r\n" + checksumName +
+                  " beside it holds a SHA-256 checksum of every piece and of the joined file. To check them, "
+                  "run: sha256sum -c " +
+                  checksumName + "\r\n";
     const std::string text =
         "Joining Files Split with Parvola\r\n" + std::string(36, '=') +
         "\r\n"
@@ -27,7 +34,8 @@ FileStatus WriteReadme(FileSystem& files, const std::string& workingFolder, cons
         "The batch file name for this split file is:\r\n" +
         UpperCase(scriptStem) +
         ".BAT\r\n"
-        "The above file can be found in the folder this Readme is in.\r\n"
+        "The above file can be found in the folder this Readme is in.\r\n" +
+        checksums +
         "\r\n"
         "If you run into any problems, please visit our web site or contact us by email:\r\n" +
         kMakerWebAddress + "\r\n" + kMakerEmail + "\r\n";

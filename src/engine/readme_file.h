@@ -11,8 +11,8 @@ inline constexpr const char* kReadmeName = "Readme.txt";
 
 // Writes Readme.txt into the working folder as a new file with the given permission bits, in place of any
 // readme there. diskFolder is empty unless the pieces go to removable disks; then the readme names the
-// script on the disk.
+// script on the disk. A checksumName names the checksum file beside it, which the readme then explains.
 FileStatus WriteReadme(FileSystem& files, const std::string& workingFolder, const std::string& diskFolder,
-                       const std::string& baseName, unsigned permissions);
+                       const std::string& baseName, const std::string& checksumName, unsigned permissions);
 
 } // namespace parvola

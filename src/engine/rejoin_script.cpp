@@ -57,39 +57,23 @@ std::optional<std::string> ScriptSpelling(CodePages& codePages, const std::strin
     return std::nullopt;
 }
 
-FileStatus AppendLine(FileSystem& files, const std::string& path, const std::string& text) {
-    std::unique_ptr<OutputFile> file;
-    if (auto error = files.OpenAppend(path, file)) {
-        return error;
-    }
-    const std::string line = text + "\r\n";
-    auto error = file->Write(line.data(), line.size());
-    auto closeError = file->Close();
-    return error ? error : closeError;
-}
-
 std::string RejoinScriptPath(const std::string& workingFolder, const std::string& baseName) {
     return JoinPath(workingFolder, baseName + ".bat");
 }
 
 FileStatus WriteRejoinScript(FileSystem& files, const std::string& workingFolder, const std::string& baseName,
                              const std::string& spelling, std::int64_t pieceCount, unsigned permissions) {
-    const std::string path = RejoinScriptPath(workingFolder, baseName);
-    {
-        std::unique_ptr<OutputFile> file;
-        if (auto error = files.CreateReplacing(path, permissions, file)) {
-            return error;
-        }
-        if (auto error = file->Close()) {
-            return error;
-        }
+    std::unique_ptr<OutputFile> file;
+    if (auto error = files.CreateReplacing(RejoinScriptPath(workingFolder, baseName), permissions, file)) {
+        return error;
     }
-
-    // Stops at the first line that fails: a script with a line missing would join the pieces wrongly.
+    // Written as it goes, so that a script of many thousand lines is never held whole. A line that fails
+    // fails the script: with a line missing it would join the pieces wrongly.
     FileStatus error;
     auto line = [&](const std::string& text) {
         if (!error) {
-            error = AppendLine(files, path, text);
+            const std::string bytes = text + "\r\n";
+            error = file->Write(bytes.data(), bytes.size());
         }
     };
     const std::string first = Quoted(PieceName(spelling, 1));
@@ -106,7 +90,8 @@ FileStatus WriteRejoinScript(FileSystem& files, const std::string& workingFolder
     }
     line("echo.");
     line("echo Done!");
-    return error;
+    auto closeError = file->Close();
+    return error ? error : closeError;
 }
 
 } // namespace parvola

@@ -9,9 +9,6 @@
 
 namespace parvola {
 
-// Appends text and CR LF to the file at path, creating it when it is missing.
-FileStatus AppendLine(FileSystem& files, const std::string& path, const std::string& text);
-
 // The path of the script that joins the pieces of baseName again.
 std::string RejoinScriptPath(const std::string& workingFolder, const std::string& baseName);
 
@@ -22,7 +19,7 @@ std::optional<std::string> ScriptSpelling(CodePages& codePages, const std::strin
 
 // Writes the batch script that joins pieces 1 to pieceCount with copy /b and then deletes them, as a new
 // file with the given permission bits in place of any earlier script of that name. spelling is the base
-// name as ScriptSpelling gives it. Reports the first line that could not be written.
+// name as ScriptSpelling gives it. Reports the first write that failed.
 FileStatus WriteRejoinScript(FileSystem& files, const std::string& workingFolder, const std::string& baseName,
                              const std::string& spelling, std::int64_t pieceCount, unsigned permissions);
 

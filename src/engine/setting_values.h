@@ -18,6 +18,7 @@ inline constexpr const char* Chk83 = "chk83";
 inline constexpr const char* OptClean = "optClean";
 inline constexpr const char* OptReadme = "optReadme";
 inline constexpr const char* OptLabel = "optLabel";
+inline constexpr const char* OptChecksum = "optChecksum";
 } // namespace SettingName
 
 // The number a stored setting stands for ("1", " 2 ", "1.0"), read the same in every locale; no value for

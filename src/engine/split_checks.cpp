@@ -2,10 +2,10 @@
 
 #include "engine/error_text.h"
 #include "engine/naming.h"
-#include "engine/readme_file.h"
 #include "engine/rejoin_script.h"
 #include "engine/utf8.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -128,7 +128,7 @@ Check EarlierSplitCheck(FileSystem& files, const std::string& destFolder, const 
 // names are compared in capitals as well.
 bool HoldsTheSource(FileSystem& files, const std::string& folder, const std::string& sourcePath,
                     const FileInfo& source, bool ignoresCase, const std::string& baseName,
-                    std::int64_t pieceCount, bool readme) {
+                    std::int64_t pieceCount, const std::vector<std::string>& otherNames) {
     const auto here = files.Inspect(JoinPath(folder, ""), true);
     if (!here || here->device != source.device) {
         return false;
@@ -139,7 +139,7 @@ bool HoldsTheSource(FileSystem& files, const std::string& folder, const std::str
         const auto entry = files.Inspect(path, false);
         return entry && (SameFile(*entry, source) || (ignoresCase && UpperCase(path) == sourceInCapitals));
     };
-    if (isSource(baseName + ".bat") || (readme && isSource(kReadmeName))) {
+    if (std::any_of(otherNames.begin(), otherNames.end(), isSource)) {
         return true;
     }
     for (std::int64_t i = 1; i <= pieceCount; ++i) {

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace parvola {
 
@@ -37,10 +38,11 @@ Check LimitsCheck(const DriveLimits& limits, const std::string& sourceFileName, 
 Check EarlierSplitCheck(FileSystem& files, const std::string& destFolder, const std::string& sourceFileName,
                         const std::string& baseName);
 
-// True when one of the names the split writes in folder is an entry of the source file itself.
+// True when one of the names the split writes in folder, its pieces and otherNames, is an entry of the
+// source file itself.
 bool HoldsTheSource(FileSystem& files, const std::string& folder, const std::string& sourcePath,
                     const FileInfo& source, bool ignoresCase, const std::string& baseName,
-                    std::int64_t pieceCount, bool readme);
+                    std::int64_t pieceCount, const std::vector<std::string>& otherNames);
 
 // Where the lock that keeps a second run off this set of pieces lives.
 std::string LockPath(Paths& paths, const std::string& destFolder, const std::string& baseName,

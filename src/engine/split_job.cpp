@@ -1,5 +1,6 @@
 #include "engine/split_job.h"
 
+#include "engine/checksum_file.h"
 #include "engine/disk_staging.h"
 #include "engine/error_text.h"
 #include "engine/naming.h"
@@ -31,9 +32,10 @@ class CopyRun {
 public:
     CopyRun(const SplitRequest& request, SplitUi& ui, SettingsStore& settings, Platform& platform,
             const FileInfo& source, std::string baseName, std::string spelling,
-            std::optional<DiskTarget> disk)
-        : m_request(request), m_ui(ui), m_settings(settings), m_files(platform.files), m_source(source),
-          m_baseName(std::move(baseName)), m_spelling(std::move(spelling)) {
+            std::vector<std::string> finishingNames, bool checksum, std::optional<DiskTarget> disk)
+        : m_request(request), m_ui(ui), m_settings(settings), m_files(platform.files),
+          m_checksums(platform.checksums), m_source(source), m_baseName(std::move(baseName)),
+          m_spelling(std::move(spelling)), m_finishingNames(std::move(finishingNames)), m_checksum(checksum) {
         if (disk) {
             m_disk.emplace(ui, settings, platform.files, platform.drives, std::move(*disk),
                            request.PieceSize);
@@ -61,16 +63,16 @@ public:
             return Cancel();
         }
 
-        m_written.push_back(RejoinScriptPath(m_workingFolder, m_baseName));
+        m_scriptStarted = true;
         if (auto error = WriteRejoinScript(m_files, m_workingFolder, m_baseName, m_spelling, m_pieceCount,
                                            m_source.permissions)) {
             return Fail(*error);
         }
         m_readme = ReadReadmeWanted(m_settings, true);
         if (m_readme) {
-            m_written.push_back(JoinPath(m_workingFolder, kReadmeName));
-            if (auto error = WriteReadme(m_files, m_workingFolder, m_disk ? m_disk->folder() : std::string(),
-                                         m_baseName, m_source.permissions)) {
+            if (auto error = WriteReadme(
+                    m_files, m_workingFolder, m_disk ? m_disk->folder() : std::string(), m_baseName,
+                    m_wholeSum ? ChecksumFileName(m_baseName) : std::string(), m_source.permissions)) {
                 return Fail(*error);
             }
         }
@@ -78,10 +80,8 @@ public:
         const bool complete = PiecesHoldTheWholeSource();
 
         if (m_disk) {
-            std::vector<std::string> names = {PieceName(m_baseName, m_pieceCount), m_baseName + ".bat"};
-            if (m_readme) {
-                names.push_back(kReadmeName);
-            }
+            std::vector<std::string> names = {PieceName(m_baseName, m_pieceCount)};
+            names.insert(names.end(), m_finishingNames.begin(), m_finishingNames.end());
             if (auto error = m_disk->ServeLastDisk(names)) {
                 return Fail(*error);
             }
@@ -111,6 +111,9 @@ private:
         if (auto error = m_files.OpenRead(m_request.SourcePath, source)) {
             return error;
         }
+        if (auto error = StartChecksums()) {
+            return error;
+        }
 
         // Allocated once per run: the loop itself never allocates.
         std::array<std::vector<char>, kBlockSizes.size()> buffers;
@@ -128,12 +131,15 @@ private:
                 if (piece) {
                     auto error = piece->Close();
                     piece.reset();
+                    if (!error) {
+                        error = AddChecksumLine(*m_pieceSum, PieceName(m_baseName, m_pieceCount));
+                    }
                     if (error) {
                         return error;
                     }
                 }
                 if (done >= total) {
-                    return std::nullopt;
+                    return FinishChecksums();
                 }
                 left = static_cast<std::int64_t>(
                     std::min(m_request.PieceSize, static_cast<double>(total - done)));
@@ -148,11 +154,11 @@ private:
                 }
 
                 ++m_pieceCount;
-                const std::string path = JoinPath(m_workingFolder, PieceName(m_baseName, m_pieceCount));
-                if (auto error = m_files.CreateReplacing(path, m_source.permissions, piece)) {
+                if (auto error =
+                        m_files.CreateReplacing(PiecePath(m_pieceCount), m_source.permissions, piece)) {
+                    --m_pieceCount;
                     return error;
                 }
-                m_written.push_back(path);
             }
 
             // Times 99 keeps the bar below 100 until the finishing steps; halves go to the even number.
@@ -173,10 +179,17 @@ private:
             }
             const std::size_t n = kBlockSizes[block];
             char* buffer = buffers[block].data();
-            if (auto error = source->Read(buffer, n)) {
-                return error;
-            }
-            if (auto error = piece->Write(buffer, n)) {
+            if (m_pieceSum) {
+                // The bytes have to pass through the program to be summed.
+                if (auto error = source->Read(buffer, n)) {
+                    return error;
+                }
+                m_pieceSum->Add(buffer, n);
+                m_wholeSum->Add(buffer, n);
+                if (auto error = piece->Write(buffer, n)) {
+                    return error;
+                }
+            } else if (auto error = piece->CopyFrom(*source, buffer, n)) {
                 return error;
             }
             left -= static_cast<std::int64_t>(n);
@@ -184,11 +197,44 @@ private:
         }
     }
 
+    std::string PiecePath(std::int64_t number) const {
+        return JoinPath(m_workingFolder, PieceName(m_baseName, number));
+    }
+
+    // The checksum file is written as the pieces are, a line for each, so that it never has to be held.
+    FileStatus StartChecksums() {
+        if (!m_checksum) {
+            return std::nullopt;
+        }
+        m_pieceSum = m_checksums.NewSha256();
+        m_wholeSum = m_checksums.NewSha256();
+        return m_files.CreateReplacing(JoinPath(m_workingFolder, ChecksumFileName(m_baseName)),
+                                       m_source.permissions, m_sumFile);
+    }
+
+    FileStatus AddChecksumLine(Checksum& sum, const std::string& name) {
+        if (!m_sumFile) {
+            return std::nullopt;
+        }
+        const std::string line = ChecksumLine(sum.Finish(), name);
+        return m_sumFile->Write(line.data(), line.size());
+    }
+
+    FileStatus FinishChecksums() {
+        if (!m_sumFile) {
+            return std::nullopt;
+        }
+        auto error = AddChecksumLine(*m_wholeSum, m_baseName);
+        auto closeError = m_sumFile->Close();
+        m_sumFile.reset();
+        return error ? error : closeError;
+    }
+
     // The source may only go when what the pieces hold adds up to it.
     bool PiecesHoldTheWholeSource() {
         std::int64_t sum = 0;
-        for (std::int64_t i = 0; i < m_pieceCount; ++i) {
-            const auto length = m_files.FileLength(m_written[static_cast<std::size_t>(i)]);
+        for (std::int64_t i = 1; i <= m_pieceCount; ++i) {
+            const auto length = m_files.FileLength(PiecePath(i));
             if (!length) {
                 return false;
             }
@@ -199,10 +245,22 @@ private:
 
     // Everything this run wrote, and a staging folder; pieces already on disks are all that stays.
     void TakeBack() {
-        for (const auto& path : m_written) {
-            m_files.DeleteFile(path);
+        m_sumFile.reset();
+        for (std::int64_t i = 1; i <= m_pieceCount; ++i) {
+            m_files.DeleteFile(PiecePath(i));
         }
-        m_written.clear();
+        m_pieceCount = 0;
+        if (m_wholeSum) {
+            m_files.DeleteFile(JoinPath(m_workingFolder, ChecksumFileName(m_baseName)));
+        }
+        if (m_scriptStarted) {
+            m_files.DeleteFile(RejoinScriptPath(m_workingFolder, m_baseName));
+        }
+        if (m_readme) {
+            m_files.DeleteFile(JoinPath(m_workingFolder, kReadmeName));
+        }
+        m_wholeSum.reset();
+        m_scriptStarted = m_readme = false;
         if (m_disk) {
             m_files.RemoveFolder(m_workingFolder);
         }
@@ -235,16 +293,24 @@ private:
     SplitUi& m_ui;
     SettingsStore& m_settings;
     FileSystem& m_files;
+    Checksums& m_checksums;
     const FileInfo m_source;
     const std::string m_baseName;
     const std::string m_spelling;
+    // The script, the readme and the checksum file, as far as this run writes them.
+    const std::vector<std::string> m_finishingNames;
+    const bool m_checksum;
     std::optional<DiskStaging> m_disk;
     std::string m_workingFolder;
     bool m_cancelled = false;
-    bool m_readme = false;
+    // What this run has made, so that a failure takes back exactly that: pieces 1 … m_pieceCount, and
+    // the checksum file, the script and the readme where these say so.
     std::int64_t m_pieceCount = 0;
-    // Pieces 1 … m_pieceCount in order, then the script and the readme: every file this run created.
-    std::vector<std::string> m_written;
+    bool m_scriptStarted = false;
+    bool m_readme = false;
+    std::unique_ptr<Checksum> m_pieceSum;
+    std::unique_ptr<Checksum> m_wholeSum;
+    std::unique_ptr<OutputFile> m_sumFile;
 };
 
 } // namespace
@@ -308,8 +374,16 @@ SplitOutcome SplitFile(SplitRequest& request, SplitUi& ui, SettingsStore& settin
     }
     const auto pieceCount =
         static_cast<std::int64_t>(std::ceil(static_cast<double>(source.length) / request.PieceSize));
+    const bool checksum = request.Checksum || ReadCheck(settings, SettingName::OptChecksum);
+    std::vector<std::string> finishingNames = {baseName + ".bat"};
+    if (ReadReadmeWanted(settings, false)) {
+        finishingNames.push_back(kReadmeName);
+    }
+    if (checksum) {
+        finishingNames.push_back(ChecksumFileName(baseName));
+    }
     if (HoldsTheSource(files, request.DestFolder, request.SourcePath, source, limits.ignoresCase, baseName,
-                       pieceCount, ReadReadmeWanted(settings, false))) {
+                       pieceCount, finishingNames)) {
         return refuse(Refusal{"The split would write over its own source file (~" + request.SourcePath +
                               "~).  Operation cancelled.  Please change the destination and try again."});
     }
@@ -318,7 +392,8 @@ SplitOutcome SplitFile(SplitRequest& request, SplitUi& ui, SettingsStore& settin
     if (removable) {
         disk = DiskTarget{JoinPath(request.DestFolder, ""), drive};
     }
-    CopyRun run(request, ui, settings, platform, source, baseName, spelling, disk);
+    CopyRun run(request, ui, settings, platform, source, baseName, spelling, std::move(finishingNames),
+                checksum, disk);
     if (disk) {
         // The disk in the drive must have room for one piece before anything is written.
         if (!run.PrepareDisk()) {

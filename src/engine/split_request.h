@@ -11,6 +11,8 @@ struct SplitRequest {
     std::string DestFolder;
     // Bytes per piece, a whole number of at least 1.
     double PieceSize = 0;
+    // Writes name.sha256 beside the pieces even when the optChecksum setting is off.
+    bool Checksum = false;
 };
 
 } // namespace parvola

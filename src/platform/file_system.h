@@ -62,6 +62,14 @@ public:
     virtual ~OutputFile() = default;
     // Writes n bytes at the current position. Writes may be buffered: their errors can show up later.
     virtual FileStatus Write(const char* data, std::size_t n) = 0;
+    // Copies the next n bytes of source to the current position. The system may copy them itself, without
+    // them passing through the program; where it cannot, they go through buffer, which holds n bytes.
+    virtual FileStatus CopyFrom(InputFile& source, char* buffer, std::size_t n) {
+        if (auto error = source.Read(buffer, n)) {
+            return error;
+        }
+        return Write(buffer, n);
+    }
     // Writes out what is buffered and closes the file; no operation may follow.
     virtual FileStatus Close() = 0;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/checksums.h"
 #include "platform/code_pages.h"
 #include "platform/drives.h"
 #include "platform/file_system.h"
@@ -13,6 +14,7 @@ struct Platform {
     Drives& drives;
     Paths& paths;
     CodePages& codePages;
+    Checksums& checksums;
 };
 
 } // namespace parvola

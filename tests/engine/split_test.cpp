@@ -2,6 +2,7 @@
 // what it leaves when it stops, and how it fills disk after disk on a removable drive.
 #include "engine/removable_media.h"
 #include "engine/split_job.h"
+#include "platform/linux/linux_checksums.h"
 #include "platform/linux/linux_code_pages.h"
 #include "platform/linux/linux_file_system.h"
 #include "support/fake_drives.h"
@@ -138,7 +139,8 @@ public:
     ProbedFileSystem files{realFiles, tree.path()};
     FakeDrives drives;
     LinuxCodePages codePages;
-    Platform platform{files, drives, *this, codePages};
+    LinuxChecksums checksums;
+    Platform platform{files, drives, *this, codePages, checksums};
     SplitRequest request;
     std::string dest = "/dest";
     std::int64_t newDisks = -1; // that the user has at hand; -1: as many as asked for

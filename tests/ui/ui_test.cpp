@@ -2,6 +2,7 @@
 // window only the user's answers to boxes and the desktop folder are scripted; the dialogs are the real Qt
 // ones, answered from their own event loops. Each test, and each table row of the main window, starts from
 // a fresh test folder, window and store.
+#include "platform/linux/linux_checksums.h"
 #include "platform/linux/linux_code_pages.h"
 #include "platform/linux/linux_drives.h"
 #include "platform/linux/linux_file_system.h"
@@ -71,7 +72,8 @@ class UiTest : public QObject {
     LinuxDrives m_drives;
     LinuxPaths m_paths;
     LinuxCodePages m_codePages;
-    Platform m_platform{m_files, m_drives, m_paths, m_codePages};
+    LinuxChecksums m_checksums;
+    Platform m_platform{m_files, m_drives, m_paths, m_codePages, m_checksums};
     FakeShell m_shell;
     ScriptedDialogs m_dialogs;
     int m_ended = 0;
@@ -236,7 +238,7 @@ private slots:
                 QThread::msleep(1);
             }
         };
-        Platform platform{held, m_drives, m_paths, m_codePages};
+        Platform platform{held, m_drives, m_paths, m_codePages, m_checksums};
         QtDialogs dialogs(nullptr);
         open(at("data/report.doc"), &dialogs, &platform);
         tree("DestDir")->setSelectedPath(at("out"));

@@ -52,6 +52,10 @@ public:
         return std::nullopt;
     }
 
+    // The descriptor to copy from inside the system: only while nothing read ahead waits in the buffer,
+    // since those bytes come first.
+    int UnbufferedDescriptor() const { return m_begin == m_end ? m_fd : -1; }
+
 private:
     FileStatus ReadDirect(char* buffer, std::size_t n) {
         while (n > 0) {
@@ -123,6 +127,36 @@ public:
         return std::nullopt;
     }
 
+    FileStatus CopyFrom(InputFile& source, char* buffer, std::size_t n) override {
+        auto* linuxSource = dynamic_cast<LinuxInputFile*>(&source);
+        const int from = linuxSource ? linuxSource->UnbufferedDescriptor() : -1;
+        if (!m_kernelCopy || from < 0 || m_fd < 0) {
+            return OutputFile::CopyFrom(source, buffer, n);
+        }
+        if (FileStatus status = Flush()) {
+            return status;
+        }
+        while (n > 0) {
+            const ssize_t copied = ::copy_file_range(from, nullptr, m_fd, nullptr, n, 0);
+            if (copied > 0) {
+                n -= static_cast<std::size_t>(copied);
+                continue;
+            }
+            if (copied < 0 && errno == EINTR) {
+                continue;
+            }
+            // Refused between these two files (another file system on older kernels, special files, a
+            // system without the call), or nothing copied: the bytes go through the buffer instead, which
+            // also tells a source that ended early.
+            if (copied < 0 && !KernelCopyRefused(errno)) {
+                return ErrorFromErrno(errno);
+            }
+            m_kernelCopy = false;
+            return OutputFile::CopyFrom(source, buffer, n);
+        }
+        return std::nullopt;
+    }
+
     FileStatus Close() override {
         if (m_fd < 0) {
             return ErrorFromErrno(EBADF);
@@ -145,9 +179,14 @@ private:
         return WriteAll(m_fd, m_buffer.get(), used);
     }
 
+    static bool KernelCopyRefused(int err) {
+        return err == EXDEV || err == EINVAL || err == ENOSYS || err == EOPNOTSUPP || err == EBADF;
+    }
+
     int m_fd;
     std::unique_ptr<char[]> m_buffer;
     std::size_t m_used = 0;
+    bool m_kernelCopy = true;
 };
 
 // Opens an output file through open, which gives a descriptor or -1 with errno set. The buffer comes first,
