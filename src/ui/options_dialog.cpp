@@ -91,6 +91,9 @@ frmOptions::frmOptions(SettingsStore& settings, FileList& fileList, QWidget* own
     m_chkSaveDestDir->setObjectName(QStringLiteral("chkSaveDestDir"));
     m_chkEightdotThree = new QCheckBox(QStringLiteral("&Use 8.3 file names"), general);
     m_chkEightdotThree->setObjectName(QStringLiteral("chkEightdotThree"));
+    m_chkChecksum =
+        new QCheckBox(QStringLiteral("Write SHA-256 chec&ksums of the pieces (name.sha256)"), general);
+    m_chkChecksum->setObjectName(QStringLiteral("chkChecksum"));
     auto* maskRow = new QHBoxLayout;
     maskRow->addWidget(label1);
     maskRow->addWidget(m_txtNewMask, 1);
@@ -99,6 +102,7 @@ frmOptions::frmOptions(SettingsStore& settings, FileList& fileList, QWidget* own
     generalLayout->addLayout(maskRow);
     generalLayout->addWidget(m_chkSaveDestDir);
     generalLayout->addWidget(m_chkEightdotThree);
+    generalLayout->addWidget(m_chkChecksum);
     generalLayout->addStretch();
 
     const std::array<QGroupBox*, 3> frames = {
@@ -156,6 +160,7 @@ frmOptions::frmOptions(SettingsStore& settings, FileList& fileList, QWidget* own
 
     m_chkSaveDestDir->setChecked(ReadCheck(m_settings, SettingName::ChkSaveDestDir));
     m_chkEightdotThree->setChecked(ReadCheck(m_settings, SettingName::Chk83));
+    m_chkChecksum->setChecked(ReadCheck(m_settings, SettingName::OptChecksum));
     m_txtNewMask->setText(m_fileList.pattern());
 
     connect(cmdReset, &QPushButton::clicked, this, [this] { m_txtNewMask->setText(QStringLiteral("*.*")); });
@@ -179,6 +184,7 @@ void frmOptions::cmdOK_Click() {
     }
     m_settings.WriteSetting(SettingName::ChkSaveDestDir, m_chkSaveDestDir->isChecked() ? "1" : "0");
     m_settings.WriteSetting(SettingName::Chk83, m_chkEightdotThree->isChecked() ? "1" : "0");
+    m_settings.WriteSetting(SettingName::OptChecksum, m_chkChecksum->isChecked() ? "1" : "0");
     for (std::size_t g = 0; g < kGroups.size(); ++g) {
         m_settings.WriteSetting(kGroups[g].name, std::to_string(m_pending[g]));
     }

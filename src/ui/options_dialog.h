@@ -43,6 +43,7 @@ private:
     QLineEdit* m_txtNewMask = nullptr;
     QCheckBox* m_chkSaveDestDir = nullptr;
     QCheckBox* m_chkEightdotThree = nullptr;
+    QCheckBox* m_chkChecksum = nullptr;
     // optClean, optReadme, optLabel, and the index each last had chosen.
     std::array<QButtonGroup*, 3> m_groups{};
     std::array<int, 3> m_pending{};

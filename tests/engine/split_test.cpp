@@ -344,6 +344,9 @@ INSTANTIATE_TEST_SUITE_P(
         Stop{"FailingInTheSecondPiece", "report.doc", 3000000, 1440000, "failAfter=1500017", "", kFailed},
         Stop{"FailingInTheScript", "report.doc", 3000000, 1440000, "failAfter=3000057", "", kFailed},
         Stop{"FailingInTheReadme", "report.doc", 3000000, 1440000, "failAfter=3000479", "", kFailed},
+        // The checksum file gets its first line as the first piece is done.
+        Stop{"FailingInTheChecksums", "report.doc", 3000000, 1440000, "optChecksum=1 failAfter=1440017", "",
+             kFailed},
         Stop{"OnAFullDisk", "report.doc", 3000000, 1440000, "", "mount -t tmpfs -o size=1m tmpfs dest &&",
              kFailed},
         Stop{"ReadOnlyDestination", "report.doc", 3000, 1000, "", "mount -t tmpfs -o ro tmpfs dest &&",
@@ -441,6 +444,19 @@ TEST_F(Checks, ASecondRunForTheSamePiecesIsRefusedWhileTheFirstRuns) {
               "Readme.txt report.doc.001 report.doc.002 report.doc.003 report.doc.bat");
 }
 
+// With checksums asked for, the checksum file is what sha256sum writes for the pieces and the file they join
+// into, also for a name it escapes, and the readme tells how to check them.
+TEST_F(Checks, ChecksumsAreWhatSha256sumWrites) {
+    Apply("optChecksum=1");
+    const auto source = MakeSource("back\\slash", 3000);
+
+    Run(source, 1000, "Completed: show|hide|done");
+
+    Shell("cd dest && cat 'back\\slash.001' 'back\\slash.002' 'back\\slash.003' >'back\\slash' && sha256sum "
+          "'back\\slash.001' 'back\\slash.002' 'back\\slash.003' 'back\\slash' | cmp - 'back\\slash.sha256'");
+    EXPECT_NE(Read("/dest/Readme.txt").find("run: sha256sum -c back\\slash.sha256\r\n"), std::string::npos);
+}
+
 // A 5 GiB sparse source with marks around each 32-bit boundary: the pieces must carry every mark to its
 // place. A tmpfs reads its holes without filling memory with them.
 TEST_F(Checks, SourcesBeyondFourGigabytesKeepTheirOffsets) {
@@ -519,6 +535,10 @@ INSTANTIATE_TEST_SUITE_P(
                 "Completed: show|disk dialog|ready|insert|information: The last disk, in /, could not be "
                 "labelled Disk1: unreachable.|hide|done"},
         // optLabel "1" leaves the last disk unlabelled.
+        // The checksum file goes on the last disk with the script.
+        Staging{"ChecksumsOnTheLastDisk", 3000000, 1440000, "optChecksum=1", "",
+                "r.001 |r.002 |Readme.txt r.003 r.bat r.sha256 Disk1",
+                "Completed: show|insert|insert|hide|done"},
         Staging{"AsksBeforeMakingTheFolder", 3000000, 1440000, "bareDisks=1 answers=YY optLabel=1", "",
                 "r.001 |r.002 |Readme.txt r.003 r.bat ",
                 "Completed: show|insert" + kAskFolder + "|insert" + kAskFolder + "|hide|done"},

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <numeric>
 #include <regex>
 
 #include <pwd.h>
@@ -198,6 +199,41 @@ TEST(LinuxPlatform, NewFilesAndCopiesTakeThePlaceOfWhateverHadTheName) {
         }
     }
     ::umask(mask);
+}
+
+// A copy goes inside the kernel within one file system and through the buffer into another, which the kernel
+// refuses; either way bytes already read ahead or still to be written keep their place, and a source that
+// ends early is told.
+TEST(LinuxPlatform, CopiesKeepEveryByteInItsPlace) {
+    TempTree tree;
+    const TmpfsMount other(tree / "other", "size=4m");
+    if (!other.mounted()) {
+        GTEST_SKIP() << other.whyNot();
+    }
+    LinuxFileSystem files;
+    // Read and written through the buffers (16 and 4096), then copied, in turn. The first 16 bytes end an
+    // earlier piece and fill the read-ahead buffer with the first MiB, which the copies must take first.
+    std::vector<std::size_t> blocks = {16};
+    blocks.insert(blocks.end(), 18, 65526);
+    blocks.insert(blocks.end(), {4096, 1, 65526, 65526});
+    const std::string bytes = PatternBytes(std::accumulate(blocks.begin(), blocks.end(), std::int64_t{0}));
+    WriteBytes(tree / "source", bytes);
+    std::vector<char> buffer(65526);
+    for (const std::string& to : {tree / "copy", other.path() + "/copy"}) {
+        std::unique_ptr<InputFile> in;
+        std::unique_ptr<OutputFile> earlier, out;
+        ASSERT_FALSE(files.OpenRead(tree / "source", in) || files.CreateNew(to + ".0", earlier) ||
+                     files.CreateNew(to, out) || in->Read(buffer.data(), 16) ||
+                     earlier->Write(buffer.data(), 16) || earlier->Close());
+        for (std::size_t i = 1; i < blocks.size(); ++i) {
+            const std::size_t n = blocks[i];
+            ASSERT_FALSE(n != 4096 ? bool(out->CopyFrom(*in, buffer.data(), n))
+                                   : in->Read(buffer.data(), n) || out->Write(buffer.data(), n));
+        }
+        EXPECT_EQ("62 Input past end of file", Said(out->CopyFrom(*in, buffer.data(), 65526))) << to;
+        out->Close();
+        EXPECT_TRUE(ReadBytes(to + ".0") + ReadBytes(to) == bytes) << to;
+    }
 }
 
 // Each failure is the kernel's own, told by number; a copy or a piece that fails leaves nothing that would

@@ -488,28 +488,31 @@ private slots:
             shown.sort();
             return "'" + mask()->text() + "' " + shown.join(' ').simplified() +
                    (dialog->isVisible() ? " shown | " : " hidden | ") +
-                   stored("chkSaveDestDir chk83 optClean optReadme optLabel") + ' ' + list.pattern();
+                   stored("chkSaveDestDir chk83 optClean optReadme optLabel optChecksum") + ' ' +
+                   list.pattern();
         };
 
         dialog->show();
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
-        QCOMPARE(state(), "'*.bin' optClean1 optLabel0 optReadme0 shown | - - 7 - - *.bin");
-        for (const char* name : {"chkSaveDestDir", "chkEightdotThree", "optClean2", "optReadme1", "optLabel1",
-                                 "cmdReset", "cmdCancel"}) {
+        QCOMPARE(state(), "'*.bin' optClean1 optLabel0 optReadme0 shown | - - 7 - - - *.bin");
+        for (const char* name : {"chkSaveDestDir", "chkEightdotThree", "chkChecksum", "optClean2",
+                                 "optReadme1", "optLabel1", "cmdReset", "cmdCancel"}) {
             click(name);
         }
-        const QString changed = "chkEightdotThree chkSaveDestDir optClean2 optLabel1 optReadme1";
-        QCOMPARE(state(), "'*.*' " + changed + " hidden | - - 7 - - *.bin");
+        const QString changed = "chkChecksum chkEightdotThree chkSaveDestDir optClean2 optLabel1 optReadme1";
+        QCOMPARE(state(), "'*.*' " + changed + " hidden | - - 7 - - - *.bin");
         dialog->show();
         // An empty mask keeps the list's pattern.
         mask()->clear();
         QTest::keyClick(mask(), Qt::Key_Return);
-        QCOMPARE(state(), "'' " + changed + " hidden | 1 1 2 1 1 *.bin");
+        QCOMPARE(state(), "'' " + changed + " hidden | 1 1 2 1 1 1 *.bin");
         dialog = std::make_unique<frmOptions>(*m_settings, list, nullptr);
         dialog->show();
         click("chkEightdotThree");
         QVERIFY(!dialog->discarded() && dialog->close() && dialog->discarded());
-        QCOMPARE(state(), "'*.bin' chkSaveDestDir optClean2 optLabel1 optReadme1 hidden | 1 1 2 1 1 *.bin");
+        QCOMPARE(
+            state(),
+            "'*.bin' chkChecksum chkSaveDestDir optClean2 optLabel1 optReadme1 hidden | 1 1 2 1 1 1 *.bin");
     }
 
     // Every page of the index loads under the title the index shows and no link between pages leads nowhere.

@@ -52,9 +52,14 @@ public:
         return std::nullopt;
     }
 
-    // The descriptor to copy from inside the system: only while nothing read ahead waits in the buffer,
-    // since those bytes come first.
-    int UnbufferedDescriptor() const { return m_begin == m_end ? m_fd : -1; }
+    // Moves up to n bytes read ahead into to, since those come before what the descriptor holds; how many.
+    std::size_t TakeReadAhead(char* to, std::size_t n) {
+        const std::size_t take = std::min(n, m_end - m_begin);
+        std::memcpy(to, m_buffer.get() + m_begin, take);
+        m_begin += take;
+        return take;
+    }
+    int descriptor() const { return m_fd; }
 
 private:
     FileStatus ReadDirect(char* buffer, std::size_t n) {
@@ -129,13 +134,20 @@ public:
 
     FileStatus CopyFrom(InputFile& source, char* buffer, std::size_t n) override {
         auto* linuxSource = dynamic_cast<LinuxInputFile*>(&source);
-        const int from = linuxSource ? linuxSource->UnbufferedDescriptor() : -1;
-        if (!m_kernelCopy || from < 0 || m_fd < 0) {
+        if (!m_kernelCopy || !linuxSource || m_fd < 0) {
             return OutputFile::CopyFrom(source, buffer, n);
         }
-        if (FileStatus status = Flush()) {
+        if (const std::size_t ahead = linuxSource->TakeReadAhead(buffer, n)) {
+            if (FileStatus status = Write(buffer, ahead)) {
+                return status;
+            }
+            n -= ahead;
+        }
+        // What this file still buffers goes first.
+        if (FileStatus status = n > 0 ? Flush() : std::nullopt) {
             return status;
         }
+        const int from = linuxSource->descriptor();
         while (n > 0) {
             const ssize_t copied = ::copy_file_range(from, nullptr, m_fd, nullptr, n, 0);
             if (copied > 0) {
