@@ -22,7 +22,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Parvola");
     QApplication::setApplicationVersion(PARVOLA_VERSION);
-    QApplication::setWindowIcon(QIcon::fromTheme("parvola", QIcon(":/parvola.svg")));
+    // The id names the desktop entry and the icon, so the desktop matches the window to both.
+    QApplication::setDesktopFileName("io.github.parvola.Parvola");
+    QApplication::setWindowIcon(
+        QIcon::fromTheme("io.github.parvola.Parvola", QIcon(":/io.github.parvola.Parvola.svg")));
 
     IniSettingsStore settings(DefaultSettingsPath(UserHomeFolder()));
     LinuxFileSystem files;
