@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev
     time bc
     e2fsprogs dosfstools exfatprogs exfat-fuse fusefat
+    dpkg-dev file man-db groff-base bsdextrautils desktop-file-utils appstream
 )
 
 missing=()

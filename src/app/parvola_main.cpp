@@ -12,6 +12,23 @@
 #include <QIcon>
 
 #include <csignal>
+#include <iostream>
+#include <string>
+
+namespace {
+
+const char* const kUsage =
+    "Usage: parvola [FILE]\n"
+    "Opens the window that cuts a file into numbered pieces (FILE.001, FILE.002, ...) and writes the batch\n"
+    "file FILE.bat that joins them again. FILE, when given, is chosen already.\n"
+    "\n"
+    "  -h, --help     show this help\n"
+    "      --version  show the version\n"
+    "\n"
+    "A file named like an option is given as ./-h. Without a window, parvola-split cuts a file and\n"
+    "parvola-join joins the pieces. Manual pages: man parvola, man parvola-split, man parvola-join.\n";
+
+} // namespace
 
 int main(int argc, char** argv) {
     using namespace parvola;
@@ -19,10 +36,24 @@ int main(int argc, char** argv) {
     // killing the program halfway through a piece.
     std::signal(SIGXFSZ, SIG_IGN);
 
+    // Answered before the window system is reached, so that they work without a display.
+    const std::string only = argc == 2 ? argv[1] : "";
+    if (only == "--help" || only == "-h") {
+        std::cout << kUsage;
+        return 0;
+    }
+    if (only == "--version") {
+        std::cout << "parvola " << PARVOLA_VERSION << "\n";
+        return 0;
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName("Parvola");
     QApplication::setApplicationVersion(PARVOLA_VERSION);
-    QApplication::setWindowIcon(QIcon::fromTheme("parvola", QIcon(":/parvola.svg")));
+    // The id names the desktop entry and the icon, so the desktop matches the window to both.
+    QApplication::setDesktopFileName("io.github.parvola.Parvola");
+    QApplication::setWindowIcon(
+        QIcon::fromTheme("io.github.parvola.Parvola", QIcon(":/io.github.parvola.Parvola.svg")));
 
     IniSettingsStore settings(DefaultSettingsPath(UserHomeFolder()));
     LinuxFileSystem files;

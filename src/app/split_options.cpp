@@ -108,7 +108,8 @@ std::string SplitUsage() {
            "      --version      show the version\n"
            "\n"
            "Joining on Linux or macOS: parvola-join FILE.001, which checks the pieces as it joins them.\n"
-           "Options such as deleting the source afterwards are shared with the windowed program.\n";
+           "Options such as deleting the source afterwards are shared with the windowed program.\n"
+           "The manual page tells more: man parvola-split.\n";
 }
 
 } // namespace parvola
