@@ -22,8 +22,8 @@ namespace {
 
 static_assert(sizeof(off_t) >= 8, "file lengths beyond 2 GiB need a 64-bit off_t");
 
-std::unique_ptr<char[]> AllocateBuffer() {
-    return std::unique_ptr<char[]>(new (std::nothrow) char[kFileBufferSize]);
+std::unique_ptr<char[]> AllocateBuffer(std::size_t size = kFileBufferSize) {
+    return std::unique_ptr<char[]>(new (std::nothrow) char[size]);
 }
 
 class LinuxInputFile final : public InputFile {
@@ -75,7 +75,7 @@ private:
     }
 
     FileStatus Fill() {
-        const long got = ReadSome(m_fd, m_buffer.get(), kFileBufferSize);
+        const long got = ReadSome(m_fd, m_buffer.get(), kReadAheadSize);
         if (got <= 0) {
             return got < 0 ? ErrorFromErrno(errno) : PastEndOfFileError();
         }
@@ -134,7 +134,7 @@ public:
 
     FileStatus CopyFrom(InputFile& source, char* buffer, std::size_t n) override {
         auto* linuxSource = dynamic_cast<LinuxInputFile*>(&source);
-        if (!m_kernelCopy || !linuxSource || m_fd < 0) {
+        if (!m_kernelCopy || !linuxSource || m_fd < 0 || n < kDirectTransferSize) {
             return OutputFile::CopyFrom(source, buffer, n);
         }
         if (const std::size_t ahead = linuxSource->TakeReadAhead(buffer, n)) {
@@ -256,7 +256,7 @@ FileInfo InfoOf(const struct stat& info) {
 } // namespace
 
 FileStatus LinuxFileSystem::OpenRead(const std::string& path, std::unique_ptr<InputFile>& file) {
-    auto buffer = AllocateBuffer();
+    auto buffer = AllocateBuffer(kReadAheadSize);
     if (!buffer) {
         return ErrorFromErrno(ENOMEM);
     }

@@ -6,10 +6,14 @@
 
 namespace parvola {
 
-// Each open file reads ahead or gathers writes through one buffer of this size, so the engine's small
-// blocks cost few system calls while memory stays bounded.
+// Each file open for writing gathers writes through one buffer of this size, so the engine's small blocks
+// cost few system calls while memory stays bounded.
 inline constexpr std::size_t kFileBufferSize = std::size_t{1} << 20;
-// Blocks at least this large skip the buffer while it is empty: the system call costs less than a copy.
+// A file open for reading reads this far ahead for small blocks. Little: what it holds has to pass through
+// the program, while larger blocks are copied inside the kernel.
+inline constexpr std::size_t kReadAheadSize = 65536;
+// Blocks at least this large skip the buffers while they are empty, and are copied inside the kernel: the
+// system call costs less than a copy. Smaller ones cost less through the buffers.
 inline constexpr std::size_t kDirectTransferSize = 32768;
 
 class LinuxFileSystem final : public FileSystem {
