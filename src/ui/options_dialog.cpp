@@ -91,8 +91,7 @@ frmOptions::frmOptions(SettingsStore& settings, FileList& fileList, QWidget* own
     m_chkSaveDestDir->setObjectName(QStringLiteral("chkSaveDestDir"));
     m_chkEightdotThree = new QCheckBox(QStringLiteral("&Use 8.3 file names"), general);
     m_chkEightdotThree->setObjectName(QStringLiteral("chkEightdotThree"));
-    m_chkChecksum =
-        new QCheckBox(QStringLiteral("Write SHA-256 chec&ksums of the pieces (name.sha256)"), general);
+    m_chkChecksum = new QCheckBox(QStringLiteral("Write SHA-256 chec&ksums"), general);
     m_chkChecksum->setObjectName(QStringLiteral("chkChecksum"));
     auto* maskRow = new QHBoxLayout;
     maskRow->addWidget(label1);
