@@ -72,7 +72,7 @@ public:
         if (m_readme) {
             if (auto error = WriteReadme(
                     m_files, m_workingFolder, m_disk ? m_disk->folder() : std::string(), m_baseName,
-                    m_wholeSum ? ChecksumFileName(m_baseName) : std::string(), m_source.permissions)) {
+                    m_checksum ? ChecksumFileName(m_baseName) : std::string(), m_source.permissions)) {
                 return Fail(*error);
             }
         }
