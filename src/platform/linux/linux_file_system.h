@@ -8,7 +8,7 @@ namespace parvola {
 
 // Each file open for writing gathers writes through one buffer of this size, so the engine's small blocks
 // cost few system calls while memory stays bounded.
-inline constexpr std::size_t kFileBufferSize = std::size_t{1} << 20;
+inline constexpr std::size_t kFileBufferSize = std::size_t{1} << 18;
 // A file open for reading reads this far ahead for small blocks. Little: what it holds has to pass through
 // the program, while larger blocks are copied inside the kernel.
 inline constexpr std::size_t kReadAheadSize = 65536;
