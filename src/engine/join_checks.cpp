@@ -3,11 +3,13 @@
 #include "engine/checksum_file.h"
 #include "engine/error_text.h"
 #include "engine/line_reader.h"
+#include "engine/listed_sums.h"
 #include "engine/naming.h"
 #include "engine/rejoin_script.h"
 
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 namespace parvola {
 
@@ -138,57 +140,35 @@ Check ScriptCheck(FileSystem& files, CodePages& codePages, const PieceSet& set, 
     return std::nullopt;
 }
 
-Digest DigestOf(const std::string& hex) {
-    const auto value = [](char c) { return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10; };
-    Digest digest{};
-    for (std::size_t i = 0; i < digest.size() && 2 * i + 1 < hex.size(); ++i) {
-        digest[i] = static_cast<unsigned char>(value(hex[2 * i]) << 4 | value(hex[2 * i + 1]));
-    }
-    return digest;
-}
-
-Check ReadExpectedSums(FileSystem& files, const PieceSet& set, ExpectedSums& sums) {
+Check ChecksumCheck(FileSystem& files, const PieceSet& set, bool& present, bool& whole) {
     const std::string name = ChecksumFileName(set.baseName);
-    const std::string path = JoinPath(set.folder, name);
-    const auto length = files.FileLength(path);
-    sums.present = length.has_value();
-    std::unique_ptr<InputFile> file;
-    if (!sums.present) {
-        return std::nullopt;
+    ListedSums sums(set);
+    const auto openError = sums.Open(files);
+    present = sums.present();
+    if (openError) {
+        return Unreadable(name, *openError);
     }
-    if (auto error = files.OpenRead(path, file)) {
-        return Unreadable(name, *error);
-    }
-    sums.pieces.assign(static_cast<std::size_t>(set.count), Digest{});
-    std::vector<bool> listed(sums.pieces.size());
-    std::int64_t lineNumber = 0;
-    LineReader reader(*file, *length);
-    // A line at a time: the parser takes any part of a checksum file that ends at a line break.
-    for (std::string line; reader.Next(line);) {
-        ++lineNumber;
-        const auto entries = ParseChecksumFile(line);
-        if (!entries) {
-            return Refusal{"The checksum file " + name + " is not in the form sha256sum reads (line " +
-                           std::to_string(lineNumber) + ").  Please move it away and try again."};
+    std::vector<bool> listed(static_cast<std::size_t>(set.count));
+    std::int64_t number = 0;
+    for (Digest digest; sums.Next(number, digest);) {
+        if (number > set.count) {
+            return Refusal{"The piece " + PieceName(set.baseName, set.count + 1) + " is missing: " + name +
+                           " names " + PieceName(set.baseName, number) + "." + kCopyEveryPiece};
         }
-        for (const ChecksumEntry& entry : *entries) {
-            const auto number = PieceNumber(entry.name, set.baseName);
-            if (entry.name == set.baseName) {
-                sums.whole = DigestOf(entry.digest);
-            } else if (number && *number > set.count) {
-                return Refusal{"The piece " + PieceName(set.baseName, set.count + 1) + " is missing: " +
-                               name + " names " + PieceName(set.baseName, *number) + "." + kCopyEveryPiece};
-            } else if (number) {
-                sums.pieces[static_cast<std::size_t>(*number - 1)] = DigestOf(entry.digest);
-                listed[static_cast<std::size_t>(*number - 1)] = true;
-            }
+        whole = whole || number == 0;
+        if (number > 0) {
+            listed[static_cast<std::size_t>(number - 1)] = true;
         }
     }
-    if (reader.error()) {
-        return Unreadable(name, *reader.error());
+    if (sums.badLine() > 0) {
+        return Refusal{"The checksum file " + name + " is not in the form sha256sum reads (line " +
+                       std::to_string(sums.badLine()) + ").  Please move it away and try again."};
+    }
+    if (sums.error()) {
+        return Unreadable(name, *sums.error());
     }
     const auto unlisted = std::find(listed.begin(), listed.end(), false);
-    if (unlisted != listed.end()) {
+    if (present && unlisted != listed.end()) {
         return Refusal{"The checksum file " + name + " holds no checksum for " +
                        PieceName(set.baseName, unlisted - listed.begin() + 1) +
                        ".  Please move it away to join the pieces unchecked."};

@@ -3,6 +3,7 @@
 #include "engine/checksum_file.h"
 #include "engine/error_text.h"
 #include "engine/join_checks.h"
+#include "engine/listed_sums.h"
 #include "engine/naming.h"
 #include "engine/piece_set.h"
 #include "engine/rejoin_script.h"
@@ -35,11 +36,11 @@ std::string Pieces(std::int64_t count) {
 // One run of the join, with the file it is writing, so that every way out takes that file back.
 class JoinRun {
 public:
-    JoinRun(const JoinRequest& request, SplitUi& ui, Platform& platform, const PieceSet& set,
-            const ExpectedSums& sums, bool script, std::string target, bool replace)
+    JoinRun(const JoinRequest& request, SplitUi& ui, Platform& platform, const PieceSet& set, bool checked,
+            bool wholeChecked, bool script, std::string target, bool replace)
         : m_request(request), m_ui(ui), m_files(platform.files), m_checksums(platform.checksums), m_set(set),
-          m_sums(sums), m_script(script), m_target(std::move(target)), m_replace(replace),
-          m_sumName(ChecksumFileName(set.baseName)) {}
+          m_checked(checked), m_wholeChecked(wholeChecked), m_listed(set), m_script(script),
+          m_target(std::move(target)), m_replace(replace), m_sumName(ChecksumFileName(set.baseName)) {}
 
     JoinOutcome Run() {
         m_ui.ShowProgress();
@@ -50,9 +51,12 @@ public:
                 return Fail(ErrorText(*error));
             }
         }
+        if (auto error = m_checked ? m_listed.Open(m_files) : std::nullopt) {
+            return Fail("The checksum file " + m_sumName + " cannot be read.\r\n\r\n" + ErrorText(*error));
+        }
         std::vector<char> buffer(kBlockSize);
-        std::unique_ptr<Checksum> pieceSum = m_sums.present ? m_checksums.NewSha256() : nullptr;
-        std::unique_ptr<Checksum> wholeSum = m_sums.present ? m_checksums.NewSha256() : nullptr;
+        std::unique_ptr<Checksum> pieceSum = m_checked ? m_checksums.NewSha256() : nullptr;
+        std::unique_ptr<Checksum> wholeSum = m_checked ? m_checksums.NewSha256() : nullptr;
         std::int64_t done = 0;
         int shownProgress = -1;
         for (std::int64_t number = 1; number <= m_set.count; ++number) {
@@ -96,13 +100,12 @@ public:
             if (m_files.FileLength(m_set.PiecePath(number)) != m_set.LengthOf(number)) {
                 return Fail("The piece " + name + " changed while the pieces were being joined.");
             }
-            if (pieceSum &&
-                DigestOf(pieceSum->Finish()) != m_sums.pieces[static_cast<std::size_t>(number - 1)]) {
+            if (pieceSum && !Matches(*pieceSum, number)) {
                 return Fail("The piece " + name + " is damaged: its checksum does not match " + m_sumName +
                             ".");
             }
         }
-        if (wholeSum && m_sums.whole && DigestOf(wholeSum->Finish()) != *m_sums.whole) {
+        if (m_wholeChecked && !Matches(*wholeSum, 0)) {
             return Fail("The joined file does not match its checksum in " + m_sumName +
                         ", though every piece matches its own.");
         }
@@ -110,14 +113,19 @@ public:
     }
 
 private:
+    // A file that changed since it was checked lists nothing more, and matches nothing.
+    bool Matches(Checksum& sum, std::int64_t number) {
+        const auto listed = m_listed.Find(number);
+        return listed && *listed == DigestOf(sum.Finish());
+    }
+
     JoinOutcome Verified() {
         m_ui.SetProgress(100);
         m_ui.HideProgress();
         m_ui.ShowMessage("The " + Pieces(m_set.count) + " of " + m_set.baseName +
                              (m_set.count == 1 ? " is" : " are") + " complete and readable" +
-                             (m_sums.present
-                                  ? ", and match " + m_sumName
-                                  : "; there is no " + m_sumName + " to check their contents against") +
+                             (m_checked ? ", and match " + m_sumName
+                                        : "; there is no " + m_sumName + " to check their contents against") +
                              ".  Nothing was written.",
                          MessageIcon::Information);
         return JoinOutcome::Verified;
@@ -147,15 +155,15 @@ private:
         m_ui.SetProgress(100);
 
         std::string text = "Joined " + Pieces(m_set.count) + " into " + m_target + ".";
-        if (m_sums.present) {
-            text += "  Every piece" + std::string(m_sums.whole ? " and the joined file" : "") + " matched " +
-                    m_sumName + ".";
+        if (m_checked) {
+            text += "  Every piece" + std::string(m_wholeChecked ? " and the joined file" : "") +
+                    " matched " + m_sumName + ".";
         }
         const auto problem = m_request.DeletePieces ? DeletePieces() : std::nullopt;
         if (m_request.DeletePieces && !problem) {
             const std::string script = LastName(RejoinScriptPath(m_set.folder, m_set.baseName));
-            text += "  The pieces" + (m_script ? (m_sums.present ? ", " : " and ") + script : std::string()) +
-                    (m_sums.present ? " and " + m_sumName : std::string()) + " were deleted.";
+            text += "  The pieces" + (m_script ? (m_checked ? ", " : " and ") + script : std::string()) +
+                    (m_checked ? " and " + m_sumName : std::string()) + " were deleted.";
         }
         m_ui.HideProgress();
         if (problem) {
@@ -181,7 +189,7 @@ private:
         if (m_script) {
             remove(LastName(RejoinScriptPath(m_set.folder, m_set.baseName)));
         }
-        if (m_sums.present) {
+        if (m_checked) {
             remove(m_sumName);
         }
         return problem;
@@ -218,7 +226,9 @@ private:
     FileSystem& m_files;
     Checksums& m_checksums;
     const PieceSet& m_set;
-    const ExpectedSums& m_sums;
+    const bool m_checked;      // name.sha256 lists the pieces
+    const bool m_wholeChecked; // and the joined file
+    ListedSums m_listed;
     const bool m_script;
     const std::string m_target;
     const bool m_replace;
@@ -237,14 +247,15 @@ JoinOutcome JoinPieces(const JoinRequest& request, SplitUi& ui, Platform& platfo
     };
     PieceSet set;
     bool script = false;
-    ExpectedSums sums;
+    bool checked = false;
+    bool wholeChecked = false;
     if (auto refusal = FindPieces(platform.files, request.PiecePath, set)) {
         return refuse(*refusal);
     }
     if (auto refusal = ScriptCheck(platform.files, platform.codePages, set, script)) {
         return refuse(*refusal);
     }
-    if (auto refusal = ReadExpectedSums(platform.files, set, sums)) {
+    if (auto refusal = ChecksumCheck(platform.files, set, checked, wholeChecked)) {
         return refuse(*refusal);
     }
 
@@ -265,7 +276,7 @@ JoinOutcome JoinPieces(const JoinRequest& request, SplitUi& ui, Platform& platfo
         }
         replace = true;
     }
-    return JoinRun(request, ui, platform, set, sums, script, target, replace).Run();
+    return JoinRun(request, ui, platform, set, checked, wholeChecked, script, target, replace).Run();
 }
 
 FileStatus TryWriteIn(FileSystem& files, const std::string& folder) {
