@@ -16,7 +16,8 @@ namespace parvola {
 namespace {
 
 // A line of the batch file as the split writes it: "call copy /b "x.001"+"x.002" "x.001"" appends a piece,
-// "call copy /b "x.001" "x"" makes the joined file, "del "x.001"" deletes a piece; the rest only echoes.
+// "call copy /b "x.001" "x"" makes the joined file, "del "x.001"" deletes a piece; the rest only echoes
+// its text.
 struct ScriptLine {
     enum Kind { Other, Echo, Append, Final, Delete } kind = Other;
     std::vector<std::string> names;
@@ -43,7 +44,9 @@ ScriptLine Classify(const std::string& text) {
     ScriptLine line;
     std::string between;
     const auto startsWith = [&](const char* prefix) { return text.rfind(prefix, 0) == 0; };
-    if (text.empty() || text == "@echo off" || startsWith("echo")) {
+    // Echoes that run nothing else: no command separator, pipe or redirection.
+    const bool echo = startsWith("echo.") || startsWith("echo ");
+    if (text.empty() || text == "@echo off" || (echo && text.find_first_of("&|<>") == std::string::npos)) {
         line.kind = ScriptLine::Echo;
     } else if (startsWith("call copy /b ") && QuotedNames(text.substr(13), line.names, between)) {
         line.kind = between == "+ "  ? ScriptLine::Append

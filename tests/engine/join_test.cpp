@@ -166,8 +166,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"ScriptOfFewerPieces", 3500, 1000, false, "sed -i '/x.004/d' pieces/x.bat &&", "", "/pieces/x",
              "",
              "Refused: critical: The batch file x.bat joins 3 pieces, but 4 are beside it, up to x.004.…"},
-        Case{"ScriptNotOurs", 3500, 1000, false, "echo 'rd /s /q C:\\' >>pieces/x.bat &&", "", "/pieces/x",
-             "",
+        Case{"ScriptNotOurs", 3500, 1000, false, "echo 'echo Done! & rd /s /q C:\\' >>pieces/x.bat &&", "",
+             "/pieces/x", "",
              "Refused: critical: The batch file x.bat is not in the form Parvola writes (line 15 is not "
              "understood), so it cannot tell whether the pieces belong together.…"},
         Case{"ChecksumsNotOurs", 3500, 1000, true, "echo junk >>pieces/x.sha256 &&", "", "/pieces/x", "",
