@@ -5,7 +5,7 @@
 
 namespace parvola {
 
-CommandLine ReadCommandLine(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs) {
+CommandLine ReadCommandLine(const std::vector<std::string>& args, const std::vector<KnownOption>& known) {
     CommandLine line;
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -24,22 +24,22 @@ CommandLine ReadCommandLine(const std::vector<std::string>& args, const std::vec
             name = arg.substr(0, equals);
             value = arg.substr(equals + 1);
         }
-        const auto spec = std::find_if(specs.begin(), specs.end(), [&](const OptionSpec& s) {
-            return name == s.name || (s.shortName && name == s.shortName);
+        const auto option = std::find_if(known.begin(), known.end(), [&](const KnownOption& o) {
+            return name == o.name || (o.shortName && name == o.shortName);
         });
         // A switch given a value is no option of this program.
-        if (spec == specs.end() || (!spec->value && value)) {
+        if (option == known.end() || (!option->value && value)) {
             line.error = "unknown option '" + arg + "'";
             return line;
         }
-        if (spec->value && !value && i + 1 < args.size()) {
+        if (option->value && !value && i + 1 < args.size()) {
             value = args[++i];
         }
-        if (spec->value && !value) {
-            line.error = std::string(spec->name) + " needs " + spec->value;
+        if (option->value && !value) {
+            line.error = std::string(option->name) + " needs " + option->value;
             return line;
         }
-        line.options.emplace_back(spec->name, value.value_or(""));
+        line.options.emplace_back(option->name, value.value_or(""));
     }
     return line;
 }

@@ -7,7 +7,7 @@
 namespace parvola {
 
 // One option a program takes.
-struct OptionSpec {
+struct KnownOption {
     const char* name;      // "--dest"
     const char* shortName; // "-d"; null for none
     // What must follow it, as the message about a missing one names it ("a folder"); null for a switch.
@@ -22,6 +22,6 @@ struct CommandLine {
 
 // Reads the arguments after the program's name: "--name value", "--name=value" and "-n value"; "--" ends
 // the options, and "-" alone is an operand.
-CommandLine ReadCommandLine(const std::vector<std::string>& args, const std::vector<OptionSpec>& specs);
+CommandLine ReadCommandLine(const std::vector<std::string>& args, const std::vector<KnownOption>& known);
 
 } // namespace parvola

@@ -5,11 +5,11 @@
 namespace parvola {
 
 ParsedJoinArguments ParseJoinArguments(const std::vector<std::string>& args) {
-    static const std::vector<OptionSpec> kSpecs = {
+    static const std::vector<KnownOption> kKnown = {
         {"--help", "-h", nullptr},     {"--version", nullptr, nullptr},
         {"--force", "-f", nullptr},    {"--delete-pieces", nullptr, nullptr},
         {"--check", nullptr, nullptr}, {"--dest", "-d", "a folder"}};
-    const CommandLine line = ReadCommandLine(args, kSpecs);
+    const CommandLine line = ReadCommandLine(args, kKnown);
     if (!line.error.empty()) {
         return {std::nullopt, line.error};
     }

@@ -26,10 +26,10 @@ std::optional<SizeChoice> ParseSize(const std::string& text) {
 }
 
 ParsedArguments ParseSplitArguments(const std::vector<std::string>& args) {
-    static const std::vector<OptionSpec> kSpecs = {
+    static const std::vector<KnownOption> kKnown = {
         {"--help", "-h", nullptr},        {"--version", nullptr, nullptr}, {"--yes", "-y", nullptr},
         {"--checksum", nullptr, nullptr}, {"--size", "-s", "a size"},      {"--dest", "-d", "a folder"}};
-    const CommandLine line = ReadCommandLine(args, kSpecs);
+    const CommandLine line = ReadCommandLine(args, kKnown);
     if (!line.error.empty()) {
         return {std::nullopt, line.error};
     }
