@@ -7,6 +7,7 @@
 #include "engine/naming.h"
 #include "engine/piece_set.h"
 #include "engine/rejoin_script.h"
+#include "engine/split_checks.h"
 #include "engine/utf8.h"
 
 #include <algorithm>
@@ -48,7 +49,8 @@ public:
             if (auto error = m_files.CreateTemporary(ParentFolder(m_target), TemporaryStem(m_set.baseName),
                                                      m_set.permissions, m_temporary, m_output)) {
                 m_temporary.clear();
-                return Fail(ErrorText(*error));
+                return Fail(ErrorText(*error) + "\r\nThe joined file cannot be written into " +
+                            ParentFolder(m_target) + ".");
             }
         }
         if (auto error = m_checked ? m_listed.Open(m_files) : std::nullopt) {
@@ -251,6 +253,16 @@ JoinOutcome JoinPieces(const JoinRequest& request, SplitUi& ui, Platform& platfo
     bool wholeChecked = false;
     if (auto refusal = FindPieces(platform.files, request.PiecePath, set)) {
         return refuse(*refusal);
+    }
+    // The split's own lock, held while the join runs: a split still writing these pieces would have them
+    // joined half made, and one starting now would write over them. A folder that takes no lock file
+    // takes no pieces either.
+    std::unique_ptr<FileLock> lock;
+    const auto locked = platform.files.Lock(LockPath(platform.paths, set.folder, set.baseName, false), lock);
+    if (locked && locked->number == ErrorNumber::PermissionDenied) {
+        return refuse(Refusal{"A split is writing the pieces of " + JoinPath(set.folder, set.baseName) +
+                              " right now.  Operation cancelled.  Please wait until it has finished and try "
+                              "again."});
     }
     if (auto refusal = ScriptCheck(platform.files, platform.codePages, set, script)) {
         return refuse(*refusal);

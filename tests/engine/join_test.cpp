@@ -30,11 +30,12 @@ struct Case {
     std::string before, during, given, asked, ran;
 };
 
-// Every file of the test's folder, seen as "/", with its mode bits and bytes.
+// Every file of the test's folder, seen as "/", with its mode bits and bytes; the lock a split or join holds
+// aside.
 std::map<std::string, std::string> Files(const TempTree& tree) {
     std::map<std::string, std::string> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(tree.path())) {
-        if (entry.is_regular_file()) {
+        if (entry.is_regular_file() && entry.path().extension() != ".parvola-lock") {
             files[entry.path().string().substr(tree.path().size())] =
                 std::to_string(int(entry.status().permissions())) + " " + ReadBytes(entry.path());
         }
@@ -95,6 +96,8 @@ TEST_P(Joins, JoinOnlyWhatIsWholeAndLeaveNothingElse) {
     const auto cancel = row.asked.find("cancelAfter=");
     ui.cancelAfterChecks = cancel == std::string::npos ? -1 : std::stoll(row.asked.substr(cancel + 12));
     ui.log.clear();
+    std::unique_ptr<FileLock> splitting;
+    ASSERT_FALSE(asked("locked") && files.Lock("/pieces/.x.parvola-lock", splitting));
 
     const char* outcomes[] = {"Joined", "Verified", "Refused", "Failed", "Cancelled"};
     std::string ran = outcomes[int(JoinPieces(request, ui, platform))];
@@ -191,6 +194,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"OnAFullDisk", 300000, 1000, false, "mount -t tmpfs -o size=64k tmpfs out && echo old >out/x &&",
              "", "/pieces/x", "force dest=/out",
              "Failed: show|hide|critical: Error: 61\r\n\r\nDisk full\r\nThe pieces were not joined."},
+        Case{"WhileSplitting", 3500, 1000, false, "", "", "/pieces/x", "locked",
+             "Refused: critical: A split is writing the pieces of /pieces/x right now.…"},
         Case{"Cancelled", 3500, 1000, true, "", "", "/pieces/x", "cancelAfter=2", "Cancelled: show|hide"},
         Case{"CheckedOnly", 3500, 1000, true, "", "", "/pieces/x", "check",
              "Verified: show|hide|information: The 4 pieces of x are complete and readable, and match "
