@@ -136,10 +136,10 @@ private:
     JoinOutcome Finish() {
         // With the pieces about to go, the joined file must be on the disk first.
         auto error = m_request.DeletePieces ? m_output->Sync() : std::nullopt;
-        auto closeError = m_output->Close();
+        const auto closeError = m_output->Close();
         m_output.reset();
-        if (error || (error = closeError)) {
-            return Fail(ErrorText(*error));
+        if (error || closeError) {
+            return Fail(ErrorText(error ? *error : *closeError));
         }
         const auto written = m_files.Inspect(m_temporary, false);
         if (!written || written->length != m_set.total) {
