@@ -1,5 +1,6 @@
 // parvola-split: the split job on the command line, with the settings of the windowed program.
 #include "app/console_ui.h"
+#include "app/interrupts.h"
 #include "app/split_options.h"
 #include "engine/split_job.h"
 #include "platform/linux/linux_checksums.h"
@@ -9,7 +10,6 @@
 #include "platform/linux/linux_paths.h"
 #include "settings/ini_settings_store.h"
 
-#include <signal.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -18,28 +18,12 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// Set by Ctrl+C or SIGTERM; the split stops at its next block and takes back what it wrote.
-volatile std::sig_atomic_t g_interrupted = 0;
-
-extern "C" void OnInterrupt(int) {
-    g_interrupted = 1;
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     using namespace parvola;
     // A file size limit then fails the write, which the split reports and cleans up after, instead of
     // killing the program halfway through a piece.
     std::signal(SIGXFSZ, SIG_IGN);
-    // Without SA_RESTART, so that a question waiting for its answer gives up too.
-    struct sigaction interrupt {};
-    interrupt.sa_handler = OnInterrupt;
-    sigemptyset(&interrupt.sa_mask);
-    sigaction(SIGINT, &interrupt, nullptr);
-    sigaction(SIGTERM, &interrupt, nullptr);
+    const volatile std::sig_atomic_t* interrupted = CatchInterrupts();
 
     const auto parsed = ParseSplitArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.options) {
@@ -57,7 +41,7 @@ int main(int argc, char** argv) {
     }
 
     const bool canAsk = ::isatty(STDIN_FILENO);
-    ConsoleUi ui(std::cin, std::cerr, canAsk, ::isatty(STDERR_FILENO), &g_interrupted);
+    ConsoleUi ui(std::cin, std::cerr, canAsk, ::isatty(STDERR_FILENO), interrupted);
     LinuxPaths paths;
     const std::string source = paths.Absolute(options.file);
     std::error_code error;
@@ -69,7 +53,7 @@ int main(int argc, char** argv) {
     }
 
     if (!options.yes && !ui.AskYesNo(options.size.question, MessageIcon::Information)) {
-        if (g_interrupted) {
+        if (*interrupted) {
             return 130;
         }
         if (!canAsk) {
@@ -90,5 +74,5 @@ int main(int argc, char** argv) {
     if (SplitFile(request, ui, settings, platform) == SplitOutcome::Completed) {
         return 0;
     }
-    return g_interrupted ? 130 : 1;
+    return *interrupted ? 130 : 1;
 }

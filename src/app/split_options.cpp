@@ -1,5 +1,6 @@
 #include "app/split_options.h"
 
+#include "app/command_line.h"
 #include "engine/piece_sizes.h"
 
 namespace parvola {
@@ -25,72 +26,42 @@ std::optional<SizeChoice> ParseSize(const std::string& text) {
 }
 
 ParsedArguments ParseSplitArguments(const std::vector<std::string>& args) {
+    static const std::vector<KnownOption> kKnown = {
+        {"--help", "-h", nullptr},        {"--version", nullptr, nullptr}, {"--yes", "-y", nullptr},
+        {"--checksum", nullptr, nullptr}, {"--size", "-s", "a size"},      {"--dest", "-d", "a folder"}};
+    const CommandLine line = ReadCommandLine(args, kKnown);
+    if (!line.error.empty()) {
+        return {std::nullopt, line.error};
+    }
     SplitOptions options;
     options.size = *ParseSize("1.44M");
-    std::vector<std::string> files;
-    bool optionsEnded = false;
-
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (optionsEnded || arg.empty() || arg[0] != '-' || arg == "-") {
-            files.push_back(arg);
-            continue;
-        }
-        // --name=value and --name value are both taken.
-        std::string name = arg;
-        std::optional<std::string> value;
-        if (const auto equals = arg.find('='); arg.rfind("--", 0) == 0 && equals != std::string::npos) {
-            name = arg.substr(0, equals);
-            value = arg.substr(equals + 1);
-        }
-        auto takeValue = [&]() -> std::optional<std::string> {
-            if (value) {
-                return value;
-            }
-            if (i + 1 < args.size()) {
-                return args[++i];
-            }
-            return std::nullopt;
-        };
-
-        if (name == "--") {
-            optionsEnded = true;
-        } else if (name == "--help" || name == "-h") {
-            options.help = true;
-        } else if (name == "--version") {
-            options.version = true;
-        } else if ((name == "--yes" || name == "-y") && !value) {
-            options.yes = true;
-        } else if (name == "--checksum" && !value) {
-            options.checksum = true;
-        } else if (name == "--size" || name == "-s") {
-            const auto text = takeValue();
-            if (!text) {
-                return {std::nullopt, "--size needs a size"};
-            }
-            const auto size = ParseSize(*text);
+    for (const auto& [name, value] : line.options) {
+        options.help = options.help || name == "--help";
+        options.version = options.version || name == "--version";
+        options.yes = options.yes || name == "--yes";
+        options.checksum = options.checksum || name == "--checksum";
+        if (name == "--size") {
+            const auto size = ParseSize(value);
             if (!size) {
-                return {std::nullopt, "unknown size '" + *text + "'"};
+                return {std::nullopt, "unknown size '" + value + "'"};
             }
             options.size = *size;
-        } else if (name == "--dest" || name == "-d") {
-            const auto folder = takeValue();
-            if (!folder || folder->empty()) {
+        } else if (name == "--dest") {
+            if (value.empty()) {
                 return {std::nullopt, "--dest needs a folder"};
             }
-            options.dest = *folder;
-        } else {
-            return {std::nullopt, "unknown option '" + arg + "'"};
+            options.dest = value;
         }
     }
 
     if (options.help || options.version) {
         return {options, {}};
     }
-    if (files.size() != 1) {
-        return {std::nullopt, files.empty() ? "no file to split" : "only one file can be split at a time"};
+    if (line.operands.size() != 1) {
+        return {std::nullopt,
+                line.operands.empty() ? "no file to split" : "only one file can be split at a time"};
     }
-    options.file = files.front();
+    options.file = line.operands.front();
     return {options, {}};
 }
 

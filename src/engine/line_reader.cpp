@@ -25,17 +25,14 @@ bool LineReader::Fill() {
 bool LineReader::Next(std::string& line) {
     line.clear();
     bool any = false;
-    for (;;) {
-        if (m_begin == m_end && !Fill()) {
-            break;
-        }
+    while (m_begin < m_end || Fill()) {
         any = true;
-        const auto begin = m_block.begin() + static_cast<std::ptrdiff_t>(m_begin);
-        const auto end = m_block.begin() + static_cast<std::ptrdiff_t>(m_end);
-        const auto lineFeed = std::find(begin, end, '\n');
-        const auto room = kLongestLine - std::min(line.size(), kLongestLine);
-        line.append(begin, begin + std::min<std::ptrdiff_t>(lineFeed - begin, room));
-        m_begin = static_cast<std::size_t>(lineFeed - m_block.begin());
+        const char* begin = m_block.data() + m_begin;
+        const char* end = m_block.data() + m_end;
+        const char* lineFeed = std::find(begin, end, '\n');
+        const std::size_t room = kLongestLine - std::min(line.size(), kLongestLine);
+        line.append(begin, std::min(static_cast<std::size_t>(lineFeed - begin), room));
+        m_begin = static_cast<std::size_t>(lineFeed - m_block.data());
         if (lineFeed != end) {
             ++m_begin;
             break;

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -70,6 +71,9 @@ public:
         }
         return Write(buffer, n);
     }
+    // Writes out what is buffered and waits until the file's bytes are on the medium, so that nothing
+    // else need be kept for them.
+    virtual FileStatus Sync() = 0;
     // Writes out what is buffered and closes the file; no operation may follow.
     virtual FileStatus Close() = 0;
 };
@@ -107,6 +111,18 @@ public:
     // Takes the exclusive lock on the file at path, making the file when it is missing, so that a second
     // program asking for it is told 70 at once. The file goes again when the lock is let go.
     virtual FileStatus Lock(const std::string& path, std::unique_ptr<FileLock>& lock) = 0;
+    // Creates a new file in folder named stem and a few random characters, with the given permission bits
+    // (less what the user masks off); path gets its full path. Never opens an entry that was there.
+    virtual FileStatus CreateTemporary(const std::string& folder, const std::string& stem,
+                                       unsigned permissions, std::string& path,
+                                       std::unique_ptr<OutputFile>& file) = 0;
+    // Gives the entry at from the name to, in one step. An entry at to is replaced only with replace;
+    // otherwise the rename fails with 58, also when that entry appeared only a moment ago.
+    virtual FileStatus Rename(const std::string& from, const std::string& to, bool replace) = 0;
+    // Calls each with the name of every entry of folder but "." and "..", in no particular order, one at a
+    // time so that a folder of any size is never held whole.
+    virtual FileStatus ListFolder(const std::string& folder,
+                                  const std::function<void(const std::string& name)>& each) = 0;
 };
 
 } // namespace parvola

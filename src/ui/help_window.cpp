@@ -30,6 +30,7 @@ const HelpPage kPages[] = {
     {"sizes.html", "Piece Sizes"},
     {"disks.html", "Removable Disks"},
     {"rejoining.html", "Joining the Pieces"},
+    {"joining.html", "Joining with Parvola"},
     {"options.html", "Options"},
     {"messages.html", "Messages"},
 };

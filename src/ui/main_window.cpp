@@ -115,6 +115,9 @@ frmMain::~frmMain() {
 void frmMain::buildMenus() {
     auto* mnuFile = menuBar()->addMenu("&File");
     mnuFile->setObjectName("mnuFile");
+    auto* join = mnuFile->addAction("&Join Pieces...");
+    join->setObjectName("mnuFileJoin");
+    connect(join, &QAction::triggered, this, &frmMain::mnuFileJoin_Click);
     auto* options = mnuFile->addAction("&Options...");
     options->setObjectName("mnuFileOptions");
     connect(options, &QAction::triggered, this, &frmMain::mnuFileOptions_Click);
@@ -253,9 +256,9 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
         m_help->showHelp();
         return true;
     }
-    // During a split this window paints and follows the desktop but takes no input: its progress window
-    // and boxes are the ones to answer.
-    return m_splitting && IsInput(event->type()) && watched->isWidgetType() &&
+    // During a split or a join this window paints and follows the desktop but takes no input: its progress
+    // window and boxes are the ones to answer.
+    return m_jobRunning && IsInput(event->type()) && watched->isWidgetType() &&
            static_cast<QWidget*>(watched)->window() == this;
 }
 

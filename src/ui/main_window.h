@@ -47,6 +47,9 @@ public:
     void cmdCancel_Click();
     void cmdNewDir_Click();
     void mnuFileExit_Click();
+    // Joins the pieces of a file chosen in a file chooser beside them, or where the user says when that
+    // folder cannot be written.
+    void mnuFileJoin_Click();
     void mnuFileOptions_Click();
     void mnuHelpAbout_Click();
     // Queues the key F1 for the active window, as if the user had pressed it.
@@ -82,7 +85,8 @@ private:
     int m_sizeIndex = 3;
     // The list's pattern before an unlistable folder replaced it with its mark.
     QString m_patternBeforeMark;
-    bool m_splitting = false;
+    // A split or a join runs.
+    bool m_jobRunning = false;
     MainLayout m_layout;
 
     QGroupBox* m_fraSource = nullptr;

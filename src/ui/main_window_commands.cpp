@@ -1,4 +1,5 @@
-// What the main window does for the user: browsing the folders, making one, and the split command.
+// What the main window does for the user: browsing the folders, making one, the split and join commands.
+#include "engine/join_job.h"
 #include "engine/piece_sizes.h"
 #include "engine/setting_values.h"
 #include "engine/split_job.h"
@@ -94,7 +95,7 @@ void frmMain::cmdNewDir_Click() {
 
 void frmMain::cmdSplit_Click() {
     // The window keeps processing events while a split runs; a second press must not start another.
-    if (m_splitting) {
+    if (m_jobRunning) {
         return;
     }
     const QString source = resolveDesktop(m_dir->selectedPath());
@@ -140,9 +141,35 @@ void frmMain::cmdSplit_Click() {
     }
 
     SplitRequest request{JoinPath(Std(source), Std(m_file1->fileName())), Std(dest), pieceSize};
-    m_splitting = true;
+    m_jobRunning = true;
     SplitInBackground(request, m_dialogs, m_settings, m_platform);
-    m_splitting = false;
+    m_jobRunning = false;
+}
+
+void frmMain::mnuFileJoin_Click() {
+    if (m_jobRunning) {
+        return;
+    }
+    const QString start = resolveDesktop(m_dir->selectedPath());
+    const std::string piece = m_dialogs.ChooseFile("Join Pieces", start.contains('/') ? Std(start) : "",
+                                                   "Pieces and batch files (*.001 *.bat);;All files (*)");
+    if (piece.empty()) {
+        return;
+    }
+    std::string dest = ParentFolder(piece);
+    if (TryWriteIn(m_platform.files, dest)) {
+        m_dialogs.ShowMessage("The joined file cannot be written into " + dest +
+                                  ".  Please choose another folder for it.",
+                              MessageIcon::Information);
+        const QString other = resolveDesktop(m_destDir->selectedPath());
+        dest = m_dialogs.ChooseFolder("Folder for the Joined File", other.contains('/') ? Std(other) : "");
+        if (dest.empty()) {
+            return;
+        }
+    }
+    m_jobRunning = true;
+    JoinInBackground(JoinRequest{piece, dest, ReplaceExisting::Ask}, m_dialogs, m_platform);
+    m_jobRunning = false;
 }
 
 } // namespace parvola

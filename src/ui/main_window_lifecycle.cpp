@@ -78,8 +78,9 @@ void frmMain::SaveAndEnd() {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    // Ending the program halfway through a split would leave half of its pieces behind.
-    if (m_splitting) {
+    // Ending the program halfway through a split would leave half of its pieces behind, and a join its
+    // hidden file.
+    if (m_jobRunning) {
         return event->ignore();
     }
     // The close box stores nothing, but ends the program like the other two ways.

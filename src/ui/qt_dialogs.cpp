@@ -3,6 +3,7 @@
 #include "ui/progress_window.h"
 
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -117,6 +118,20 @@ std::string QtDialogs::InputBox(const std::string& prompt) {
         return std::string();
     }
     return dialog.textValue().toUtf8().toStdString();
+}
+
+std::string QtDialogs::ChooseFile(const std::string& caption, const std::string& folder,
+                                  const std::string& filter) {
+    const QString path =
+        QFileDialog::getOpenFileName(m_owner, QString::fromStdString(caption), QString::fromStdString(folder),
+                                     QString::fromStdString(filter));
+    return path.toStdString();
+}
+
+std::string QtDialogs::ChooseFolder(const std::string& caption, const std::string& folder) {
+    return QFileDialog::getExistingDirectory(m_owner, QString::fromStdString(caption),
+                                             QString::fromStdString(folder))
+        .toStdString();
 }
 
 DiskChoice QtDialogs::ShowDiskDialog() {

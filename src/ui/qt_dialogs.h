@@ -19,6 +19,12 @@ class WindowDialogs : public SplitUi {
 public:
     // A modal box with the prompt, an empty text field, OK and Cancel; the text typed, empty on Cancel.
     virtual std::string InputBox(const std::string& prompt) = 0;
+    // A modal file chooser showing folder and the files filter takes ("Pieces (*.001);;All files (*)");
+    // the path chosen, empty on Cancel.
+    virtual std::string ChooseFile(const std::string& caption, const std::string& folder,
+                                   const std::string& filter) = 0;
+    // A modal folder chooser starting at folder; the folder chosen, empty on Cancel.
+    virtual std::string ChooseFolder(const std::string& caption, const std::string& folder) = 0;
 };
 
 // Message boxes, questions, the input box, the progress window, the disk dialog and the progress of a copy
@@ -34,6 +40,9 @@ public:
     void SetProgress(int value) override;
     void HideProgress() override;
     std::string InputBox(const std::string& prompt) override;
+    std::string ChooseFile(const std::string& caption, const std::string& folder,
+                           const std::string& filter) override;
+    std::string ChooseFolder(const std::string& caption, const std::string& folder) override;
     DiskChoice ShowDiskDialog() override;
     void ShowCopyProgress(const std::string& name, int percent) override;
     // The progress window's Cancel was pressed during this split; safe from any thread.

@@ -55,18 +55,27 @@ private:
 
 } // namespace
 
-SplitOutcome SplitInBackground(SplitRequest& request, SplitUi& ui, SettingsStore& settings,
-                               Platform& platform) {
+void RunInBackground(SplitUi& ui, const std::function<void(SplitUi& relayed)>& job) {
     QObject context;
     RelayedUi relayed(ui, context);
-    SplitOutcome outcome = SplitOutcome::Failed;
-    const std::unique_ptr<QThread> job(
-        QThread::create([&] { outcome = SplitFile(request, relayed, settings, platform); }));
+    const std::unique_ptr<QThread> thread(QThread::create([&] { job(relayed); }));
     QEventLoop loop;
-    QObject::connect(job.get(), &QThread::finished, &loop, &QEventLoop::quit);
-    job->start();
+    QObject::connect(thread.get(), &QThread::finished, &loop, &QEventLoop::quit);
+    thread->start();
     loop.exec();
-    job->wait();
+    thread->wait();
+}
+
+SplitOutcome SplitInBackground(SplitRequest& request, SplitUi& ui, SettingsStore& settings,
+                               Platform& platform) {
+    SplitOutcome outcome = SplitOutcome::Failed;
+    RunInBackground(ui, [&](SplitUi& relayed) { outcome = SplitFile(request, relayed, settings, platform); });
+    return outcome;
+}
+
+JoinOutcome JoinInBackground(const JoinRequest& request, SplitUi& ui, Platform& platform) {
+    JoinOutcome outcome = JoinOutcome::Failed;
+    RunInBackground(ui, [&](SplitUi& relayed) { outcome = JoinPieces(request, relayed, platform); });
     return outcome;
 }
 

@@ -1,14 +1,23 @@
 #pragma once
 
+#include "engine/join_job.h"
 #include "engine/split_job.h"
+
+#include <functional>
 
 namespace parvola {
 
-// Runs the split job on a thread of its own while this thread's event loop goes on, so that the windows
-// keep painting and answering the desktop during a long split. Each call the job makes of ui is carried
-// out on this thread, one after the other, while the job waits for it, so boxes come and go as they would
-// with the job on this thread. Returns when the job has ended.
+// Runs job on a thread of its own while this thread's event loop goes on, so that the windows keep painting
+// and answering the desktop during a long split or join. Each call the job makes of the ui it is handed is
+// carried out on ui, on this thread, one after the other, while the job waits for it, so boxes come and go
+// as they would with the job on this thread. Returns when the job has ended.
+void RunInBackground(SplitUi& ui, const std::function<void(SplitUi& relayed)>& job);
+
+// The split job, run so.
 SplitOutcome SplitInBackground(SplitRequest& request, SplitUi& ui, SettingsStore& settings,
                                Platform& platform);
+
+// The join, run so.
+JoinOutcome JoinInBackground(const JoinRequest& request, SplitUi& ui, Platform& platform);
 
 } // namespace parvola

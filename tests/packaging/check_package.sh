@@ -55,7 +55,7 @@ programs=$(sed -n 's|^/usr/bin/||p' "$scratch/package.txt")
 expected="/usr/share/applications/io.github.parvola.Parvola.desktop
 /usr/share/icons/hicolor/scalable/apps/io.github.parvola.Parvola.svg
 /usr/share/metainfo/io.github.parvola.Parvola.metainfo.xml"
-for program in parvola parvola-split $([ -x "$build/src/parvola-join" ] && echo parvola-join) $programs; do
+for program in parvola parvola-split parvola-join $programs; do
     expected+=$'\n'"/usr/bin/$program"$'\n'"/usr/share/man/man1/$program.1.gz"
 done
 diff -u <(sort -u <<<"$expected") "$scratch/package.txt" || fail "the package holds other files"

@@ -46,6 +46,18 @@ public:
     FileStatus MakeFolder(Path p) override { return m_fs.MakeFolder(m_root + p); }
     FileStatus RemoveFolder(Path p) override { return m_fs.RemoveFolder(m_root + p); }
     FileStatus Lock(Path p, std::unique_ptr<FileLock>& lock) override { return m_fs.Lock(m_root + p, lock); }
+    FileStatus CreateTemporary(Path folder, Path stem, unsigned permissions, std::string& p,
+                               Out& f) override {
+        const auto status = m_fs.CreateTemporary(m_root + folder, stem, permissions, p, f);
+        p.erase(0, m_root.size());
+        return Watch(p, status, f);
+    }
+    FileStatus Rename(Path from, Path to, bool replace) override {
+        return m_fs.Rename(m_root + from, m_root + to, replace);
+    }
+    FileStatus ListFolder(Path folder, const std::function<void(const std::string&)>& each) override {
+        return m_fs.ListFolder(m_root + folder, each);
+    }
 
 private:
     class Watched final : public OutputFile {
@@ -72,6 +84,7 @@ private:
             m_offset += static_cast<std::int64_t>(n);
             return m_owner.onlyMarks ? std::nullopt : m_inner->Write(data, n);
         }
+        FileStatus Sync() override { return m_inner->Sync(); }
         FileStatus Close() override { return m_inner->Close(); }
 
     private:

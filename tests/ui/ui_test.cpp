@@ -10,6 +10,7 @@
 #include "settings/ini_settings_store.h"
 #include "support/answer_modal.h"
 #include "support/probed_file_system.h"
+#include "support/tmpfs_mount.h"
 #include "ui/file_list.h"
 #include "ui/folder_tree.h"
 #include "ui/help_window.h"
@@ -48,10 +49,25 @@ public:
         log << "input: " + QString::fromStdString(prompt);
         return typed;
     }
+    std::string ChooseFile(const std::string& caption, const std::string&, const std::string&) override {
+        log << "choose file: " + QString::fromStdString(caption);
+        return chosen;
+    }
+    std::string ChooseFolder(const std::string& caption, const std::string&) override {
+        log << "choose folder: " + QString::fromStdString(caption);
+        return chosenFolder;
+    }
 
     QStringList log;
     QList<bool> answers;
-    std::string typed;
+    std::string typed, chosen, chosenFolder;
+};
+
+// A folder the test's own, read-only, until it goes.
+struct ReadOnlyFolder final : test::TestMount {
+    explicit ReadOnlyFolder(const std::string& path)
+        : TestMount(path, "mount --bind '" + path + "' '" + path + "' && mount -o remount,bind,ro '" + path +
+                              "'") {}
 };
 
 struct FakeShell final : Shell {
@@ -93,6 +109,15 @@ class UiTest : public QObject {
         m_ended = 0;
     }
     QString at(const QString& name) const { return m_temp->filePath(name); }
+    bool write(const QString& name, const char* bytes) {
+        QFile file(at(name));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) > 0;
+    }
+    // "-" for a file that is not there.
+    QByteArray read(const QString& name) {
+        QFile file(at(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("-");
+    }
     void store(const char* name, const QString& text) { m_settings->WriteSetting(name, text.toStdString()); }
     // The named settings as the file holds them now, read by a store of its own; "-" for a missing one.
     QString stored(const QString& names) {
@@ -277,6 +302,40 @@ private slots:
         QVERIFY(ticks >= 5 && m_paints >= 5 && !strayBox);
         QVERIFY(m_window->isVisible() && m_ended == 0 && QDir(at("out")).isEmpty());
         QCOMPARE(QFileInfo(at("data/report.doc")).size(), 3000000);
+    }
+
+    // File > Join Pieces: the piece chosen ("": Cancel), whether the joined file is there and the answer to
+    // replacing it, whether the pieces' folder is read-only, so that "out" is chosen => the boxes, and the
+    // folder that then holds the joined file ("": none does).
+    void joinCommand() {
+        const QString choose = "choose file: Join Pieces",
+                      joined = "information: Joined 2 pieces into @/%1/r.";
+        const QString ask = "ask: The file @/data/r already exists.  Do you want to replace it?";
+        const QString readOnlyBoxes =
+            "information: The joined file cannot be written into @/data.  Please "
+            "choose another folder for it.|choose folder: Folder for the Joined File";
+        const std::tuple<QString, bool, bool, bool, QStringList, QString> rows[] = {
+            {"", false, false, false, {choose}, ""},
+            {"r.001", false, false, false, {choose, joined.arg("data")}, "data"},
+            {"r.002", true, false, false, {choose, ask}, ""},
+            {"r", true, true, false, {choose, ask, joined.arg("data")}, "data"},
+            {"r.001", false, false, true, {choose, readOnlyBoxes, joined.arg("out")}, "out"}};
+        for (const auto& [chosen, there, replace, readOnly, log, folder] : rows) {
+            fresh();
+            QVERIFY(write("data/r.001", "abc") && write("data/r.002", "de") &&
+                    (!there || write("data/r", "old")));
+            const auto mount =
+                readOnly ? std::make_unique<ReadOnlyFolder>(at("data").toStdString()) : nullptr;
+            QVERIFY(!readOnly || mount->mounted());
+            open();
+            m_dialogs.chosen = chosen.isEmpty() ? "" : at("data/" + chosen).toStdString();
+            m_dialogs.chosenFolder = at("out").toStdString();
+            m_dialogs.answers = {replace};
+            child<QAction>("mnuFileJoin")->trigger();
+            QCOMPARE(m_dialogs.log.join('|').replace(m_temp->path(), "@"), log.join('|'));
+            QCOMPARE(read("data/r"), folder == "data" ? "abcde" : there ? "old" : "-");
+            QCOMPARE(read("out/r"), folder == "out" ? "abcde" : "-");
+        }
     }
 
     void makeNewFolder() {

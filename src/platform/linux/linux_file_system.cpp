@@ -8,9 +8,12 @@
 #include <cerrno>
 #include <cstring>
 #include <new>
+#include <random>
 #include <utility>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -167,6 +170,16 @@ public:
             return OutputFile::CopyFrom(source, buffer, n);
         }
         return std::nullopt;
+    }
+
+    FileStatus Sync() override {
+        if (m_fd < 0) {
+            return ErrorFromErrno(EBADF);
+        }
+        if (FileStatus status = Flush()) {
+            return status;
+        }
+        return ::fsync(m_fd) == 0 ? std::nullopt : FileStatus(ErrorFromErrno(errno));
     }
 
     FileStatus Close() override {
@@ -361,6 +374,78 @@ FileStatus LinuxFileSystem::Lock(const std::string& path, std::unique_ptr<FileLo
         ::close(fd);
     }
     return ErrorFromErrno(EAGAIN);
+}
+
+FileStatus LinuxFileSystem::CreateTemporary(const std::string& folder, const std::string& stem,
+                                            unsigned permissions, std::string& path,
+                                            std::unique_ptr<OutputFile>& file) {
+    // Random, so that nobody can take the names in advance; exclusive, so that nothing there is opened.
+    static const char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::random_device random;
+    std::uniform_int_distribution<std::size_t> letter(0, sizeof kLetters - 2);
+    FileStatus status;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string name = stem + '-';
+        for (int i = 0; i < 6; ++i) {
+            name += kLetters[letter(random)];
+        }
+        path = JoinPath(folder, name);
+        status = OpenOutput(
+            [&] {
+                return OpenDescriptor(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, permissions & 0777);
+            },
+            file);
+        if (!status || status->number != ErrorNumber::FileExists) {
+            break;
+        }
+    }
+    return status;
+}
+
+FileStatus LinuxFileSystem::Rename(const std::string& from, const std::string& to, bool replace) {
+    const auto failed = [] { return FileStatus(ErrorFromErrno(errno)); };
+    if (replace) {
+        return ::rename(from.c_str(), to.c_str()) == 0 ? std::nullopt : failed();
+    }
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
+        return std::nullopt;
+    }
+    if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) {
+        return failed();
+    }
+    // Some network and FUSE file systems lack the flag; a hard link refuses a taken name just as surely.
+    if (::link(from.c_str(), to.c_str()) == 0) {
+        ::unlink(from.c_str());
+        return std::nullopt;
+    }
+    if (errno != EPERM && errno != EOPNOTSUPP && errno != ENOSYS) {
+        return failed();
+    }
+    // FAT has neither: the name is looked at first, and only a file made in the moment between is lost.
+    struct stat info {};
+    if (::lstat(to.c_str(), &info) == 0) {
+        return ErrorFromErrno(EEXIST);
+    }
+    return ::rename(from.c_str(), to.c_str()) == 0 ? std::nullopt : failed();
+}
+
+FileStatus LinuxFileSystem::ListFolder(const std::string& folder,
+                                       const std::function<void(const std::string& name)>& each) {
+    DIR* listing = ::opendir(folder.c_str());
+    if (!listing) {
+        return ErrorFromErrno(errno);
+    }
+    errno = 0;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..") {
+            each(name);
+        }
+        errno = 0;
+    }
+    const int err = errno;
+    ::closedir(listing);
+    return err == 0 ? std::nullopt : FileStatus(ErrorFromErrno(err));
 }
 
 } // namespace parvola

@@ -1,0 +1,26 @@
+#include "app/interrupts.h"
+
+#include <signal.h>
+
+namespace parvola {
+
+namespace {
+
+volatile std::sig_atomic_t g_interrupted = 0;
+
+extern "C" void OnInterrupt(int) {
+    g_interrupted = 1;
+}
+
+} // namespace
+
+const volatile std::sig_atomic_t* CatchInterrupts() {
+    struct sigaction interrupt {};
+    interrupt.sa_handler = OnInterrupt;
+    sigemptyset(&interrupt.sa_mask);
+    sigaction(SIGINT, &interrupt, nullptr);
+    sigaction(SIGTERM, &interrupt, nullptr);
+    return &g_interrupted;
+}
+
+} // namespace parvola

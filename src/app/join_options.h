@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace parvola {
+
+struct JoinOptions {
+    std::string piece; // name.001, name.bat or name
+    std::string dest;  // empty: beside the pieces
+    bool force = false;
+    bool deletePieces = false;
+    bool check = false;
+    bool help = false;
+    bool version = false;
+};
+
+struct ParsedJoinArguments {
+    std::optional<JoinOptions> options;
+    std::string error; // why the arguments were refused, when options has no value
+};
+
+// The arguments after the program's name.
+ParsedJoinArguments ParseJoinArguments(const std::vector<std::string>& args);
+
+std::string JoinUsage();
+
+} // namespace parvola

@@ -1,0 +1,56 @@
+// parvola-join: joins the pieces of a split on the command line, checking them as it goes.
+#include "app/console_ui.h"
+#include "app/interrupts.h"
+#include "app/join_options.h"
+#include "engine/join_job.h"
+#include "platform/linux/linux_checksums.h"
+#include "platform/linux/linux_code_pages.h"
+#include "platform/linux/linux_drives.h"
+#include "platform/linux/linux_file_system.h"
+#include "platform/linux/linux_paths.h"
+
+#include <unistd.h>
+
+#include <csignal>
+#include <iostream>
+
+int main(int argc, char** argv) {
+    using namespace parvola;
+    // A file size limit then fails the write, which the join reports and cleans up after.
+    std::signal(SIGXFSZ, SIG_IGN);
+    const volatile std::sig_atomic_t* interrupted = CatchInterrupts();
+
+    const auto parsed = ParseJoinArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (!parsed.options) {
+        std::cerr << "parvola-join: " << TerminalSafe(parsed.error) << "\n" << JoinUsage();
+        return 2;
+    }
+    const JoinOptions& options = *parsed.options;
+    if (options.help) {
+        std::cout << JoinUsage();
+        return 0;
+    }
+    if (options.version) {
+        std::cout << "parvola-join " << PARVOLA_VERSION << "\n";
+        return 0;
+    }
+
+    // The join asks nothing: a name there is replaced only with --force.
+    ConsoleUi ui(std::cin, std::cerr, false, ::isatty(STDERR_FILENO), interrupted);
+    LinuxFileSystem files;
+    LinuxDrives drives;
+    LinuxPaths paths;
+    LinuxCodePages codePages;
+    LinuxChecksums checksums;
+    Platform platform{files, drives, paths, codePages, checksums};
+    const JoinRequest request{paths.Absolute(options.piece),
+                              options.dest.empty() ? std::string() : paths.Absolute(options.dest),
+                              options.force ? ReplaceExisting::Always : ReplaceExisting::Never,
+                              options.deletePieces, options.check};
+    const JoinOutcome outcome = JoinPieces(request, ui, platform);
+    // An interrupt after the last block leaves a complete join, which counts as one.
+    if (outcome == JoinOutcome::Joined || outcome == JoinOutcome::Verified) {
+        return 0;
+    }
+    return *interrupted ? 130 : 1;
+}

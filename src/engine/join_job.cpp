@@ -1,0 +1,305 @@
+#include "engine/join_job.h"
+
+#include "engine/checksum_file.h"
+#include "engine/error_text.h"
+#include "engine/join_checks.h"
+#include "engine/listed_sums.h"
+#include "engine/naming.h"
+#include "engine/piece_set.h"
+#include "engine/rejoin_script.h"
+#include "engine/split_checks.h"
+#include "engine/utf8.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+namespace parvola {
+
+namespace {
+
+// Large blocks: few calls per gigabyte, and one buffer of this size is all the join holds of the data.
+constexpr std::size_t kBlockSize = std::size_t{1} << 20;
+
+// Hidden, and short enough to be a name wherever the joined file's name is one.
+std::string TemporaryStem(const std::string& baseName) {
+    std::size_t end = 0;
+    while (end < baseName.size() && end + Utf8At(baseName, end).length <= 200) {
+        end += Utf8At(baseName, end).length;
+    }
+    return "." + baseName.substr(0, end) + ".parvola-join";
+}
+
+std::string Pieces(std::int64_t count) {
+    return std::to_string(count) + (count == 1 ? " piece" : " pieces");
+}
+
+// One run of the join, with the file it is writing, so that every way out takes that file back.
+class JoinRun {
+public:
+    JoinRun(const JoinRequest& request, SplitUi& ui, Platform& platform, const PieceSet& set, bool checked,
+            bool wholeChecked, bool script, std::string target, bool replace)
+        : m_request(request), m_ui(ui), m_files(platform.files), m_checksums(platform.checksums), m_set(set),
+          m_checked(checked), m_wholeChecked(wholeChecked), m_listed(set), m_script(script),
+          m_target(std::move(target)), m_replace(replace), m_sumName(ChecksumFileName(set.baseName)) {}
+
+    JoinOutcome Run() {
+        m_ui.ShowProgress();
+        if (!m_request.CheckOnly) {
+            if (auto error = m_files.CreateTemporary(ParentFolder(m_target), TemporaryStem(m_set.baseName),
+                                                     m_set.permissions, m_temporary, m_output)) {
+                m_temporary.clear();
+                return Fail(ErrorText(*error) + "\r\nThe joined file cannot be written into " +
+                            ParentFolder(m_target) + ".");
+            }
+        }
+        if (auto error = m_checked ? m_listed.Open(m_files) : std::nullopt) {
+            return Fail("The checksum file " + m_sumName + " cannot be read.\r\n\r\n" + ErrorText(*error));
+        }
+        std::vector<char> buffer(kBlockSize);
+        std::unique_ptr<Checksum> pieceSum = m_checked ? m_checksums.NewSha256() : nullptr;
+        std::unique_ptr<Checksum> wholeSum = m_checked ? m_checksums.NewSha256() : nullptr;
+        std::int64_t done = 0;
+        int shownProgress = -1;
+        for (std::int64_t number = 1; number <= m_set.count; ++number) {
+            const std::string name = PieceName(m_set.baseName, number);
+            const auto unreadable = [&](const FileError& error) {
+                return Fail(ErrorText(error) + "\r\nThe piece " + name + " cannot be read.");
+            };
+            std::unique_ptr<InputFile> piece;
+            if (auto error = m_files.OpenRead(m_set.PiecePath(number), piece)) {
+                return unreadable(*error);
+            }
+            for (std::int64_t left = m_set.LengthOf(number); left > 0;) {
+                if (m_ui.CancelRequested()) {
+                    return Cancel();
+                }
+                const auto n = static_cast<std::size_t>(std::min<std::int64_t>(left, kBlockSize));
+                if (pieceSum || !m_output) {
+                    // To be summed, or only checked, the bytes have to pass through the program.
+                    if (auto error = piece->Read(buffer.data(), n)) {
+                        return unreadable(*error);
+                    }
+                    if (pieceSum) {
+                        pieceSum->Add(buffer.data(), n);
+                        wholeSum->Add(buffer.data(), n);
+                    }
+                    if (auto error = m_output ? m_output->Write(buffer.data(), n) : std::nullopt) {
+                        return Fail(ErrorText(*error));
+                    }
+                } else if (auto error = m_output->CopyFrom(*piece, buffer.data(), n)) {
+                    return Fail(ErrorText(*error));
+                }
+                left -= static_cast<std::int64_t>(n);
+                done += static_cast<std::int64_t>(n);
+                const int progress = static_cast<int>(done * 100 / std::max<std::int64_t>(m_set.total, 1));
+                if (progress != shownProgress) {
+                    m_ui.SetProgress(progress);
+                    shownProgress = progress;
+                }
+            }
+            // Bytes added after those joined would be lost with the piece.
+            if (m_files.FileLength(m_set.PiecePath(number)) != m_set.LengthOf(number)) {
+                return Fail("The piece " + name + " changed while the pieces were being joined.");
+            }
+            if (pieceSum && !Matches(*pieceSum, number)) {
+                return Fail("The piece " + name + " is damaged: its checksum does not match " + m_sumName +
+                            ".");
+            }
+        }
+        if (m_wholeChecked && !Matches(*wholeSum, 0)) {
+            return Fail("The joined file does not match its checksum in " + m_sumName +
+                        ", though every piece matches its own.");
+        }
+        return m_request.CheckOnly ? Verified() : Finish();
+    }
+
+private:
+    // A file that changed since it was checked lists nothing more, and matches nothing.
+    bool Matches(Checksum& sum, std::int64_t number) {
+        const auto listed = m_listed.Find(number);
+        return listed && *listed == DigestOf(sum.Finish());
+    }
+
+    JoinOutcome Verified() {
+        m_ui.SetProgress(100);
+        m_ui.HideProgress();
+        m_ui.ShowMessage("The " + Pieces(m_set.count) + " of " + m_set.baseName +
+                             (m_set.count == 1 ? " is" : " are") + " complete and readable" +
+                             (m_checked ? ", and match " + m_sumName
+                                        : "; there is no " + m_sumName + " to check their contents against") +
+                             ".  Nothing was written.",
+                         MessageIcon::Information);
+        return JoinOutcome::Verified;
+    }
+
+    JoinOutcome Finish() {
+        // With the pieces about to go, the joined file must be on the disk first.
+        auto error = m_request.DeletePieces ? m_output->Sync() : std::nullopt;
+        const auto closeError = m_output->Close();
+        m_output.reset();
+        if (error || closeError) {
+            return Fail(ErrorText(error ? *error : *closeError));
+        }
+        const auto written = m_files.Inspect(m_temporary, false);
+        if (!written || written->length != m_set.total) {
+            return Fail("The joined file came out " + std::to_string(written ? written->length : 0) +
+                        " bytes long instead of " + std::to_string(m_set.total) + ".");
+        }
+        if (auto error = m_files.Rename(m_temporary, m_target, m_replace)) {
+            if (error->number == ErrorNumber::FileExists) {
+                return Fail("The file " + m_target +
+                            " appeared while the pieces were being joined, and was left as it is.");
+            }
+            return Fail(ErrorText(*error));
+        }
+        m_temporary.clear();
+        m_ui.SetProgress(100);
+
+        std::string text = "Joined " + Pieces(m_set.count) + " into " + m_target + ".";
+        if (m_checked) {
+            text += "  Every piece" + std::string(m_wholeChecked ? " and the joined file" : "") +
+                    " matched " + m_sumName + ".";
+        }
+        const auto problem = m_request.DeletePieces ? DeletePieces() : std::nullopt;
+        if (m_request.DeletePieces && !problem) {
+            const std::string script = LastName(RejoinScriptPath(m_set.folder, m_set.baseName));
+            text += "  The pieces" + (m_script ? (m_checked ? ", " : " and ") + script : std::string()) +
+                    (m_checked ? " and " + m_sumName : std::string()) + " were deleted.";
+        }
+        m_ui.HideProgress();
+        if (problem) {
+            m_ui.ShowMessage(text + "\r\nBut " + *problem, MessageIcon::Exclamation);
+            return JoinOutcome::Failed;
+        }
+        m_ui.ShowMessage(text, MessageIcon::Information);
+        return JoinOutcome::Joined;
+    }
+
+    // Deletes every file of the set, also past one that will not go; tells the first of those.
+    std::optional<std::string> DeletePieces() {
+        std::optional<std::string> problem;
+        const auto remove = [&](const std::string& name) {
+            auto error = m_files.DeleteFile(JoinPath(m_set.folder, name));
+            if (error && !problem) {
+                problem = name + " could not be deleted.\r\n\r\n" + ErrorText(*error);
+            }
+        };
+        for (std::int64_t number = 1; number <= m_set.count; ++number) {
+            remove(PieceName(m_set.baseName, number));
+        }
+        if (m_script) {
+            remove(LastName(RejoinScriptPath(m_set.folder, m_set.baseName)));
+        }
+        if (m_checked) {
+            remove(m_sumName);
+        }
+        return problem;
+    }
+
+    void TakeBack() {
+        m_output.reset();
+        if (!m_temporary.empty()) {
+            m_files.DeleteFile(m_temporary);
+            m_temporary.clear();
+        }
+    }
+
+    JoinOutcome Cancel() {
+        TakeBack();
+        m_ui.HideProgress();
+        return JoinOutcome::Cancelled;
+    }
+
+    JoinOutcome Fail(const std::string& text) {
+        // A join the user stopped, or one that failed while they were stopping it, ends as a cancel.
+        if (m_ui.CancelRequested()) {
+            return Cancel();
+        }
+        TakeBack();
+        m_ui.HideProgress();
+        m_ui.ShowMessage(text + (m_request.CheckOnly ? "" : "\r\nThe pieces were not joined."),
+                         MessageIcon::Critical);
+        return JoinOutcome::Failed;
+    }
+
+    const JoinRequest& m_request;
+    SplitUi& m_ui;
+    FileSystem& m_files;
+    Checksums& m_checksums;
+    const PieceSet& m_set;
+    const bool m_checked;      // name.sha256 lists the pieces
+    const bool m_wholeChecked; // and the joined file
+    ListedSums m_listed;
+    const bool m_script;
+    const std::string m_target;
+    const bool m_replace;
+    const std::string m_sumName;
+    // The joined file while it is written, under its hidden name.
+    std::unique_ptr<OutputFile> m_output;
+    std::string m_temporary;
+};
+
+} // namespace
+
+JoinOutcome JoinPieces(const JoinRequest& request, SplitUi& ui, Platform& platform) {
+    const auto refuse = [&](const Refusal& refusal) {
+        ui.ShowMessage(refusal.text, refusal.icon);
+        return JoinOutcome::Refused;
+    };
+    PieceSet set;
+    bool script = false;
+    bool checked = false;
+    bool wholeChecked = false;
+    if (auto refusal = FindPieces(platform.files, request.PiecePath, set)) {
+        return refuse(*refusal);
+    }
+    // The split's own lock, held while the join runs: a split still writing these pieces would have them
+    // joined half made, and one starting now would write over them. A folder that takes no lock file
+    // takes no pieces either.
+    std::unique_ptr<FileLock> lock;
+    const auto locked = platform.files.Lock(LockPath(platform.paths, set.folder, set.baseName, false), lock);
+    if (locked && locked->number == ErrorNumber::PermissionDenied) {
+        return refuse(Refusal{"A split is writing the pieces of " + JoinPath(set.folder, set.baseName) +
+                              " right now.  Operation cancelled.  Please wait until it has finished and try "
+                              "again."});
+    }
+    if (auto refusal = ScriptCheck(platform.files, platform.codePages, set, script)) {
+        return refuse(*refusal);
+    }
+    if (auto refusal = ChecksumCheck(platform.files, set, checked, wholeChecked)) {
+        return refuse(*refusal);
+    }
+
+    const std::string target =
+        JoinPath(request.DestFolder.empty() ? set.folder : request.DestFolder, set.baseName);
+    bool replace = request.Replace == ReplaceExisting::Always;
+    if (!request.CheckOnly && platform.files.FindFile(target)) {
+        if (request.Replace == ReplaceExisting::Never) {
+            return refuse(
+                Refusal{"The file " + target +
+                        " already exists.  Operation cancelled.  Please move it away, or allow it to "
+                        "be replaced, and try again."});
+        }
+        if (request.Replace == ReplaceExisting::Ask &&
+            !ui.AskYesNo("The file " + target + " already exists.  Do you want to replace it?",
+                         MessageIcon::Question)) {
+            return JoinOutcome::Cancelled;
+        }
+        replace = true;
+    }
+    return JoinRun(request, ui, platform, set, checked, wholeChecked, script, target, replace).Run();
+}
+
+FileStatus TryWriteIn(FileSystem& files, const std::string& folder) {
+    std::string path;
+    std::unique_ptr<OutputFile> file;
+    if (auto error = files.CreateTemporary(folder, ".parvola-join-test", 0600, path, file)) {
+        return error;
+    }
+    auto closeError = file->Close();
+    auto deleteError = files.DeleteFile(path);
+    return closeError ? closeError : deleteError;
+}
+
+} // namespace parvola

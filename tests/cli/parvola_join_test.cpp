@@ -1,0 +1,61 @@
+// parvola-join: the real program, run as a user runs it on pieces parvola-split made.
+#include "support/temp_tree.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include <sys/wait.h>
+
+namespace parvola::test {
+
+// Run by a shell without a terminal, in the folder of the pieces, one after the other: the 1200 pieces join
+// back in their order (1000 after 999) through the checksums and without them; a damaged piece is named,
+// a file there is replaced only with --force, --check writes nothing, --delete-pieces leaves the joined
+// file alone, and Ctrl+C takes back what was written. The exit code tells how each run ended.
+TEST(ParvolaJoin, JoinsWhatParvolaSplitCutAndEndsWithAnExitCodeThatTellsHow) {
+    TempTree tree;
+    std::filesystem::create_directories(tree / "pieces");
+    WriteBytes(tree / "movie.mkv", PatternBytes(1200000));
+    ::setenv("XDG_CONFIG_HOME", tree.path().c_str(), 1);
+    ::setenv("PATH",
+             (PARVOLA_JOIN_FOLDER ":" PARVOLA_SPLIT_FOLDER ":" + std::string(std::getenv("PATH"))).c_str(),
+             1);
+    std::string said;
+    const auto run = [&](const std::string& shell) {
+        const int status =
+            std::system(("cd " + tree / "pieces && { " + shell + "; } >../said 2>&1 </dev/null").c_str());
+        said = ReadBytes(tree / "said");
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    };
+    const std::string flip = "printf Z | dd of=movie.mkv.1000 bs=1 seek=9 conv=notrunc status=none && ";
+    const std::tuple<std::string, int, std::string> runs[] = {
+        {"parvola-split -y --checksum -s 1K ../movie.mkv && parvola-join movie.mkv.001 && cmp movie.mkv "
+         "../movie.mkv",
+         0, "Joined 1200 pieces into "},
+        {"parvola-join movie.mkv.bat", 1, "The file " + tree / "pieces/movie.mkv already exists."},
+        {"cp movie.mkv.1000 ../keep && " + flip + "parvola-join --force movie.mkv", 1,
+         "The piece movie.mkv.1000 is damaged: its checksum does not match movie.mkv.sha256."},
+        {"parvola-join --check movie.mkv", 1, "The piece movie.mkv.1000 is damaged"},
+        {"cp ../keep movie.mkv.1000 && rm movie.mkv && parvola-join --check movie.mkv && ! ls movie.mkv", 0,
+         "The 1200 pieces of movie.mkv are complete and readable, and match movie.mkv.sha256."},
+        {"mv movie.mkv.sha256 .. && parvola-join movie.mkv && cmp movie.mkv ../movie.mkv", 0,
+         "Joined 1200 pieces into " + tree / "pieces/movie.mkv.\n"},
+        {"parvola-join --delete-pieces --force movie.mkv.bat && ls && cmp movie.mkv ../movie.mkv", 0,
+         "The pieces and movie.mkv.bat were deleted.\nReadme.txt\nmovie.mkv\n"},
+        {"for i in 1 2 3; do truncate -s 1G big.00$i; printf '%064d  big.00%d\\n' 0 $i >>big.sha256; done; "
+         "parvola-join big & "
+         "until [ -n \"$(find . -name '.big.parvola-join-*' -size +0)\" ] || ! kill -0 $!; do :; done; "
+         "kill -INT $! && wait $!; code=$?; rm big.*; ls -A; exit $code",
+         130, "Readme.txt\nmovie.mkv\n"},
+        {"parvola-join --frobnicate x", 2,
+         "parvola-join: unknown option '--frobnicate'\nUsage: parvola-join"}};
+    for (const auto& [command, code, told] : runs) {
+        EXPECT_EQ(run(command), code) << command << "\n" << said;
+        EXPECT_NE(said.find(told), std::string::npos) << said;
+        EXPECT_EQ(said.find(".parvola-join-"), std::string::npos) << said;
+    }
+}
+
+} // namespace parvola::test
