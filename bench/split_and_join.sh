@@ -68,7 +68,10 @@ for ((i = 0; i < runs; i++)); do
     for ((k = 0; k < i % $#; k++)); do set -- "${@:2}" "$1"; done
     for tool in "$@"; do run "$tool"; done
 done
-[ -x "$join_bin" ] && { cmp "$work/out/source.bin" "$work/source.bin" || { echo "the join differs" >&2; exit 1; }; }
+if [ -x "$join_bin" ]; then
+    run parvola-join
+    cmp "$work/out/source.bin" "$work/source.bin" || { echo "the join differs" >&2; exit 1; }
+fi
 
 median() { sort -g "$1" | awk '{ a[NR] = $1 } END { print (NR % 2) ? a[(NR + 1) / 2] : (a[NR / 2] + a[NR / 2 + 1]) / 2 }'; }
 spread() { sort -g "$1" | awk 'NR == 1 { low = $1 } { high = $1 } END { printf "%.3f-%.3f", low, high }'; }
