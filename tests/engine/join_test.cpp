@@ -2,14 +2,9 @@
 // copies, disks and people change them, then joined, checked or refused.
 #include "engine/join_job.h"
 #include "engine/split_job.h"
-#include "platform/linux/linux_checksums.h"
-#include "platform/linux/linux_code_pages.h"
-#include "platform/linux/linux_file_system.h"
-#include "support/fake_drives.h"
 #include "support/memory_settings.h"
-#include "support/probed_file_system.h"
+#include "support/rooted_platform.h"
 #include "support/scripted_ui.h"
-#include "support/temp_tree.h"
 
 #include <gtest/gtest.h>
 
@@ -43,27 +38,15 @@ std::map<std::string, std::string> Files(const TempTree& tree) {
     return files;
 }
 
-class Joins : public ::testing::TestWithParam<Case>, public Paths {
+class Joins : public ::testing::TestWithParam<Case>, public RootedPlatform {
 public:
-    FileStatus MakeTempFolder(std::string&) override { return FileError{}; }
-    std::string LockFolder() override { return "/"; }
-    std::string Absolute(const std::string& path) override { return path; }
-    std::string HomeFolder() override { return {}; }
-    std::string ShortPathName(const std::string& path) override { return path; }
     void Shell(const std::string& command) {
         ASSERT_EQ(std::system(("cd '" + tree.path() + "' && " + command + " true").c_str()), 0) << command;
     }
     void TearDown() override { std::system(("umount -l '" + tree.path() + "/out' 2>/dev/null").c_str()); }
 
-    TempTree tree;
     ScriptedUi ui;
     MemorySettings settings;
-    LinuxFileSystem realFiles;
-    ProbedFileSystem files{realFiles, tree.path()};
-    FakeDrives drives;
-    LinuxCodePages codePages;
-    LinuxChecksums checksums;
-    Platform platform{files, drives, *this, codePages, checksums};
 };
 
 // What was there stays as it was, the pieces too, unless the file was joined: then it holds what was split,

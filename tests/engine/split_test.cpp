@@ -2,14 +2,9 @@
 // what it leaves when it stops, and how it fills disk after disk on a removable drive.
 #include "engine/removable_media.h"
 #include "engine/split_job.h"
-#include "platform/linux/linux_checksums.h"
-#include "platform/linux/linux_code_pages.h"
-#include "platform/linux/linux_file_system.h"
-#include "support/fake_drives.h"
 #include "support/memory_settings.h"
-#include "support/probed_file_system.h"
+#include "support/rooted_platform.h"
 #include "support/scripted_ui.h"
-#include "support/temp_tree.h"
 
 #include <gtest/gtest.h>
 
@@ -43,9 +38,8 @@ std::string Fill(std::string text, const std::string& name, const std::string& v
     return text;
 }
 
-// The split sees the test's folder as "/", with "/source" and "/dest" in it, so that its paths and messages
-// are the same in every run and "/" can be a destination; it stages pieces for disks in "/staging/".
-class Split : public ::testing::Test, public Paths {
+// The split sees the test's folder as "/", with "/source" and "/dest" in it.
+class Split : public ::testing::Test, public RootedPlatform {
 public:
     void SetUp() override {
         Shell("mkdir source dest");
@@ -68,15 +62,6 @@ public:
     }
     // Whatever a test mounted goes with it.
     void TearDown() override { Shell("umount -l source dest 2>/dev/null; true"); }
-    FileStatus MakeTempFolder(std::string& folder) override {
-        std::filesystem::create_directory(tree / "staging");
-        folder = "/staging/";
-        return std::nullopt;
-    }
-    std::string LockFolder() override { return "/"; }
-    std::string Absolute(const std::string& path) override { return path; }
-    std::string HomeFolder() override { return {}; }
-    std::string ShortPathName(const std::string& path) override { return path; }
 
     // Takes "name=value ..." for a run: settings, the user's answers ("answers=YN") and choices in the disk
     // dialog, and what files, drives and disks will do.
@@ -132,15 +117,8 @@ public:
         return names;
     }
 
-    TempTree tree;
     ScriptedUi ui;
     MemorySettings settings;
-    LinuxFileSystem realFiles;
-    ProbedFileSystem files{realFiles, tree.path()};
-    FakeDrives drives;
-    LinuxCodePages codePages;
-    LinuxChecksums checksums;
-    Platform platform{files, drives, *this, codePages, checksums};
     SplitRequest request;
     std::string dest = "/dest";
     std::int64_t newDisks = -1; // that the user has at hand; -1: as many as asked for
