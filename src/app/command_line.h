@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,6 +19,12 @@ struct CommandLine {
     std::vector<std::pair<std::string, std::string>> options; // long name and value, in the order given
     std::vector<std::string> operands;
     std::string error; // why the arguments were refused; empty when they were not
+};
+
+// What a program made of its arguments: its options, or why it refused them.
+template <typename Options> struct ParsedArguments {
+    std::optional<Options> options;
+    std::string error; // when options has no value
 };
 
 // Reads the arguments after the program's name: "--name value", "--name=value" and "-n value"; "--" ends

@@ -4,7 +4,7 @@
 
 namespace parvola {
 
-ParsedJoinArguments ParseJoinArguments(const std::vector<std::string>& args) {
+ParsedArguments<JoinOptions> ParseJoinArguments(const std::vector<std::string>& args) {
     static const std::vector<KnownOption> kKnown = {
         {"--help", "-h", nullptr},     {"--version", nullptr, nullptr},
         {"--force", "-f", nullptr},    {"--delete-pieces", nullptr, nullptr},

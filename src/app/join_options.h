@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/command_line.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,13 +18,8 @@ struct JoinOptions {
     bool version = false;
 };
 
-struct ParsedJoinArguments {
-    std::optional<JoinOptions> options;
-    std::string error; // why the arguments were refused, when options has no value
-};
-
 // The arguments after the program's name.
-ParsedJoinArguments ParseJoinArguments(const std::vector<std::string>& args);
+ParsedArguments<JoinOptions> ParseJoinArguments(const std::vector<std::string>& args);
 
 std::string JoinUsage();
 

@@ -25,7 +25,7 @@ std::optional<SizeChoice> ParseSize(const std::string& text) {
     return SizeChoice{*bytes, CustomSizeQuestion(digits, unit)};
 }
 
-ParsedArguments ParseSplitArguments(const std::vector<std::string>& args) {
+ParsedArguments<SplitOptions> ParseSplitArguments(const std::vector<std::string>& args) {
     static const std::vector<KnownOption> kKnown = {
         {"--help", "-h", nullptr},        {"--version", nullptr, nullptr}, {"--yes", "-y", nullptr},
         {"--checksum", nullptr, nullptr}, {"--size", "-s", "a size"},      {"--dest", "-d", "a folder"}};

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/command_line.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,13 +28,8 @@ struct SplitOptions {
     bool version = false;
 };
 
-struct ParsedArguments {
-    std::optional<SplitOptions> options;
-    std::string error; // why the arguments were refused, when options has no value
-};
-
 // The arguments after the program's name.
-ParsedArguments ParseSplitArguments(const std::vector<std::string>& args);
+ParsedArguments<SplitOptions> ParseSplitArguments(const std::vector<std::string>& args);
 
 std::string SplitUsage();
 

@@ -6,8 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include <sys/wait.h>
-
 namespace parvola::test {
 
 // Run by a shell without a terminal, in the folder of the pieces, one after the other: the 1200 pieces join
@@ -23,12 +21,7 @@ TEST(ParvolaJoin, JoinsWhatParvolaSplitCutAndEndsWithAnExitCodeThatTellsHow) {
              (PARVOLA_JOIN_FOLDER ":" PARVOLA_SPLIT_FOLDER ":" + std::string(std::getenv("PATH"))).c_str(),
              1);
     std::string said;
-    const auto run = [&](const std::string& shell) {
-        const int status =
-            std::system(("cd " + tree / "pieces && { " + shell + "; } >../said 2>&1 </dev/null").c_str());
-        said = ReadBytes(tree / "said");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    };
+    const auto run = [&](const std::string& shell) { return RunInPieces(tree, shell, said); };
     const std::string flip = "printf Z | dd of=movie.mkv.1000 bs=1 seek=9 conv=notrunc status=none && ";
     const std::tuple<std::string, int, std::string> runs[] = {
         {"parvola-split -y --checksum -s 1K ../movie.mkv && parvola-join movie.mkv.001 && cmp movie.mkv "

@@ -10,8 +10,6 @@
 #include <filesystem>
 #include <sstream>
 
-#include <sys/wait.h>
-
 namespace parvola::test {
 
 // Each size with its bytes and what its question holds between "partitions " and " long?"; numbers past any
@@ -92,12 +90,7 @@ TEST(ParvolaSplit, EndsWithAnExitCodeThatTellsHowAndSharesTheSettingsWithTheWind
     ::setenv("PATH", (PARVOLA_SPLIT_FOLDER ":" + std::string(std::getenv("PATH"))).c_str(), 1);
     // The exit code of the shell commands; what they wrote is in said.
     std::string said;
-    const auto run = [&](const std::string& shell) {
-        const int status =
-            std::system(("cd " + tree / "pieces && { " + shell + "; } >../said 2>&1 </dev/null").c_str());
-        said = ReadBytes(tree / "said");
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    };
+    const auto run = [&](const std::string& shell) { return RunInPieces(tree, shell, said); };
     const std::tuple<const char*, int, const char*> runs[] = {
         {"parvola-split -s 100M ../movie.mkv", 1, "100 MB bytes long? [y/N] no"},
         {"ulimit -f 4 && parvola-split -y -s 3K ../movie.mkv", 1,

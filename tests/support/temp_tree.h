@@ -8,6 +8,8 @@
 #include <stdexcept>
 #include <string>
 
+#include <sys/wait.h>
+
 namespace parvola::test {
 
 // A fresh folder for one test, removed with everything in it at the end.
@@ -51,6 +53,15 @@ inline bool Exists(const std::string& path) {
 }
 
 // Deterministic bytes that do not repeat with any short period, so a misplaced block shows.
+// Runs shell commands in the folder "pieces" of tree, with no input; what they wrote to either stream goes
+// into said. The exit code, or -1 when they did not exit.
+inline int RunInPieces(const TempTree& tree, const std::string& shell, std::string& said) {
+    const int status =
+        std::system(("cd " + tree / "pieces && { " + shell + "; } >../said 2>&1 </dev/null").c_str());
+    said = ReadBytes(tree / "said");
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
 inline std::string PatternBytes(std::int64_t size) {
     std::string bytes(static_cast<std::size_t>(size), '\0');
     std::uint64_t state = 88172645463325252u;
