@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev libqt6svg6 fonts-dejavu-core libssl-dev
     libgtest-dev libgmock-dev
     time bc
+    wine locales
     e2fsprogs dosfstools exfatprogs exfat-fuse fusefat
     dpkg-dev file man-db groff-base bsdextrautils desktop-file-utils appstream
 )

@@ -6,7 +6,9 @@
 #include "engine/utf8.h"
 
 #include <algorithm>
+#include <iterator>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace parvola {
@@ -61,6 +63,81 @@ std::string RejoinScriptPath(const std::string& workingFolder, const std::string
     return JoinPath(workingFolder, baseName + ".bat");
 }
 
+RejoinScriptLines::RejoinScriptLines(std::string spelling, std::int64_t pieceCount)
+    : m_spelling(std::move(spelling)), m_pieceCount(pieceCount) {}
+
+namespace {
+
+constexpr std::int64_t kCopyLines = 3; // for each piece: the copy and the two checks of its outcome
+
+// The lines after the deletes: the end of a good join, then where a missing piece and a failed copy go.
+const char* const kTail[] = {
+    "echo.",
+    "echo Done!",
+    "exit /b 0",
+    ":missing",
+    "echo Nothing was changed.  Please copy every piece into this folder and run this file again.",
+    "exit /b 1",
+    ":failed",
+    nullptr, // the half-joined file is removed
+    "echo The joined file was removed and the pieces were kept.  Please mend the cause shown above and run "
+    "this file again.",
+    "exit /b 1",
+};
+
+} // namespace
+
+std::int64_t RejoinScriptLines::Count() const {
+    return kHeaderLines + (kCheckLines + kCopyLines + 1) * m_pieceCount + std::int64_t(std::size(kTail));
+}
+
+std::int64_t RejoinScriptLines::PieceOf(std::int64_t index) const {
+    const std::int64_t copies = kHeaderLines + kCheckLines * m_pieceCount;
+    const std::int64_t deletes = copies + kCopyLines * m_pieceCount;
+    if (index < kHeaderLines || index >= deletes + m_pieceCount) {
+        return 0;
+    }
+    return index < copies    ? (index - kHeaderLines) / kCheckLines + 1
+           : index < deletes ? (index - copies) / kCopyLines + 1
+                             : index - deletes + 1;
+}
+
+std::string RejoinScriptLines::Line(std::int64_t index) const {
+    const std::int64_t copies = kHeaderLines + kCheckLines * m_pieceCount;
+    const std::int64_t deletes = copies + kCopyLines * m_pieceCount;
+    const std::string joined = Quoted(m_spelling);
+    const std::int64_t number = PieceOf(index);
+    const std::string piece = Quoted(PieceName(m_spelling, number));
+    if (index < kHeaderLines) {
+        const std::string header[] = {"@echo off", "echo Created with Orvane Parvola",
+                                      "echo" + std::string(6, ' ') + kMakerWebAddress + std::string(5, ' '),
+                                      "echo."};
+        return header[index];
+    }
+    if (index < copies) {
+        return "if not exist " + piece +
+               ((index - kHeaderLines) % kCheckLines == 0 ? " echo The piece " + piece + " is missing."
+                                                          : " goto missing");
+    }
+    if (index < deletes) {
+        switch ((index - copies) % kCopyLines) {
+        case 0:
+            // Piece 1 becomes the joined file and the others are added to it; no piece is ever written to.
+            return number == 1 ? "copy /b " + piece + " " + joined
+                               : "copy /b " + joined + "+" + piece + " " + joined;
+        case 1:
+            return "if errorlevel 1 echo Joining " + piece + " failed.";
+        default:
+            return "if errorlevel 1 goto failed";
+        }
+    }
+    if (index < deletes + m_pieceCount) {
+        return "del " + piece;
+    }
+    const char* tail = kTail[index - deletes - m_pieceCount];
+    return tail ? tail : "if exist " + joined + " del " + joined;
+}
+
 FileStatus WriteRejoinScript(FileSystem& files, const std::string& workingFolder, const std::string& baseName,
                              const std::string& spelling, std::int64_t pieceCount, unsigned permissions) {
     std::unique_ptr<OutputFile> file;
@@ -70,26 +147,11 @@ FileStatus WriteRejoinScript(FileSystem& files, const std::string& workingFolder
     // Written as it goes, so that a script of many thousand lines is never held whole. A line that fails
     // fails the script: with a line missing it would join the pieces wrongly.
     FileStatus error;
-    auto line = [&](const std::string& text) {
-        if (!error) {
-            const std::string bytes = text + "\r\n";
-            error = file->Write(bytes.data(), bytes.size());
-        }
-    };
-    const std::string first = Quoted(PieceName(spelling, 1));
-    line("@echo off");
-    line("echo Created with Orvane Parvola");
-    line("echo" + std::string(6, ' ') + kMakerWebAddress + std::string(5, ' '));
-    line("echo.");
-    for (std::int64_t i = 2; i <= pieceCount && !error; ++i) {
-        line("call copy /b " + first + "+" + Quoted(PieceName(spelling, i)) + " " + first);
+    const RejoinScriptLines lines(spelling, pieceCount);
+    for (std::int64_t i = 0; i < lines.Count() && !error; ++i) {
+        const std::string bytes = lines.Line(i) + "\r\n";
+        error = file->Write(bytes.data(), bytes.size());
     }
-    line("call copy /b " + first + " " + Quoted(spelling));
-    for (std::int64_t i = 1; i <= pieceCount && !error; ++i) {
-        line("del " + Quoted(PieceName(spelling, i)));
-    }
-    line("echo.");
-    line("echo Done!");
     auto closeError = file->Close();
     return error ? error : closeError;
 }

@@ -17,9 +17,33 @@ std::string RejoinScriptPath(const std::string& workingFolder, const std::string
 // Western names, the OEM code page of the name's script otherwise). No value when none has them all.
 std::optional<std::string> ScriptSpelling(CodePages& codePages, const std::string& baseName);
 
-// Writes the batch script that joins pieces 1 to pieceCount with copy /b and then deletes them, as a new
-// file with the given permission bits in place of any earlier script of that name. spelling is the base
-// name as ScriptSpelling gives it. Reports the first write that failed.
+// The lines of the batch script that joins pieces 1 to pieceCount of spelling (the base name as
+// ScriptSpelling gives it), one by one, so that the split writes them and the join reads them from one
+// source. The script checks that every piece is there before it changes anything, builds the joined file
+// under its own name without ever changing a piece, checks each copy, and deletes the pieces only once
+// every copy went well; a failed copy removes the half-joined file and keeps the pieces.
+class RejoinScriptLines {
+public:
+    RejoinScriptLines(std::string spelling, std::int64_t pieceCount);
+
+    std::int64_t Count() const;
+    // Line index (from 0) without its CR LF.
+    std::string Line(std::int64_t index) const;
+    // The number of the piece line index is about, or 0 for the lines about no single piece.
+    std::int64_t PieceOf(std::int64_t index) const;
+
+    // The lines before the checks, and the lines that check for one piece, whatever the number of pieces.
+    static constexpr std::int64_t kHeaderLines = 4;
+    static constexpr std::int64_t kCheckLines = 2;
+
+private:
+    std::string m_spelling;
+    std::int64_t m_pieceCount;
+};
+
+// Writes the batch script that joins pieces 1 to pieceCount, as a new file with the given permission bits
+// in place of any earlier script of that name. spelling is the base name as ScriptSpelling gives it.
+// Reports the first write that failed.
 FileStatus WriteRejoinScript(FileSystem& files, const std::string& workingFolder, const std::string& baseName,
                              const std::string& spelling, std::int64_t pieceCount, unsigned permissions);
 

@@ -109,6 +109,11 @@ const std::string kOtherPieces =
     "Refused: critical: The batch file x.bat joins other pieces than those beside it, or in another "
     "order: its piece {} is not x.00{}.  Please check that the pieces belong together.";
 const std::string kExists = "Refused: critical: The file /pieces/x already exists.  Operation cancelled.…";
+const std::string kEarlierScript =
+    "printf '%s\\r\\n' '@echo off' 'echo Created with Orvane Parvola' 'echo.' "
+    "'call copy /b \"x.001\"+\"x.002\" \"x.001\"' 'call copy /b \"x.001\"+\"x.003\" \"x.001\"' "
+    "'call copy /b \"x.001\"+\"x.004\" \"x.001\"' 'call copy /b \"x.001\" \"x\"' 'del \"x.001\"' "
+    "'del \"x.002\"' 'del \"x.003\"' 'del \"x.004\"' 'echo.' 'echo Done!' >pieces/x.bat &&";
 const std::string kFlipByte3 = "printf Z | dd of=pieces/x.003 bs=1 seek=7 conv=notrunc status=none &&";
 
 std::ostream& operator<<(std::ostream& os, const Case& row) {
@@ -145,17 +150,25 @@ INSTANTIATE_TEST_SUITE_P(
              "last must be as long as the first, and the last no longer.…"},
         Case{"LongLastPiece", 3500, 1000, false, "truncate -s 1001 pieces/x.004 &&", "", "/pieces/x", "",
              "Refused: critical: The piece x.004 is 1001 bytes long, but x.001 is 1000:…"},
-        Case{"ScriptInAnotherOrder", 3500, 1000, false, "sed -i '5{h;d};6G' pieces/x.bat &&", "", "/pieces/x",
-             "", Fill(kOtherPieces, "2")},
+        Case{"ScriptInAnotherOrder", 3500, 1000, false,
+             "sed -i 's/x.002/Q9/g;s/x.003/x.002/g;s/Q9/x.003/g' pieces/x.bat &&", "", "/pieces/x", "",
+             Fill(kOtherPieces, "2")},
         Case{"ScriptOfOtherPieces", 3500, 1000, false, "sed -i s/x.003/y.003/ pieces/x.bat &&", "",
              "/pieces/x", "", Fill(kOtherPieces, "3")},
-        Case{"ScriptOfFewerPieces", 3500, 1000, false, "sed -i '/x.004/d' pieces/x.bat &&", "", "/pieces/x",
-             "",
+        // Every line about piece 4 gone, the check of its copy's outcome too.
+        Case{"ScriptOfFewerPieces", 3500, 1000, false,
+             "awk '/x.004/{s=/Joining/;next} s{s=0;next} 1' pieces/x.bat >t && mv t pieces/x.bat &&", "",
+             "/pieces/x", "",
              "Refused: critical: The batch file x.bat joins 3 pieces, but 4 are beside it, up to x.004.…"},
         Case{"ScriptNotOurs", 3500, 1000, false, "echo 'echo Done! & rd /s /q C:\\' >>pieces/x.bat &&", "",
              "/pieces/x", "",
-             "Refused: critical: The batch file x.bat is not in the form Parvola writes (line 15 is not "
+             "Refused: critical: The batch file x.bat is not in the form Parvola writes (line 39 is not "
              "understood), so it cannot tell whether the pieces belong together.…"},
+        // Sets split by earlier versions carry the script that appends every piece to piece 001.
+        Case{"EarlierScriptForm", 3500, 1000, false, kEarlierScript, "", "/pieces/x", "", kJoined4},
+        Case{"EarlierScriptInAnotherOrder", 3500, 1000, false,
+             kEarlierScript + "sed -i '4{h;d};5G' pieces/x.bat &&", "", "/pieces/x", "",
+             Fill(kOtherPieces, "2")},
         Case{"ChecksumsNotOurs", 3500, 1000, true, "echo junk >>pieces/x.sha256 &&", "", "/pieces/x", "",
              "Refused: critical: The checksum file x.sha256 is not in the form sha256sum reads (line 6).…"},
         Case{"PieceWithoutChecksum", 3500, 1000, true, "sed -i /x.002/d pieces/x.sha256 &&", "", "/pieces/x",

@@ -1,0 +1,20 @@
+@echo off
+echo Created with Orvane Parvola
+echo      https://www.orvane.example/parvola     
+echo.
+if not exist "€Ÿã¤˜.001" echo The piece "€Ÿã¤˜.001" is missing.
+if not exist "€Ÿã¤˜.001" goto missing
+copy /b "€Ÿã¤˜.001" "€Ÿã¤˜"
+if errorlevel 1 echo Joining "€Ÿã¤˜.001" failed.
+if errorlevel 1 goto failed
+del "€Ÿã¤˜.001"
+echo.
+echo Done!
+exit /b 0
+:missing
+echo Nothing was changed.  Please copy every piece into this folder and run this file again.
+exit /b 1
+:failed
+if exist "€Ÿã¤˜" del "€Ÿã¤˜"
+echo The joined file was removed and the pieces were kept.  Please mend the cause shown above and run this file again.
+exit /b 1
