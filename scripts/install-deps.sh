@@ -10,6 +10,8 @@ packages=(
     time bc
     e2fsprogs dosfstools exfatprogs exfat-fuse fusefat
     dpkg-dev file man-db groff-base bsdextrautils desktop-file-utils appstream
+    # To regenerate the table of Windows' OEM code pages (scripts/oem_tables/generate.sh).
+    gcc-mingw-w64-x86-64 wine python3
 )
 
 missing=()
