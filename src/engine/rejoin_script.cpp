@@ -23,9 +23,28 @@ bool Within(char32_t code, char32_t first, char32_t last) {
     return code >= first && code <= last;
 }
 
-// The OEM code pages to try for a name, most likely first. Western names take 850, whose letters also
-// sit where 437 has them; names in other scripts take their own, and among the East Asian ones kana and
-// hangul tell Japanese and Korean from Chinese.
+// The name in one code page character by character, so that no character but the backslash itself comes
+// out as the lone byte 0x5C, which the command interpreter reads as a backslash (glibc's table of CP932
+// gives "¥" so, Windows' does not), whatever encoder stands behind the seam. A 0x5C that trails a lead
+// byte, as in CP932 "表", is part of its character and harmless.
+std::optional<std::string> SpelledIn(CodePages& codePages, int page, const std::string& name) {
+    std::string spelled;
+    for (std::size_t at = 0; at < name.size();) {
+        const Utf8Char c = Utf8At(name, at);
+        const auto bytes = codePages.Encode(page, name.substr(at, c.length));
+        if (!bytes || (*bytes == "\\" && c.code != U'\\')) {
+            return std::nullopt;
+        }
+        spelled += *bytes;
+        at += c.length;
+    }
+    return spelled;
+}
+
+} // namespace
+
+// Western names take 850, whose letters also sit where 437 has them; names in other scripts take their own,
+// and among the East Asian ones kana and hangul tell Japanese and Korean from Chinese.
 std::vector<int> CodePagesFor(const std::string& name) {
     bool kana = false;
     bool hangul = false;
@@ -45,14 +64,12 @@ std::vector<int> CodePagesFor(const std::string& name) {
     return pages;
 }
 
-} // namespace
-
 std::optional<std::string> ScriptSpelling(CodePages& codePages, const std::string& baseName) {
     if (std::all_of(baseName.begin(), baseName.end(), [](char c) { return (c & 0x80) == 0; })) {
         return baseName;
     }
     for (const int page : CodePagesFor(baseName)) {
-        if (auto spelled = codePages.Encode(page, baseName)) {
+        if (auto spelled = SpelledIn(codePages, page, baseName)) {
             return spelled;
         }
     }

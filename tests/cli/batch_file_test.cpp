@@ -63,7 +63,6 @@ TEST_P(BatchFile, JoinsUnderCmdOnlyAWholeSetAndNeverChangesAPiece) {
     EXPECT_NE(said.find("Done!"), std::string::npos) << said;
     EXPECT_EQ(RunInPieces(tree, "cmp " + name + " ../" + name + " && ! ls " + name + ".00?", said), 0)
         << said;
-    std::system(("WINEPREFIX=" PARVOLA_WINE_PREFIX " wineserver -k 2>/dev/null"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, BatchFile,

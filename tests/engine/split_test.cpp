@@ -1,17 +1,21 @@
 // The split job end to end on real files in a folder of the test's own: what it writes, what it refuses,
 // what it leaves when it stops, and how it fills disk after disk on a removable drive.
+#include "engine/rejoin_script.h"
 #include "engine/removable_media.h"
 #include "engine/split_job.h"
+#include "engine/utf8.h"
 #include "support/memory_settings.h"
 #include "support/rooted_platform.h"
 #include "support/scripted_ui.h"
 
 #include <gtest/gtest.h>
 
+#include <iconv.h>
 #include <sys/stat.h>
 
 #include <cmath>
 #include <numeric>
+#include <set>
 #include <sstream>
 
 namespace parvola::test {
@@ -208,6 +212,7 @@ INSTANTIATE_TEST_SUITE_P(
         Layout{"Cp866", "Отчёт", 1000, 1000, "optReadme=1", "Отчёт.001"},
         Layout{"Cp737", "Αθήνα", 1000, 1000, "optReadme=1", "Αθήνα.001"},
         Layout{"Cp932", "データ", 1000, 1000, "optReadme=1", "データ.001"},
+        Layout{"Cp932TrailByte5C", "表データ", 1000, 1000, "optReadme=1", "表データ.001"},
         Layout{"Cp949", "자료", 1000, 1000, "optReadme=1", "자료.001"},
         Layout{"Cp936", "数据", 1000, 1000, "optReadme=1", "数据.001"},
         Layout{"PastPiece999", "x", 1001, 1, "chk83=0 optReadme=1", "x.999|x.1000|x.1001"},
@@ -246,6 +251,9 @@ const std::string kUnsafe =
     "Refused: critical: The file name {name} holds {}, which the batch file that "
     "joins the pieces cannot hold.  Operation cancelled.  Please rename the source file "
     "and try again.";
+const std::string kNoCodePage =
+    "Refused: critical: The file name {name} holds characters that no code page of the Windows command "
+    "interpreter has together, so the batch file that joins the pieces could not name them.…";
 const std::string kFailed =
     "Failed: show|hide|critical: Error: 61\r\n\r\nDisk full\r\nThe file was not split.";
 
@@ -289,10 +297,10 @@ INSTANTIATE_TEST_SUITE_P(
         Stop{"Escape", "a\x1b", 3000, 1000, "", "", Fill(kUnsafe, "{}", "a control character (code 27)")},
         Stop{"EmptyShortName", ".bashrc", 3000, 1000, "chk83=1", "",
              "Refused: critical: The 8.3 name of .bashrc would be empty, since it begins with a dot.…"},
-        Stop{"NoCodePageHasIt", "smile\U0001F600.bin", 3000, 1000, "", "",
-             "Refused: critical: The file name {name} holds characters that no code page of the Windows "
-             "command interpreter has together, so the batch file that joins the pieces could not name "
-             "them.…"},
+        Stop{"NoCodePageHasIt", "smile\U0001F600.bin", 3000, 1000, "", "", kNoCodePage},
+        // Windows' 932 lacks "¥" (a table that gives it as 0x5C would name "テスト\5.bin"), and the other
+        // pages with kana lack it too.
+        Stop{"YenAmongKana", "テスト¥5.bin", 3000, 1000, "", "", kNoCodePage},
         Stop{"ReadmeIntoItsOwnFolder", "Readme.txt", 3000, 1000, "dest=/source", "", kOwnSource},
         Stop{"ShortNameLikeAPiece", "archive.002", 3000, 1000, "chk83=1 dest=/source", "", kOwnSource},
         Stop{"HardLinkToTheSource", "report.doc", 3000, 1000, "",
@@ -553,6 +561,59 @@ INSTANTIATE_TEST_SUITE_P(
                 "Failed: show|insert|hide|critical: Error: 57\r\n\r\nDevice I/O error\r\nThe file was not "
                 "split."}),
     [](const auto& info) { return std::string(info.param.label); });
+
+// Encodes as glibc's iconv does on its own, without Windows' tables: its CP932 gives "¥" as 0x5C.
+class GlibcCodePages final : public CodePages {
+public:
+    std::optional<std::string> Encode(int codePage, const std::string& utf8) override {
+        const iconv_t converter = ::iconv_open(("CP" + std::to_string(codePage)).c_str(), "UTF-8");
+        if (converter == reinterpret_cast<iconv_t>(-1)) {
+            return std::nullopt;
+        }
+        std::string in = utf8;
+        char out[64];
+        char* inAt = in.data();
+        char* outAt = out;
+        std::size_t inLeft = in.size();
+        std::size_t outLeft = sizeof out;
+        const bool complete = ::iconv(converter, &inAt, &inLeft, &outAt, &outLeft) != std::size_t(-1);
+        ::iconv_close(converter);
+        return complete ? std::optional<std::string>(std::string(out, outAt)) : std::nullopt;
+    }
+};
+
+// A code page that would give a character other than the backslash as the lone byte 0x5C is passed over,
+// whatever encoder stands behind the seam; a 0x5C that trails a lead byte and the backslash itself stay.
+TEST(ScriptSpelling, PassesOverPagesThatWouldWriteAnotherBackslash) {
+    GlibcCodePages glibc;
+    ASSERT_EQ(glibc.Encode(932, "¥"), "\\");
+    EXPECT_EQ(ScriptSpelling(glibc, "テスト¥5.bin"), std::nullopt);
+    EXPECT_EQ(ScriptSpelling(glibc, "¥.bin"), "\xbe.bin"); // 850
+    EXPECT_EQ(ScriptSpelling(glibc, "表データ"), "\x95\x5c\x83\x66\x81\x5b\x83\x5e");
+    EXPECT_EQ(ScriptSpelling(glibc, "a\\é"), "a\\\x82");
+}
+
+// In no code page a script may be written in does a character but the backslash come out as the lone
+// byte 0x5C, which the command interpreter would read as a backslash in the name.
+TEST(ScriptSpelling, NoCharacterButTheBackslashIsTheByte5C) {
+    std::set<int> pages;
+    for (const char* name : {"é", "カ", "한"}) {
+        const auto tried = CodePagesFor(name);
+        pages.insert(tried.begin(), tried.end());
+    }
+    LinuxCodePages codePages;
+    std::vector<std::string> backslashes;
+    for (const int page : pages) {
+        for (char32_t code = 0; code <= 0xffff; ++code) {
+            const bool surrogate = code >= 0xd800 && code <= 0xdfff;
+            if (code != U'\\' && !surrogate && codePages.Encode(page, ToUtf8(code)) == "\\") {
+                backslashes.push_back(std::to_string(page) + " " + ToUtf8(code));
+            }
+        }
+    }
+    EXPECT_EQ(pages.size(), 17u);
+    EXPECT_EQ(Joined(backslashes, ", "), "");
+}
 
 } // namespace
 } // namespace parvola::test

@@ -1,5 +1,6 @@
 // The Linux platform layer against the real kernel: files, and mounts and disk images of the test's own,
 // which need root. Only sysfs and the mount table are made up, to stand in drives the machine does not have.
+#include "platform/linux/linux_code_pages.h"
 #include "platform/linux/linux_drives.h"
 #include "platform/linux/linux_file_system.h"
 #include "platform/linux/linux_paths.h"
@@ -12,6 +13,7 @@
 
 #include <filesystem>
 #include <numeric>
+#include <optional>
 #include <regex>
 
 #include <pwd.h>
@@ -346,6 +348,39 @@ TEST(LinuxPaths, ReadPathsAsTheSystemDoesAndAsText) {
         EXPECT_EQ(LastName(path), last) << path;
         EXPECT_EQ(ParentFolder(path), parent) << path;
         EXPECT_EQ(JoinPath(path, "x"), joined) << path;
+    }
+}
+
+// Text in a code page and the bytes the command interpreter reads it back from, as Windows' own tables
+// give them; none where the page lacks a character.
+struct Spelling {
+    int page;
+    std::string text;
+    std::optional<std::string> bytes;
+};
+
+// Where glibc's iconv and Windows differ, Windows' bytes; glibc's in the comments.
+TEST(LinuxCodePages, GiveTheBytesWindowsGives) {
+    const Spelling rows[] = {
+        {932, "¥", std::nullopt},                              // 5C, a backslash to the interpreter
+        {932, "テスト¥5", std::nullopt},                       // a name is refused as a whole
+        {932, "‾", std::nullopt},                              // 7E
+        {932, "表データ", "\x95\x5c\x83\x66\x81\x5b\x83\x5e"}, // both agree; 5C trails a lead byte
+        {864, "100%", "100%"},                                 // none
+        {864, "\u066a", std::nullopt},                         // 25
+        {1258, "Ã", std::nullopt},                             // 41 DE, "A" and a combining tilde
+        {857, "\uf8bb", "\xd5"},                               // none
+        {874, "\uf8c1", "\xdb"},                               // none
+        {949, "\ue000", "\xc9\xa1"},                           // none
+        {950, "═", "\xf9\xf9"},                                // A2 A4
+        {850, "Größe", "Gr\x94\xe1\x65"},                      // both agree
+        {850, "smile\U0001F600", std::nullopt},                // beyond the BMP
+        {850, "\xc3", std::nullopt},                           // not UTF-8
+        {1, "a", std::nullopt},                                // no such code page
+    };
+    LinuxCodePages codePages;
+    for (const auto& row : rows) {
+        EXPECT_EQ(codePages.Encode(row.page, row.text), row.bytes) << row.page << " " << row.text;
     }
 }
 
