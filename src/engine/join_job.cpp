@@ -46,6 +46,7 @@ public:
     JoinOutcome Run() {
         m_ui.ShowProgress();
         if (!m_request.CheckOnly) {
+            RemoveAbandonedFiles();
             if (auto error = m_files.CreateTemporary(ParentFolder(m_target), TemporaryStem(m_set.baseName),
                                                      m_set.permissions, m_temporary, m_output)) {
                 m_temporary.clear();
@@ -103,11 +104,18 @@ public:
                 return Fail("The piece " + name + " changed while the pieces were being joined.");
             }
             if (pieceSum && !Matches(*pieceSum, number)) {
-                return Fail("The piece " + name + " is damaged: its checksum does not match " + m_sumName +
-                            ".");
+                return m_listed.changed()
+                           ? Fail("The checksum file " + m_sumName +
+                                  " changed while the pieces were being joined.")
+                           : Fail("The piece " + name + " is damaged: its checksum does not match " +
+                                  m_sumName + ".");
             }
         }
         if (m_wholeChecked && !Matches(*wholeSum, 0)) {
+            if (m_listed.changed()) {
+                return Fail("The checksum file " + m_sumName +
+                            " changed while the pieces were being joined.");
+            }
             return Fail("The joined file does not match its checksum in " + m_sumName +
                         ", though every piece matches its own.");
         }
@@ -197,6 +205,23 @@ private:
         return problem;
     }
 
+    // Joined files left half written by a join that was killed: nobody holds their lock any more. One that a
+    // join running now writes is held, and stays.
+    void RemoveAbandonedFiles() {
+        const std::string folder = ParentFolder(m_target);
+        const std::string stem = TemporaryStem(m_set.baseName) + "-";
+        std::vector<std::string> abandoned;
+        m_files.ListFolder(folder, [&](const std::string& name) {
+            if (name.size() == stem.size() + 6 && name.compare(0, stem.size(), stem) == 0 &&
+                m_files.ProbeLock(JoinPath(folder, name)) == LockState::Abandoned) {
+                abandoned.push_back(name);
+            }
+        });
+        for (const auto& name : abandoned) {
+            m_files.DeleteFile(JoinPath(folder, name));
+        }
+    }
+
     void TakeBack() {
         m_output.reset();
         if (!m_temporary.empty()) {
@@ -254,15 +279,23 @@ JoinOutcome JoinPieces(const JoinRequest& request, SplitUi& ui, Platform& platfo
     if (auto refusal = FindPieces(platform.files, request.PiecePath, set)) {
         return refuse(*refusal);
     }
-    // The split's own lock, held while the join runs: a split still writing these pieces would have them
-    // joined half made, and one starting now would write over them. A folder that takes no lock file
-    // takes no pieces either.
-    std::unique_ptr<FileLock> lock;
-    const auto locked = platform.files.Lock(LockPath(platform.paths, set.folder, set.baseName, false), lock);
-    if (locked && locked->number == ErrorNumber::PermissionDenied) {
+    // The split's lock beside the pieces: held, the split is still writing them; left behind, it was killed
+    // before it could take back what it wrote. Either way the set may be short. The join takes no lock of
+    // its own: a split starting now finds the pieces and refuses to write over them.
+    const std::string lockPath = LockPath(platform.paths, set.folder, set.baseName, false);
+    const LockState splitLock = platform.files.ProbeLock(lockPath);
+    if (splitLock == LockState::Held) {
         return refuse(Refusal{"A split is writing the pieces of " + JoinPath(set.folder, set.baseName) +
                               " right now.  Operation cancelled.  Please wait until it has finished and try "
                               "again."});
+    }
+    if (splitLock != LockState::Missing) {
+        return refuse(Refusal{
+            "The split that wrote the pieces of " + JoinPath(set.folder, set.baseName) +
+            " did not finish: it was stopped before it could take them back, and left " + LastName(lockPath) +
+            " beside them.  The pieces may be incomplete.  Operation cancelled.  Please split "
+            "the file again, or delete " +
+            LastName(lockPath) + " if you know that the pieces are whole."});
     }
     if (auto refusal = ScriptCheck(platform.files, platform.codePages, set, script)) {
         return refuse(*refusal);

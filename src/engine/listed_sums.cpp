@@ -40,8 +40,10 @@ bool ListedSums::Next(std::int64_t& number, Digest& digest) {
             return false;
         }
         for (const ChecksumEntry& entry : *entries) {
-            const auto piece = PieceNumber(entry.name, m_set.baseName);
-            if (piece || entry.name == m_set.baseName) {
+            // "./name", as sha256sum lists files named so, is the same file.
+            const std::string name = entry.name.compare(0, 2, "./") == 0 ? entry.name.substr(2) : entry.name;
+            const auto piece = PieceNumber(name, m_set.baseName);
+            if (piece || name == m_set.baseName) {
                 number = piece.value_or(0);
                 digest = DigestOf(entry.digest);
                 return true;
@@ -61,6 +63,11 @@ std::optional<Digest> ListedSums::Find(std::int64_t number) {
     for (Digest digest; Next(listed, digest);) {
         if (listed == number) {
             return digest;
+        }
+        // What is held stays bounded by the pieces there are.
+        if (listed > m_set.count) {
+            m_changed = true;
+            return std::nullopt;
         }
         const auto early = static_cast<std::size_t>(listed);
         if (early >= m_held.size()) {

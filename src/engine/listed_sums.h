@@ -38,6 +38,8 @@ public:
     // The digest listed for number, reading on as far as needed. The split lists the pieces in their order,
     // so nothing need be held; entries met before they are asked for are kept until then, 32 bytes each.
     std::optional<Digest> Find(std::int64_t number);
+    // True once Find met an entry beyond the last piece, which the file did not hold when it was checked.
+    bool changed() const { return m_changed; }
 
 private:
     const PieceSet& m_set;
@@ -46,6 +48,7 @@ private:
     std::unique_ptr<LineReader> m_reader;
     std::int64_t m_lineNumber = 0;
     std::int64_t m_badLine = 0;
+    bool m_changed = false;
     std::vector<Digest> m_early; // by number; made only for a file that lists out of order
     std::vector<bool> m_held;
     FileStatus m_noError;

@@ -84,6 +84,14 @@ public:
     virtual ~FileLock() = default;
 };
 
+// Who holds the lock on a file, as Lock and CreateTemporary take it.
+enum class LockState {
+    Missing,   // there is no such file
+    Held,      // a program that runs holds it
+    Abandoned, // a regular file that nobody holds: the program that held it ended without removing it
+    Other,     // something that is not a regular file, or that cannot be opened
+};
+
 // Whole-file operations. Every failure comes back as a value; nothing throws.
 class FileSystem {
 public:
@@ -111,8 +119,11 @@ public:
     // Takes the exclusive lock on the file at path, making the file when it is missing, so that a second
     // program asking for it is told 70 at once. The file goes again when the lock is let go.
     virtual FileStatus Lock(const std::string& path, std::unique_ptr<FileLock>& lock) = 0;
+    // Tells who holds the lock on the file at path, leaving the file as it is.
+    virtual LockState ProbeLock(const std::string& path) = 0;
     // Creates a new file in folder named stem and a few random characters, with the given permission bits
-    // (less what the user masks off); path gets its full path. Never opens an entry that was there.
+    // (less what the user masks off); path gets its full path. Never opens an entry that was there. The file
+    // is locked while it is open, so that ProbeLock tells one left by a program that died.
     virtual FileStatus CreateTemporary(const std::string& folder, const std::string& stem,
                                        unsigned permissions, std::string& path,
                                        std::unique_ptr<OutputFile>& file) = 0;

@@ -81,6 +81,14 @@ TEST_P(Joins, JoinOnlyWhatIsWholeAndLeaveNothingElse) {
     ui.log.clear();
     std::unique_ptr<FileLock> splitting;
     ASSERT_FALSE(asked("locked") && files.Lock("/pieces/.x.parvola-lock", splitting));
+    // A join of the same set that runs right now, with its half-joined file.
+    std::string running;
+    std::unique_ptr<OutputFile> joining;
+    ASSERT_FALSE(asked("running") &&
+                 files.CreateTemporary("/pieces", ".x.parvola-join", 0600, running, joining));
+    if (joining) {
+        before = Files(tree);
+    }
 
     const char* outcomes[] = {"Joined", "Verified", "Refused", "Failed", "Cancelled"};
     std::string ran = outcomes[int(JoinPieces(request, ui, platform))];
@@ -96,6 +104,7 @@ TEST_P(Joins, JoinOnlyWhatIsWholeAndLeaveNothingElse) {
         EXPECT_TRUE(after[joined] == "384 " + PatternBytes(row.size)) << "mode or bytes differ";
         after.erase(joined);
         before.erase(joined);
+        before.erase("/pieces/.x.parvola-join-KILLED"); // left by a join that was killed
         for (auto file = before.begin(); asked("delete") && file != before.end();) {
             file = file->first.rfind("/pieces/x.", 0) == 0 ? before.erase(file) : std::next(file);
         }
@@ -192,6 +201,21 @@ INSTANTIATE_TEST_SUITE_P(
              "Failed: show|hide|critical: Error: 61\r\n\r\nDisk full\r\nThe pieces were not joined."},
         Case{"WhileSplitting", 3500, 1000, false, "", "", "/pieces/x", "locked",
              "Refused: critical: A split is writing the pieces of /pieces/x right now.…"},
+        Case{"AfterAKilledSplit", 3500, 1000, true, "touch pieces/.x.parvola-lock &&", "", "/pieces/x", "",
+             "Refused: critical: The split that wrote the pieces of /pieces/x did not finish: it was stopped "
+             "before it could take them back, and left .x.parvola-lock beside them.…"},
+        Case{"AfterAKilledJoin", 3500, 1000, false, "head -c 2000 x >pieces/.x.parvola-join-KILLED &&", "",
+             "/pieces/x", "running", kJoined4},
+        Case{"DotSlashNames", 3500, 1000, true, "sed -i 's|  x|  ./x|' pieces/x.sha256 &&", "", "/pieces/x",
+             "", kMatched},
+        Case{"ChecksumsChangedWhileJoining", 3500, 1000, true, "",
+             "{ printf '%064d  x.999999999999999999\\n' 0 && cat pieces/x.sha256; } >t && cat t "
+             ">pieces/x.sha256 "
+             "&& rm t &&",
+             "/pieces/x", "",
+             "Failed: show|hide|critical: The checksum file x.sha256 changed while the pieces were being "
+             "joined."
+             "\r\nThe pieces were not joined."},
         Case{"Cancelled", 3500, 1000, true, "", "", "/pieces/x", "cancelAfter=2", "Cancelled: show|hide"},
         Case{"CheckedOnly", 3500, 1000, true, "", "", "/pieces/x", "check",
              "Verified: show|hide|information: The 4 pieces of x are complete and readable, and match "

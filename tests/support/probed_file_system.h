@@ -46,6 +46,7 @@ public:
     FileStatus MakeFolder(Path p) override { return m_fs.MakeFolder(m_root + p); }
     FileStatus RemoveFolder(Path p) override { return m_fs.RemoveFolder(m_root + p); }
     FileStatus Lock(Path p, std::unique_ptr<FileLock>& lock) override { return m_fs.Lock(m_root + p, lock); }
+    LockState ProbeLock(Path p) override { return m_fs.ProbeLock(m_root + p); }
     FileStatus CreateTemporary(Path folder, Path stem, unsigned permissions, std::string& p,
                                Out& f) override {
         const auto status = m_fs.CreateTemporary(m_root + folder, stem, permissions, p, f);

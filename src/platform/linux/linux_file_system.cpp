@@ -392,7 +392,13 @@ FileStatus LinuxFileSystem::CreateTemporary(const std::string& folder, const std
         path = JoinPath(folder, name);
         status = OpenOutput(
             [&] {
-                return OpenDescriptor(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, permissions & 0777);
+                const int fd =
+                    OpenDescriptor(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, permissions & 0777);
+                // Nobody else has the new file yet, so the lock is always had.
+                if (fd >= 0) {
+                    ::flock(fd, LOCK_EX | LOCK_NB);
+                }
+                return fd;
             },
             file);
         if (!status || status->number != ErrorNumber::FileExists) {
@@ -400,6 +406,25 @@ FileStatus LinuxFileSystem::CreateTemporary(const std::string& folder, const std
         }
     }
     return status;
+}
+
+LockState LinuxFileSystem::ProbeLock(const std::string& path) {
+    // Without blocking: a FIFO put there would otherwise wait for a writer.
+    const int fd = OpenDescriptor(path, O_RDONLY | O_NOFOLLOW | O_NONBLOCK);
+    if (fd < 0) {
+        return errno == ENOENT ? LockState::Missing : LockState::Other;
+    }
+    struct stat info {};
+    LockState state = LockState::Other;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        int locked;
+        do {
+            locked = ::flock(fd, LOCK_EX | LOCK_NB);
+        } while (locked != 0 && errno == EINTR);
+        state = locked == 0 ? LockState::Abandoned : LockState::Held;
+    }
+    ::close(fd);
+    return state;
 }
 
 FileStatus LinuxFileSystem::Rename(const std::string& from, const std::string& to, bool replace) {

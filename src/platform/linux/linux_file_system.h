@@ -30,6 +30,7 @@ public:
     FileStatus MakeFolder(const std::string& path) override;
     FileStatus RemoveFolder(const std::string& path) override;
     FileStatus Lock(const std::string& path, std::unique_ptr<FileLock>& lock) override;
+    LockState ProbeLock(const std::string& path) override;
     FileStatus CreateTemporary(const std::string& folder, const std::string& stem, unsigned permissions,
                                std::string& path, std::unique_ptr<OutputFile>& file) override;
     FileStatus Rename(const std::string& from, const std::string& to, bool replace) override;
