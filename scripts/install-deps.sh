@@ -10,7 +10,7 @@ packages=(
     time bc
     wine locales
     e2fsprogs dosfstools exfatprogs exfat-fuse fusefat
-    dpkg-dev file man-db groff-base bsdextrautils desktop-file-utils appstream
+    dpkg-dev file man-db groff-base bsdextrautils desktop-file-utils appstream lintian
 )
 
 missing=()

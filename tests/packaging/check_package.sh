@@ -54,7 +54,9 @@ diff -u "$scratch/installed.txt" "$scratch/package.txt" || fail "package and cma
 programs=$(sed -n 's|^/usr/bin/||p' "$scratch/package.txt")
 expected="/usr/share/applications/io.github.parvola.Parvola.desktop
 /usr/share/icons/hicolor/scalable/apps/io.github.parvola.Parvola.svg
-/usr/share/metainfo/io.github.parvola.Parvola.metainfo.xml"
+/usr/share/metainfo/io.github.parvola.Parvola.metainfo.xml
+/usr/share/doc/parvola/copyright
+/usr/share/doc/parvola/changelog.gz"
 for program in parvola parvola-split parvola-join $programs; do
     expected+=$'\n'"/usr/bin/$program"$'\n'"/usr/share/man/man1/$program.1.gz"
 done
@@ -82,6 +84,11 @@ icon=$(sed -n 's/^Icon=//p' "$root/usr/share/applications/io.github.parvola.Parv
 release=$(grep -o '<release version="[^"]*"' "$root/usr/share/metainfo/io.github.parvola.Parvola.metainfo.xml" |
     head -1 | cut -d'"' -f2)
 [ "$release" = "$version" ] || fail "the newest release in the metadata is '$release', not $version"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$root/usr/share/metainfo/io.github.parvola.Parvola.metainfo.xml" ||
+    fail "the metadata names no project licence"
+
+# Debian's own checks of a package: neither errors nor warnings.
+said=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian: $said"
 
 [ $failed -eq 0 ] && echo "parvola_${version}: $(wc -l <"$scratch/package.txt") files, all checked"
 exit $failed
