@@ -12,6 +12,7 @@
 #include <QIcon>
 
 #include <csignal>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 
@@ -45,6 +46,15 @@ int main(int argc, char** argv) {
     if (only == "--version") {
         std::cout << "parvola " << PARVOLA_VERSION << "\n";
         return 0;
+    }
+
+    // Qt would abort without a display; the command-line programs need none.
+    const auto given = [](const char* name) { return std::getenv(name) && *std::getenv(name); };
+    if (!given("DISPLAY") && !given("WAYLAND_DISPLAY") && !given("QT_QPA_PLATFORM")) {
+        std::cerr
+            << "parvola: no graphical display (neither DISPLAY nor WAYLAND_DISPLAY is set); parvola-split "
+               "and parvola-join work without one.\n";
+        return 1;
     }
 
     QApplication app(argc, argv);
