@@ -229,7 +229,7 @@ private slots:
             {"data", "out", 7, "1e3", {bad}, 0},
             {"data", "out", 7, QString(300, '9'), {bad}, 0},
             {"data", "out", 7, "1", {ask}, 0},
-            {"Desktop", "out/", 7, "1", {ask, "information: Completed splitting files."}, 5}};
+            {"Desktop", "out/", 7, "1", {ask, "information: Completed splitting files."}, 6}};
         for (const auto& [source, dest, size, number, log, written] : rows) {
             fresh();
             store("optClean", "2");
@@ -603,25 +603,24 @@ private slots:
 
         dialog->show();
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
-        QCOMPARE(state(), "'*.bin' optClean1 optLabel0 optReadme0 shown | - - 7 - - - *.bin");
+        // Checksums are written unless turned off.
+        QCOMPARE(state(), "'*.bin' chkChecksum optClean1 optLabel0 optReadme0 shown | - - 7 - - - *.bin");
         for (const char* name : {"chkSaveDestDir", "chkEightdotThree", "chkChecksum", "optClean2",
                                  "optReadme1", "optLabel1", "cmdReset", "cmdCancel"}) {
             click(name);
         }
-        const QString changed = "chkChecksum chkEightdotThree chkSaveDestDir optClean2 optLabel1 optReadme1";
+        const QString changed = "chkEightdotThree chkSaveDestDir optClean2 optLabel1 optReadme1";
         QCOMPARE(state(), "'*.*' " + changed + " hidden | - - 7 - - - *.bin");
         dialog->show();
         // An empty mask keeps the list's pattern.
         mask()->clear();
         QTest::keyClick(mask(), Qt::Key_Return);
-        QCOMPARE(state(), "'' " + changed + " hidden | 1 1 2 1 1 1 *.bin");
+        QCOMPARE(state(), "'' " + changed + " hidden | 1 1 2 1 1 0 *.bin");
         dialog = std::make_unique<frmOptions>(*m_settings, list, nullptr);
         dialog->show();
         click("chkEightdotThree");
         QVERIFY(!dialog->discarded() && dialog->close() && dialog->discarded());
-        QCOMPARE(
-            state(),
-            "'*.bin' chkChecksum chkSaveDestDir optClean2 optLabel1 optReadme1 hidden | 1 1 2 1 1 1 *.bin");
+        QCOMPARE(state(), "'*.bin' chkSaveDestDir optClean2 optLabel1 optReadme1 hidden | 1 1 2 1 1 0 *.bin");
     }
 
     // Every page of the index loads under the title the index shows and no link between pages leads nowhere.
