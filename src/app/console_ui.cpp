@@ -72,18 +72,25 @@ void ConsoleUi::ShowMessage(const std::string& text, MessageIcon icon) {
     }
 }
 
-bool ConsoleUi::AskYesNo(const std::string& text, MessageIcon) {
+bool ConsoleUi::AskYesNo(const std::string& text, MessageIcon, DefaultAnswer defaultAnswer) {
     BreakProgressLine();
-    m_err << "question: " << TerminalText(text) << " [y/N] ";
+    const bool yesByDefault = defaultAnswer == DefaultAnswer::Yes;
+    m_err << "question: " << TerminalText(text) << (yesByDefault ? " [Y/n] " : " [y/N] ");
     if (!m_canAsk) {
         m_err << "no (no terminal to answer on)" << std::endl;
         return false;
     }
     m_err.flush();
     std::string answer;
-    std::getline(m_in, answer);
+    // An input that has ended answers nothing, so it gives no Yes either.
+    if (!std::getline(m_in, answer)) {
+        return false;
+    }
     const auto first = answer.find_first_not_of(" \t");
-    return first != std::string::npos && (answer[first] == 'y' || answer[first] == 'Y');
+    if (first == std::string::npos) {
+        return yesByDefault;
+    }
+    return answer[first] == 'y' || answer[first] == 'Y';
 }
 
 DiskChoice ConsoleUi::ShowDiskDialog() {

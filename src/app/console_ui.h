@@ -23,7 +23,8 @@ public:
               const volatile std::sig_atomic_t* interrupted = nullptr);
 
     void ShowMessage(const std::string& text, MessageIcon icon) override;
-    bool AskYesNo(const std::string& text, MessageIcon icon) override;
+    // Enter alone gives defaultAnswer, shown in capitals ("[y/N]").
+    bool AskYesNo(const std::string& text, MessageIcon icon, DefaultAnswer defaultAnswer) override;
     void ShowProgress() override;
     void SetProgress(int value) override;
     void HideProgress() override;

@@ -8,7 +8,8 @@ ParsedArguments<JoinOptions> ParseJoinArguments(const std::vector<std::string>& 
     static const std::vector<KnownOption> kKnown = {
         {"--help", "-h", nullptr},     {"--version", nullptr, nullptr},
         {"--force", "-f", nullptr},    {"--delete-pieces", nullptr, nullptr},
-        {"--check", nullptr, nullptr}, {"--dest", "-d", "a folder"}};
+        {"--check", nullptr, nullptr}, {"--unchecked", nullptr, nullptr},
+        {"--dest", "-d", "a folder"}};
     const CommandLine line = ReadCommandLine(args, kKnown);
     if (!line.error.empty()) {
         return {std::nullopt, line.error};
@@ -20,6 +21,7 @@ ParsedArguments<JoinOptions> ParseJoinArguments(const std::vector<std::string>& 
         options.force = options.force || name == "--force";
         options.deletePieces = options.deletePieces || name == "--delete-pieces";
         options.check = options.check || name == "--check";
+        options.unchecked = options.unchecked || name == "--unchecked";
         if (name == "--dest") {
             if (value.empty()) {
                 return {std::nullopt, "--dest needs a folder"};
@@ -43,19 +45,22 @@ ParsedArguments<JoinOptions> ParseJoinArguments(const std::vector<std::string>& 
 }
 
 std::string JoinUsage() {
-    return "Usage: parvola-join [--dest FOLDER] [--force] [--delete-pieces] [--check] PIECE\n"
+    return "Usage: parvola-join [--dest FOLDER] [--force] [--delete-pieces] [--check] [--unchecked] PIECE\n"
            "Joins the pieces NAME.001, NAME.002, ... into NAME. PIECE is one of the pieces, the\n"
            "batch file NAME.bat beside them, or NAME. The pieces are taken in the order of their\n"
            "numbers (NAME.1000 after NAME.999) and checked first: none may be missing, all but the\n"
            "last as long as the first, the last no longer; NAME.bat, when there, must join the same\n"
            "pieces in the same order, and NAME.sha256, when there, must match every piece and the\n"
-           "joined file.\n"
+           "joined file. One of the two must be there, or nothing would show that the last piece is\n"
+           "missing.\n"
            "\n"
            "  -d, --dest FOLDER    where NAME goes (default: beside the pieces)\n"
            "  -f, --force          replace a NAME that is there already\n"
            "      --delete-pieces  delete the pieces, NAME.bat and NAME.sha256 once NAME is joined\n"
            "                       and checked\n"
            "      --check          only check the pieces; write nothing\n"
+           "      --unchecked      join (or check) even without NAME.bat and NAME.sha256, though a\n"
+           "                       missing last piece then goes unnoticed\n"
            "  -h, --help           show this help\n"
            "      --version        show the version\n"
            "\n"

@@ -14,6 +14,7 @@ struct JoinOptions {
     bool force = false;
     bool deletePieces = false;
     bool check = false;
+    bool unchecked = false; // without the batch file or the checksum file beside the pieces
     bool help = false;
     bool version = false;
 };

@@ -46,7 +46,9 @@ int main(int argc, char** argv) {
     const JoinRequest request{paths.Absolute(options.piece),
                               options.dest.empty() ? std::string() : paths.Absolute(options.dest),
                               options.force ? ReplaceExisting::Always : ReplaceExisting::Never,
-                              options.deletePieces, options.check};
+                              options.deletePieces,
+                              options.check,
+                              options.unchecked ? UncheckedJoin::Allow : UncheckedJoin::Refuse};
     const JoinOutcome outcome = JoinPieces(request, ui, platform);
     // An interrupt after the last block leaves a complete join, which counts as one.
     if (outcome == JoinOutcome::Joined || outcome == JoinOutcome::Verified) {

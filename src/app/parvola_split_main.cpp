@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    if (!options.yes && !ui.AskYesNo(options.size.question, MessageIcon::Information)) {
+    if (!options.yes && !ui.AskYesNo(options.size.question, MessageIcon::Information, DefaultAnswer::Yes)) {
         if (*interrupted) {
             return 130;
         }
@@ -68,10 +68,15 @@ int main(int argc, char** argv) {
     LinuxCodePages codePages;
     LinuxChecksums checksums;
     Platform platform{files, drives, paths, codePages, checksums};
+    // Nobody is asked whether to delete the source: it goes only when the command line says so.
     SplitRequest request{source, paths.Absolute(options.dest.empty() ? "." : options.dest),
-                         options.size.bytes, options.checksum};
+                         options.size.bytes, options.checksum,
+                         options.deleteSource ? SourceAfterSplit::Delete : SourceAfterSplit::Keep};
     // An interrupt after the last block leaves a complete split, which counts as one.
     if (SplitFile(request, ui, settings, platform) == SplitOutcome::Completed) {
+        if (options.deleteSource) {
+            ui.ShowMessage("Deleted " + source + ".", MessageIcon::Information);
+        }
         return 0;
     }
     return *interrupted ? 130 : 1;

@@ -23,7 +23,8 @@ struct SplitOptions {
     std::string dest; // empty: the current folder
     std::string file;
     bool yes = false;
-    bool checksum = false; // also when the optChecksum setting is off
+    bool checksum = true;      // whatever the optChecksum setting says
+    bool deleteSource = false; // after a complete split; whatever the optClean setting says
     bool help = false;
     bool version = false;
 };

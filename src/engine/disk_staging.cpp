@@ -18,6 +18,11 @@ bool IsDiskFull(const FileStatus& status) {
     return status && status->number == ErrorNumber::DiskFull;
 }
 
+// "007" for name.007.
+std::string NumberOf(const std::string& pieceName) {
+    return pieceName.substr(pieceName.rfind('.') + 1);
+}
+
 } // namespace
 
 DiskStaging::DiskStaging(SplitUi& ui, SettingsStore& settings, FileSystem& files, Drives& drives,
@@ -72,9 +77,14 @@ bool DiskStaging::DiskReady(const std::vector<std::int64_t>& wanted,
         located = Locate();
     }
     for (;;) {
+        const std::int64_t need = SpaceOnDisk(needed);
+        if (located && GetFreeBytes(m_drives, m_target.drive) < need && TellIfServed()) {
+            located = Locate();
+            continue;
+        }
         // A disk that cannot be found has no room: the disk dialog comes up.
         const DiskAnswer answer = CheckDiskSpace(m_ui, m_drives, located ? m_target.drive : "",
-                                                 static_cast<double>(SpaceOnDisk(needed)));
+                                                 static_cast<double>(need), !located || !ServedPieces());
         if (answer == DiskAnswer::Cancel) {
             m_cancelled = true;
             return false;
@@ -89,8 +99,11 @@ bool DiskStaging::DiskReady(const std::vector<std::int64_t>& wanted,
 // A copy ran out of room on a disk that looked large enough; the platform took the partial file away.
 // The user chooses what now as for any disk that is too full; false when that is to cancel.
 bool DiskStaging::DiskTurnedOutFull() {
-    m_cancelled = CheckDiskSpace(m_ui, m_drives, m_target.drive, std::numeric_limits<double>::infinity()) ==
-                  DiskAnswer::Cancel;
+    if (TellIfServed()) {
+        return true;
+    }
+    m_cancelled = CheckDiskSpace(m_ui, m_drives, m_target.drive, std::numeric_limits<double>::infinity(),
+                                 !ServedPieces()) == DiskAnswer::Cancel;
     return !m_cancelled;
 }
 
@@ -101,7 +114,7 @@ FileStatus DiskStaging::CopyToDisk(const std::string& name) {
     if (!m_files.FindFile(folder)) {
         if (!m_ui.AskYesNo("The folder " + folder +
                                " does not exist on this disk.  Do you want to create it?",
-                           MessageIcon::Question)) {
+                           MessageIcon::Question, DefaultAnswer::Yes)) {
             m_cancelled = true;
             return std::nullopt;
         }
@@ -112,7 +125,7 @@ FileStatus DiskStaging::CopyToDisk(const std::string& name) {
     const std::string target = m_target.folder + name;
     if (m_files.FindFile(target) &&
         !m_ui.AskYesNo("This disk already holds a file named " + name + ".  Do you want to replace it?",
-                       MessageIcon::Question)) {
+                       MessageIcon::Question, DefaultAnswer::Yes)) {
         m_cancelled = true;
         return std::nullopt;
     }
@@ -126,12 +139,52 @@ FileStatus DiskStaging::CopyToDisk(const std::string& name) {
     return error;
 }
 
+// Formatting a disk the user put back, or one that filled up under its last copy, would wipe the pieces
+// it holds. The disk is known by its volume identity, as its contents cannot tell it: a disk from an
+// earlier split of the same file holds pieces of the same names, and comparing them byte for byte would
+// read whole pieces back from slow media. A disk whose identity cannot be told is not recognised.
+// "pieces 001–004" when the disk in the drive holds pieces of this run.
+std::optional<std::string> DiskStaging::ServedPieces() {
+    const std::string identity = m_drives.VolumeIdentity(m_target.drive);
+    const auto served = std::find_if(m_served.begin(), m_served.end(),
+                                     [&](const ServedDisk& disk) { return disk.identity == identity; });
+    if (identity.empty() || served == m_served.end()) {
+        return std::nullopt;
+    }
+    return served->first == served->last ? "piece " + served->first
+                                         : "pieces " + served->first + "\xe2\x80\x93" + served->last;
+}
+
+// True, with the user told to insert another disk, when the disk in the drive holds pieces of this run.
+// Told once: when the user keeps that disk in, the disk dialog comes up, so that they can cancel, but
+// its format is not done.
+bool DiskStaging::TellIfServed() {
+    const auto pieces = ServedPieces();
+    if (!pieces || m_toldServed) {
+        m_toldServed = false;
+        return false;
+    }
+    m_ui.ShowMessage("This disk already holds " + *pieces + " of this split. Insert another disk.",
+                     MessageIcon::Information);
+    m_toldServed = true;
+    return true;
+}
+
 FileStatus DiskStaging::HandOver(const std::string& pieceName, std::int64_t nextPieceBytes) {
     for (;;) {
         if (!DiskReady({nextPieceBytes}, {static_cast<std::int64_t>(m_pieceSize)})) {
             return std::nullopt;
         }
         auto error = CopyToDisk(pieceName);
+        if (!error && !m_cancelled) {
+            m_toldServed = false;
+            // Pieces go onto disks in their order: this one is the last so far on its disk.
+            const std::string identity = m_drives.VolumeIdentity(m_target.drive);
+            if (m_served.empty() || m_served.back().identity != identity) {
+                m_served.push_back({identity, NumberOf(pieceName), NumberOf(pieceName)});
+            }
+            m_served.back().last = NumberOf(pieceName);
+        }
         if (!IsDiskFull(error) || !DiskTurnedOutFull()) {
             return error;
         }

@@ -6,6 +6,7 @@
 #include "settings/settings_store.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -46,6 +47,8 @@ private:
     std::int64_t SpaceOnDisk(const std::vector<std::int64_t>& lengths);
     bool DiskReady(const std::vector<std::int64_t>& wanted, const std::vector<std::int64_t>& needed);
     bool DiskTurnedOutFull();
+    std::optional<std::string> ServedPieces();
+    bool TellIfServed();
     FileStatus CopyToDisk(const std::string& name);
     void LabelLastDisk();
 
@@ -57,6 +60,13 @@ private:
     const double m_pieceSize;
     std::string m_stagingFolder;
     bool m_cancelled = false;
+    // The disks this run put pieces on, by volume identity, each with its first and last piece number as
+    // the piece names write them.
+    struct ServedDisk {
+        std::string identity, first, last;
+    };
+    std::vector<ServedDisk> m_served;
+    bool m_toldServed = false;
 };
 
 } // namespace parvola

@@ -303,6 +303,24 @@ JoinOutcome JoinPieces(const JoinRequest& request, SplitUi& ui, Platform& platfo
     if (auto refusal = ChecksumCheck(platform.files, set, checked, wholeChecked)) {
         return refuse(*refusal);
     }
+    if (!script && !checked && request.Unchecked != UncheckedJoin::Allow) {
+        const std::string unproven = "Neither " + LastName(RejoinScriptPath(set.folder, set.baseName)) +
+                                     " nor " + ChecksumFileName(set.baseName) +
+                                     " lies beside the pieces, so nothing shows whether pieces after " +
+                                     PieceName(set.baseName, set.count) + " are missing.";
+        if (request.Unchecked == UncheckedJoin::Refuse) {
+            return refuse(Refusal{
+                unproven + "  Operation cancelled.  Please copy one of them beside the pieces, or give "
+                           "--unchecked to join them anyway, and try again."});
+        }
+        if (!ui.AskYesNo(
+                unproven + "  If any are, " + set.baseName +
+                    " comes out cut short, and nothing tells you so.\r\n\r\nDo you want to join the " +
+                    Pieces(set.count) + " unchecked?",
+                MessageIcon::Exclamation, DefaultAnswer::No)) {
+            return JoinOutcome::Cancelled;
+        }
+    }
 
     const std::string target =
         JoinPath(request.DestFolder.empty() ? set.folder : request.DestFolder, set.baseName);
@@ -316,7 +334,7 @@ JoinOutcome JoinPieces(const JoinRequest& request, SplitUi& ui, Platform& platfo
         }
         if (request.Replace == ReplaceExisting::Ask &&
             !ui.AskYesNo("The file " + target + " already exists.  Do you want to replace it?",
-                         MessageIcon::Question)) {
+                         MessageIcon::Question, DefaultAnswer::Yes)) {
             return JoinOutcome::Cancelled;
         }
         replace = true;

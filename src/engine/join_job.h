@@ -10,6 +10,10 @@ namespace parvola {
 // What becomes of a file that already has the joined file's name.
 enum class ReplaceExisting { Never, Ask, Always };
 
+// What becomes of pieces without their batch file or their checksum file beside them: nothing then shows
+// whether pieces past the last one found are missing, which would leave the joined file cut short.
+enum class UncheckedJoin { Refuse, Ask, Allow };
+
 struct JoinRequest {
     // A piece (name.001), the batch file that joins them (name.bat), or the name they join into.
     std::string PiecePath;
@@ -21,6 +25,7 @@ struct JoinRequest {
     bool DeletePieces = false;
     // Checks the pieces as a join would, and writes nothing.
     bool CheckOnly = false;
+    UncheckedJoin Unchecked = UncheckedJoin::Refuse;
 };
 
 // How a join ended. The user has been told in every case but a cancel.
@@ -33,7 +38,8 @@ enum class JoinOutcome {
 };
 
 // Joins the pieces name.001, name.002 … into name: in numeric order, after checking that none is missing
-// and their lengths, and against name.bat and name.sha256 when these lie beside them. The joined file is
+// and their lengths, and against name.bat and name.sha256 when these lie beside them; without either only
+// as request.Unchecked allows. The joined file is
 // written under a hidden name and given its own only once it is whole and checked, so that a join that
 // fails leaves nothing behind; the pieces are only read, unless they are to be deleted after the join.
 JoinOutcome JoinPieces(const JoinRequest& request, SplitUi& ui, Platform& platform);

@@ -6,7 +6,8 @@ std::int64_t GetFreeBytes(Drives& drives, const std::string& drive) {
     return drives.FreeBytes(drive);
 }
 
-DiskAnswer CheckDiskSpace(SplitUi& ui, Drives& drives, const std::string& drive, double need) {
+DiskAnswer CheckDiskSpace(SplitUi& ui, Drives& drives, const std::string& drive, double need,
+                          bool mayFormat) {
     if (static_cast<double>(GetFreeBytes(drives, drive)) >= need) {
         return DiskAnswer::GoOn;
     }
@@ -14,6 +15,9 @@ DiskAnswer CheckDiskSpace(SplitUi& ui, Drives& drives, const std::string& drive,
     case DiskChoice::Cancel:
         return DiskAnswer::Cancel;
     case DiskChoice::Format:
+        if (!mayFormat) {
+            return DiskAnswer::CheckAgain;
+        }
         switch (drives.Format(drive)) {
         case FormatResult::Cancelled:
             return DiskAnswer::Cancel;

@@ -21,8 +21,10 @@ inline constexpr const char* kDiskNotFoundMessage = "The disk in the drive canno
 std::int64_t GetFreeBytes(Drives& drives, const std::string& drive);
 
 // GoOn when the disk has room for need bytes; otherwise the user chooses in the disk dialog: a new disk or
-// a formatted one (check again), cancel, or nothing chosen yet (go on).
-DiskAnswer CheckDiskSpace(SplitUi& ui, Drives& drives, const std::string& drive, double need);
+// a formatted one (check again), cancel, or nothing chosen yet (go on). Without mayFormat a format chosen
+// is not done, and the disk is checked again.
+DiskAnswer CheckDiskSpace(SplitUi& ui, Drives& drives, const std::string& drive, double need,
+                          bool mayFormat = true);
 
 // Gives the disk a volume label; why it could not be set, or no value when it was.
 std::optional<std::string> LabelDisk(Drives& drives, const std::string& root, const std::string& label);

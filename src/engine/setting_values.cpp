@@ -82,6 +82,10 @@ bool ReadReadmeWanted(SettingsStore& settings, bool storeDefault) {
     return StoredOrDefault(settings, SettingName::OptReadme, "0", storeDefault) == "0";
 }
 
+bool ReadChecksumWanted(SettingsStore& settings) {
+    return NumberIn(Stored(settings, SettingName::OptChecksum)) != 0.0;
+}
+
 bool ReadLabelWanted(SettingsStore& settings) {
     return ReadChoice(settings, SettingName::OptLabel, 2) != 1;
 }

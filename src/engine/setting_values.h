@@ -50,6 +50,9 @@ CleanupChoice ReadCleanup(SettingsStore& settings, bool storeDefault);
 // storeDefault a missing or empty value is stored as "0".
 bool ReadReadmeWanted(SettingsStore& settings, bool storeDefault);
 
+// optChecksum: checksums are written unless the value reads as the number 0; a missing one means on.
+bool ReadChecksumWanted(SettingsStore& settings);
+
 // optLabel: "1" leaves the last disk unlabelled; anything else labels it.
 bool ReadLabelWanted(SettingsStore& settings);
 

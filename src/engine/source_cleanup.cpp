@@ -32,8 +32,11 @@ std::optional<std::string> DeleteSource(FileSystem& files, const std::string& so
 
 std::optional<std::string> CleanupSource(SplitUi& ui, SettingsStore& settings, FileSystem& files,
                                          const std::string& sourcePath, const FileInfo& splitFile,
-                                         bool piecesComplete) {
-    switch (ReadCleanup(settings, true)) {
+                                         bool piecesComplete, SourceAfterSplit choice) {
+    const CleanupChoice cleanup = choice == SourceAfterSplit::Delete ? CleanupChoice::Delete
+                                  : choice == SourceAfterSplit::Keep ? CleanupChoice::Keep
+                                                                     : ReadCleanup(settings, true);
+    switch (cleanup) {
     case CleanupChoice::Delete:
         return DeleteSource(files, sourcePath, splitFile, piecesComplete);
     case CleanupChoice::Keep:
@@ -47,7 +50,7 @@ std::optional<std::string> CleanupSource(SplitUi& ui, SettingsStore& settings, F
         "deleted, or you get this prompt.\r\n\r\n"
         "Source file name: " +
         sourcePath;
-    if (ui.AskYesNo(question, MessageIcon::Question)) {
+    if (ui.AskYesNo(question, MessageIcon::Question, DefaultAnswer::No)) {
         return DeleteSource(files, sourcePath, splitFile, piecesComplete);
     }
     return std::nullopt;

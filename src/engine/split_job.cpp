@@ -92,8 +92,8 @@ public:
         }
 
         m_ui.SetProgress(100);
-        const auto cleanupProblem =
-            CleanupSource(m_ui, m_settings, m_files, m_request.SourcePath, m_source, complete);
+        const auto cleanupProblem = CleanupSource(m_ui, m_settings, m_files, m_request.SourcePath, m_source,
+                                                  complete, m_request.Source);
         m_ui.HideProgress();
         if (cleanupProblem) {
             m_ui.ShowMessage(*cleanupProblem, MessageIcon::Exclamation);
@@ -374,7 +374,7 @@ SplitOutcome SplitFile(SplitRequest& request, SplitUi& ui, SettingsStore& settin
     }
     const auto pieceCount =
         static_cast<std::int64_t>(std::ceil(static_cast<double>(source.length) / request.PieceSize));
-    const bool checksum = request.Checksum || ReadCheck(settings, SettingName::OptChecksum);
+    const bool checksum = request.Checksum.value_or(ReadChecksumWanted(settings));
     std::vector<std::string> finishingNames = {baseName + ".bat"};
     if (ReadReadmeWanted(settings, false)) {
         finishingNames.push_back(kReadmeName);

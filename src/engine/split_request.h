@@ -1,8 +1,13 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace parvola {
+
+// What becomes of the source after a complete split: what optClean says (the window), or the caller's
+// own choice (the command line, which asks no such question).
+enum class SourceAfterSplit { AsOptClean, Delete, Keep };
 
 struct SplitRequest {
     // Full path of the file to split.
@@ -11,8 +16,9 @@ struct SplitRequest {
     std::string DestFolder;
     // Bytes per piece, a whole number of at least 1.
     double PieceSize = 0;
-    // Writes name.sha256 beside the pieces even when the optChecksum setting is off.
-    bool Checksum = false;
+    // Whether name.sha256 is written beside the pieces; no value: as optChecksum says.
+    std::optional<bool> Checksum = std::nullopt;
+    SourceAfterSplit Source = SourceAfterSplit::AsOptClean;
 };
 
 } // namespace parvola

@@ -9,6 +9,9 @@ inline constexpr const char* kAppTitle = "Parvola";
 
 enum class MessageIcon { Critical, Question, Exclamation, Information };
 
+// The answer a Yes/No box gives when the user just presses Enter. No wherever Yes would lose data.
+enum class DefaultAnswer { Yes, No };
+
 // What the disk dialog holds when it is left: a new disk, a formatted one, or cancel (both "Select a smaller
 // size per partition" and "Cancel the operation all together"); None while no option was ever chosen.
 enum class DiskChoice { None, NewDisk, Format, Cancel };
@@ -19,8 +22,8 @@ public:
     virtual ~SplitUi() = default;
     // A modal box with an OK button.
     virtual void ShowMessage(const std::string& text, MessageIcon icon) = 0;
-    // A modal Yes/No box; true only for Yes.
-    virtual bool AskYesNo(const std::string& text, MessageIcon icon) = 0;
+    // A modal Yes/No box whose default button is defaultAnswer; true only for Yes.
+    virtual bool AskYesNo(const std::string& text, MessageIcon icon, DefaultAnswer defaultAnswer) = 0;
     // Shows the progress window modelessly and lets the window system process pending input once.
     virtual void ShowProgress() = 0;
     // value runs from 0 to 100.

@@ -55,6 +55,9 @@ public:
     // mount point when a new disk was mounted elsewhere (desktops name mount points after the label), or
     // empty when no disk of that drive is mounted or it cannot be told.
     virtual std::string CurrentMount(const std::string& drive) = 0;
+    // What tells the disk now in the drive from every other disk, whatever drive, port or mount point it is
+    // put in: on Linux the UUID or serial number of its file system. Empty when it cannot be told.
+    virtual std::string VolumeIdentity(const std::string& drive) = 0;
 };
 
 } // namespace parvola

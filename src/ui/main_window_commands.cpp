@@ -114,7 +114,7 @@ void frmMain::cmdSplit_Click() {
     double pieceSize = 0;
     for (const auto& fixed : kFixedPieceSizes) {
         if (caption == fixed.caption) {
-            if (!m_dialogs.AskYesNo(fixed.question, MessageIcon::Information)) {
+            if (!m_dialogs.AskYesNo(fixed.question, MessageIcon::Information, DefaultAnswer::Yes)) {
                 return;
             }
             pieceSize = fixed.bytes;
@@ -131,7 +131,8 @@ void frmMain::cmdSplit_Click() {
             return m_dialogs.ShowMessage("Please enter the piece size as a whole number of at least 1.",
                                          MessageIcon::Exclamation);
         }
-        if (!m_dialogs.AskYesNo(CustomSizeQuestion(number, unit), MessageIcon::Information)) {
+        if (!m_dialogs.AskYesNo(CustomSizeQuestion(number, unit), MessageIcon::Information,
+                                DefaultAnswer::Yes)) {
             return;
         }
         pieceSize = *bytes;
@@ -168,7 +169,8 @@ void frmMain::mnuFileJoin_Click() {
         }
     }
     m_jobRunning = true;
-    JoinInBackground(JoinRequest{piece, dest, ReplaceExisting::Ask}, m_dialogs, m_platform);
+    JoinInBackground(JoinRequest{piece, dest, ReplaceExisting::Ask, false, false, UncheckedJoin::Ask},
+                     m_dialogs, m_platform);
     m_jobRunning = false;
 }
 

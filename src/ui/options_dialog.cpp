@@ -159,7 +159,7 @@ frmOptions::frmOptions(SettingsStore& settings, FileList& fileList, QWidget* own
 
     m_chkSaveDestDir->setChecked(ReadCheck(m_settings, SettingName::ChkSaveDestDir));
     m_chkEightdotThree->setChecked(ReadCheck(m_settings, SettingName::Chk83));
-    m_chkChecksum->setChecked(ReadCheck(m_settings, SettingName::OptChecksum));
+    m_chkChecksum->setChecked(ReadChecksumWanted(m_settings));
     m_txtNewMask->setText(m_fileList.pattern());
 
     connect(cmdReset, &QPushButton::clicked, this, [this] { m_txtNewMask->setText(QStringLiteral("*.*")); });

@@ -65,11 +65,11 @@ void QtDialogs::ShowMessage(const std::string& text, MessageIcon icon) {
     box.exec();
 }
 
-bool QtDialogs::AskYesNo(const std::string& text, MessageIcon icon) {
+bool QtDialogs::AskYesNo(const std::string& text, MessageIcon icon, DefaultAnswer defaultAnswer) {
     QMessageBox box(m_owner);
     PrepareBox(box, text, icon);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    box.setDefaultButton(QMessageBox::Yes);
+    box.setDefaultButton(defaultAnswer == DefaultAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     box.exec();
     // Esc and the close box end on No, or on no button at all.

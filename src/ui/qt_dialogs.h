@@ -35,7 +35,7 @@ public:
     ~QtDialogs() override;
 
     void ShowMessage(const std::string& text, MessageIcon icon) override;
-    bool AskYesNo(const std::string& text, MessageIcon icon) override;
+    bool AskYesNo(const std::string& text, MessageIcon icon, DefaultAnswer defaultAnswer) override;
     void ShowProgress() override;
     void SetProgress(int value) override;
     void HideProgress() override;

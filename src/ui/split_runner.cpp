@@ -19,9 +19,9 @@ public:
     void ShowMessage(const std::string& text, MessageIcon icon) override {
         Relay([&] { m_target.ShowMessage(text, icon); });
     }
-    bool AskYesNo(const std::string& text, MessageIcon icon) override {
+    bool AskYesNo(const std::string& text, MessageIcon icon, DefaultAnswer defaultAnswer) override {
         bool yes = false;
-        Relay([&] { yes = m_target.AskYesNo(text, icon); });
+        Relay([&] { yes = m_target.AskYesNo(text, icon, defaultAnswer); });
         return yes;
     }
     void ShowProgress() override {

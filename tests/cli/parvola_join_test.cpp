@@ -11,7 +11,8 @@ namespace parvola::test {
 // Run by a shell without a terminal, in the folder of the pieces, one after the other: the 1200 pieces join
 // back in their order (1000 after 999) through the checksums and without them; a damaged piece is named,
 // a file there is replaced only with --force, --check writes nothing, --delete-pieces leaves the joined
-// file alone, and Ctrl+C takes back what was written. The exit code tells how each run ended.
+// file alone, pieces without their batch or checksum file join only with --unchecked, and Ctrl+C takes
+// back what was written. The exit code tells how each run ended.
 TEST(ParvolaJoin, JoinsWhatParvolaSplitCutAndEndsWithAnExitCodeThatTellsHow) {
     TempTree tree;
     std::filesystem::create_directories(tree / "pieces");
@@ -37,6 +38,11 @@ TEST(ParvolaJoin, JoinsWhatParvolaSplitCutAndEndsWithAnExitCodeThatTellsHow) {
          "Joined 1200 pieces into " + tree / "pieces/movie.mkv.\n"},
         {"parvola-join --delete-pieces --force movie.mkv.bat && ls && cmp movie.mkv ../movie.mkv", 0,
          "The pieces and movie.mkv.bat were deleted.\nReadme.txt\nmovie.mkv\n"},
+        {"parvola-split -y --no-checksum -s 1K ../movie.mkv && rm movie.mkv.bat movie.mkv && parvola-join "
+         "movie.mkv.001",
+         1, "Neither movie.mkv.bat nor movie.mkv.sha256 lies beside the pieces"},
+        {"parvola-join --unchecked movie.mkv.001 && cmp movie.mkv ../movie.mkv && rm movie.mkv.*", 0,
+         "Joined 1200 pieces into "},
         {"for i in 1 2 3; do truncate -s 1G big.00$i; printf '%064d  big.00%d\\n' 0 $i >>big.sha256; done; "
          "parvola-join big & "
          "until [ -n \"$(find . -name '.big.parvola-join-*' -size +0)\" ] || ! kill -0 $!; do :; done; "

@@ -47,13 +47,14 @@ TEST(SplitOptions, SizesAndArgumentsAreReadOrRefused) {
 }
 
 // A message starts a line of its own, and a copy's progress takes the line and gives it back. Answers are
-// read a line each: only yes goes on; Enter keeps the last disk choice and asks again when there is none, as
-// a number off the menu does. Without a terminal nothing is read, and the answer is no.
+// read a line each: yes goes on, Enter gives the question's default; Enter keeps the last disk choice and
+// asks again when there is none, as a number off the menu does. Without a terminal nothing is read, and the
+// answer is no.
 TEST(ConsoleUi, DrawsOneProgressLineAndTakesAnswersOnlyFromATerminal) {
-    std::istringstream typed("y\n  Yes\nn\n\nja\n\n1\n\n7\n2\n4\n");
+    std::istringstream typed("y\n  Yes\nn\n\nja\n\nn\n\n1\n\n7\n2\n4\n");
     std::ostringstream asked;
     ConsoleUi noTerminal(typed, asked, false, false);
-    EXPECT_FALSE(noTerminal.AskYesNo("Delete?", MessageIcon::Question));
+    EXPECT_FALSE(noTerminal.AskYesNo("Split?", MessageIcon::Question, DefaultAnswer::Yes));
     EXPECT_EQ(noTerminal.ShowDiskDialog(), DiskChoice::Cancel);
     EXPECT_EQ(typed.tellg(), 0);
     std::ostringstream err;
@@ -68,9 +69,12 @@ TEST(ConsoleUi, DrawsOneProgressLineAndTakesAnswersOnlyFromATerminal) {
     EXPECT_EQ(err.str(), "\rProcessing - Please wait... 0%\nerror: Error: 61\n\nDisk full\n"
                          "\rProcessing - Please wait... 40%\r\033[KCopying a.001 to the disk... 0%"
                          "\rCopying a.001 to the disk... 42%\r\033[K\rProcessing - Please wait... 40%");
-    const auto yes = [&] { return ui.AskYesNo("Delete?", MessageIcon::Question); };
-    EXPECT_EQ((std::vector{yes(), yes(), yes(), yes(), yes()}),
-              (std::vector{true, true, false, false, false}));
+    const auto no = [&] { return ui.AskYesNo("Delete?", MessageIcon::Question, DefaultAnswer::No); };
+    const auto yes = [&] { return ui.AskYesNo("Split?", MessageIcon::Question, DefaultAnswer::Yes); };
+    EXPECT_EQ((std::vector{no(), no(), no(), no(), no(), yes(), yes()}),
+              (std::vector{true, true, false, false, false, true, false}));
+    EXPECT_NE(err.str().find("Delete? [y/N] "), std::string::npos);
+    EXPECT_NE(err.str().find("Split? [Y/n] "), std::string::npos);
     EXPECT_EQ(
         (std::vector{ui.ShowDiskDialog(), ui.ShowDiskDialog(), ui.ShowDiskDialog(), ui.ShowDiskDialog()}),
         (std::vector{DiskChoice::NewDisk, DiskChoice::NewDisk, DiskChoice::Format, DiskChoice::Cancel}));
@@ -79,8 +83,8 @@ TEST(ConsoleUi, DrawsOneProgressLineAndTakesAnswersOnlyFromATerminal) {
 // The real program, run by a shell without a terminal in an empty folder beside the file to split. A run that
 // does not split leaves no piece and the source whole, and no name reaches the terminal raw: a file size
 // limit is a write error like a full disk, and Ctrl+C, once the second piece has bytes, takes back what was
-// written. A run that splits puts the pieces in the current folder unless told; nobody can be asked whether
-// to delete the source, so it stays, until the window's choice says otherwise.
+// written. A run that splits puts the pieces and their checksums in the current folder unless told, and
+// deletes the source only when told, whatever the window's choices say.
 TEST(ParvolaSplit, EndsWithAnExitCodeThatTellsHowAndSharesTheSettingsWithTheWindow) {
     TempTree tree;
     std::filesystem::create_directories(tree / "pieces");
@@ -92,7 +96,7 @@ TEST(ParvolaSplit, EndsWithAnExitCodeThatTellsHowAndSharesTheSettingsWithTheWind
     std::string said;
     const auto run = [&](const std::string& shell) { return RunInPieces(tree, shell, said); };
     const std::tuple<const char*, int, const char*> runs[] = {
-        {"parvola-split -s 100M ../movie.mkv", 1, "100 MB bytes long? [y/N] no"},
+        {"parvola-split -s 100M ../movie.mkv", 1, "100 MB bytes long? [Y/n] no"},
         {"ulimit -f 4 && parvola-split -y -s 3K ../movie.mkv", 1,
          "Error: 61\n\nDisk full\nThe file was not split."},
         {"parvola-split -y -s 1K \"../$(printf 'evil\\033]0;owned\\007.bin')\"", 1,
@@ -108,11 +112,27 @@ TEST(ParvolaSplit, EndsWithAnExitCodeThatTellsHowAndSharesTheSettingsWithTheWind
         EXPECT_TRUE(std::filesystem::is_empty(tree / "pieces")) << command;
         EXPECT_EQ(ReadBytes(tree / "movie.mkv"), PatternBytes(3500));
     }
-    ASSERT_EQ(run("parvola-split --yes --size 1K ../movie.mkv && cat movie.mkv.004"), 0) << said;
-    EXPECT_EQ(ReadBytes(tree / "Orvane/Parvola.conf"), "[General]\nchk83=0\noptClean=1\noptReadme=0\n");
-    WriteBytes(tree / "Orvane/Parvola.conf", "[General]\noptClean=0\n");
-    EXPECT_EQ(run("parvola-split -y -s 2K -d .. ../movie.mkv"), 0) << said;
-    EXPECT_FALSE(Exists(tree / "movie.mkv"));
+    ASSERT_EQ(run("parvola-split --yes --size 1K ../movie.mkv && cat movie.mkv.004 && sha256sum -c "
+                  "--ignore-missing movie.mkv.sha256"),
+              0)
+        << said;
+    EXPECT_EQ(ReadBytes(tree / "Orvane/Parvola.conf"), "[General]\nchk83=0\noptReadme=0\n");
+    // The window's choices to delete the source and to write no checksums do not reach the command line.
+    WriteBytes(tree / "Orvane/Parvola.conf", "[General]\noptClean=0\noptChecksum=0\n");
+    // The options, the checksum file's fate ("ls": written, "! ls": not), and whether the source stays.
+    const std::tuple<const char*, const char*, bool> ends[] = {{"", "ls", true},
+                                                               {"--checksum", "ls", true},
+                                                               {"--no-checksum", "! ls", true},
+                                                               {"--delete-source", "ls", false}};
+    for (const auto& [options, listed, kept] : ends) {
+        const std::string command = "rm -f ../movie.mkv.*; parvola-split -y -s 2K -d .. " +
+                                    std::string(options) + " ../movie.mkv && " + listed +
+                                    " ../movie.mkv.sha256";
+        EXPECT_EQ(run(command), 0) << command << "\n" << said;
+        EXPECT_EQ(Exists(tree / "movie.mkv"), kept) << command;
+        EXPECT_EQ(said.find("Deleted") != std::string::npos, !kept) << said;
+        EXPECT_TRUE(kept || said.find("information: Deleted " + tree / "movie.mkv.\n") != std::string::npos);
+    }
     EXPECT_EQ(ReadBytes(tree / "movie.mkv.002").size(), 1500u);
 }
 

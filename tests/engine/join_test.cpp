@@ -15,8 +15,9 @@ namespace {
 
 // A file of size bytes split into pieces of piece bytes, with name.sha256 when checksum; a shell command run
 // in the test's folder after the split, and one run at the first write of the joined file; the path the join
-// is given, what it is asked ("force", "ask=Y", "check", "delete", "dest=/out", "cancelAfter=N"), and how it
-// ended with the boxes it showed, "|" between them. An expectation ending in "…" need only begin the same.
+// is given, what it is asked ("force", "ask=Y", "check", "delete", "dest=/out", "cancelAfter=N", and for
+// pieces without proof that they are whole "unproven", or "askUnproven" with the answer in "ask=Y"), and how
+// it ended with the boxes it showed, "|" between them. An expectation ending in "…" need only begin the same.
 struct Case {
     const char* label;
     std::int64_t size;
@@ -70,11 +71,16 @@ TEST_P(Joins, JoinOnlyWhatIsWholeAndLeaveNothingElse) {
         }
     };
     const auto dest = row.asked.find("dest=");
-    const JoinRequest request{row.given, dest == std::string::npos ? "" : row.asked.substr(dest + 5, 4),
+    const JoinRequest request{row.given,
+                              dest == std::string::npos ? "" : row.asked.substr(dest + 5, 4),
                               asked("force") ? ReplaceExisting::Always
                               : asked("ask") ? ReplaceExisting::Ask
                                              : ReplaceExisting::Never,
-                              asked("delete"), asked("check")};
+                              asked("delete"),
+                              asked("check"),
+                              asked("unproven")      ? UncheckedJoin::Allow
+                              : asked("askUnproven") ? UncheckedJoin::Ask
+                                                     : UncheckedJoin::Refuse};
     ui.answers = asked("ask=Y") ? "Y" : "N";
     const auto cancel = row.asked.find("cancelAfter=");
     ui.cancelAfterChecks = cancel == std::string::npos ? -1 : std::stoll(row.asked.substr(cancel + 12));
@@ -123,6 +129,13 @@ const std::string kEarlierScript =
     "'call copy /b \"x.001\"+\"x.002\" \"x.001\"' 'call copy /b \"x.001\"+\"x.003\" \"x.001\"' "
     "'call copy /b \"x.001\"+\"x.004\" \"x.001\"' 'call copy /b \"x.001\" \"x\"' 'del \"x.001\"' "
     "'del \"x.002\"' 'del \"x.003\"' 'del \"x.004\"' 'echo.' 'echo Done!' >pieces/x.bat &&";
+const std::string kUnproven = "Refused: critical: Neither x.bat nor x.sha256 lies beside the pieces, so "
+                              "nothing shows whether pieces after ";
+const std::string kAskUnchecked =
+    "{}: ask, No by default, exclamation: Neither x.bat nor x.sha256 lies beside the pieces, so nothing "
+    "shows "
+    "whether pieces after x.004 are missing.  If any are, x comes out cut short, and nothing tells you "
+    "so.\r\n\r\nDo you want to join the 4 pieces unchecked?";
 const std::string kFlipByte3 = "printf Z | dd of=pieces/x.003 bs=1 seek=7 conv=notrunc status=none &&";
 
 std::ostream& operator<<(std::ostream& os, const Case& row) {
@@ -143,8 +156,21 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"PastPiece999", 1001, 1, false, "", "", "/pieces/x.bat", "",
              "Joined: show|hide|information: Joined 1001 pieces into /pieces/x."},
         Case{"Checksummed", 3500, 1000, true, "", "", "/pieces/x", "", kMatched},
+        // Without the batch file and the checksum file nothing shows that the last piece is there: only a
+        // join asked for unchecked takes such pieces.
         Case{"FromAnotherSplitter", 3500, 1000, false, "rm pieces/x.bat &&", "", "/pieces/x.002", "",
-             kJoined4},
+             kUnproven +
+                 "x.004 are missing.  Operation cancelled.  Please copy one of them beside the pieces, "
+                 "or give --unchecked to join them anyway, and try again."},
+        Case{"LastMissingUnproven", 3500, 1000, false, "rm pieces/x.bat pieces/x.004 &&", "", "/pieces/x",
+             "check", kUnproven + "x.003 are missing.…"},
+        Case{"FromAnotherSplitterUnchecked", 3500, 1000, false, "rm pieces/x.bat &&", "", "/pieces/x.002",
+             "unproven", kJoined4},
+        Case{"UncheckedAskedYes", 3500, 1000, false, "rm pieces/x.bat &&", "", "/pieces/x",
+             "askUnproven ask=Y",
+             Fill(kAskUnchecked, "Joined") + "|show|hide|information: Joined 4 pieces into /pieces/x."},
+        Case{"UncheckedAskedNo", 3500, 1000, false, "rm pieces/x.bat &&", "", "/pieces/x", "askUnproven",
+             Fill(kAskUnchecked, "Cancelled")},
         Case{"NoSuchPieces", 3500, 1000, false, "", "", "/pieces/y.bat", "",
              "Refused: critical: The first piece, /pieces/y.001, cannot be found.  Please copy every piece "
              "into one folder and try again."},

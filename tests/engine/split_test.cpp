@@ -48,14 +48,17 @@ public:
     void SetUp() override {
         Shell("mkdir source dest");
         settings.values["optClean"] = "2";
+        settings.values["optChecksum"] = "0";
         drives.root = tree.path();
         // The user puts a new disk in whenever asked to, while there is one; a disk of the Follows row comes
         // up elsewhere, and the one after it only once the disk dialog was left.
         ui.onMessage = [this](const std::string& text) {
             const bool ready = kReady == "information: " + text;
-            if ((text == kInsertNewDiskMessage || ready) && newDisks != 0) {
+            const bool served = text.find(" of this split. Insert another disk.") != std::string::npos;
+            if ((text == kInsertNewDiskMessage || ready || served) && newDisks != 0) {
                 --newDisks;
-                drives.SwapDisk();
+                // The user may put the first disk back instead of a new one.
+                ++swaps == putBack ? drives.PutBack(1) : drives.SwapDisk();
                 Shell(bareDisks ? "rm -rf dest" : "true");
             }
             if (drives.drive != "/") {
@@ -71,13 +74,22 @@ public:
     // dialog, and what files, drives and disks will do.
     void Apply(const std::string& options) {
         const std::vector<std::string> names = {
-            "failAfter", "cancelAfter", "capacity", "unit",    "hiddenCost",   "breakAfter", "newDisks",
-            "bareDisks", "format",      "answers",  "choices", "labelRefusal", "drive",      "dest"};
-        std::int64_t* numbers[] = {
-            &files.failAfterBytes,       &ui.cancelAfterChecks,       &drives.capacity, &drives.unit,
-            &drives.disks[0].hiddenCost, &drives.copiesBeforeFailure, &newDisks,        &bareDisks,
-            &drives.formatResult};
-        std::string* texts[] = {&ui.answers, &ui.diskChoices, &drives.labelRefusal, &drives.drive, &dest};
+            "failAfter", "cancelAfter",  "capacity", "unit",    "hiddenCost", "breakAfter",
+            "newDisks",  "bareDisks",    "format",   "putBack", "identities", "answers",
+            "choices",   "labelRefusal", "drive",    "dest",    "source"};
+        std::int64_t* numbers[] = {&files.failAfterBytes,
+                                   &ui.cancelAfterChecks,
+                                   &drives.capacity,
+                                   &drives.unit,
+                                   &drives.disks[0].hiddenCost,
+                                   &drives.copiesBeforeFailure,
+                                   &newDisks,
+                                   &bareDisks,
+                                   &drives.formatResult,
+                                   &putBack,
+                                   &identities};
+        std::string* texts[] = {&ui.answers,   &ui.diskChoices, &drives.labelRefusal,
+                                &drives.drive, &dest,           &source};
         std::istringstream tokens(options);
         for (std::string key, value; std::getline(tokens >> std::ws, key, '=') && tokens >> value;) {
             const auto at = std::size_t(std::find(names.begin(), names.end(), key) - names.begin());
@@ -99,8 +111,16 @@ public:
     // Splits source into dest and expects how that ended and the boxes it showed, "|" between them, with
     // "insert", "ready" and "done" for the common ones: "Completed: show|hide|done". An expectation that ends
     // in "…" need only begin the same.
-    void Run(const std::string& source, double pieceSize, const std::string& expected) {
-        request = SplitRequest{source, dest, pieceSize};
+    void Run(const std::string& sourcePath, double pieceSize, const std::string& expected) {
+        request = SplitRequest{sourcePath, dest, pieceSize};
+        request.Source = source == "delete" ? SourceAfterSplit::Delete
+                         : source == "keep" ? SourceAfterSplit::Keep
+                                            : SourceAfterSplit::AsOptClean;
+        // Disks whose volume identity cannot be told.
+        if (!identities) {
+            drives.knownIdentities = false;
+            drives.disks[0].identity.clear();
+        }
         const char* outcomes[] = {"Completed", "Refused", "Failed", "Cancelled"};
         const SplitOutcome outcome = SplitFile(request, ui, settings, platform);
         std::string ran = outcomes[int(outcome)] + (": " + Joined(ui.log, "|"));
@@ -127,6 +147,10 @@ public:
     std::string dest = "/dest";
     std::int64_t newDisks = -1; // that the user has at hand; -1: as many as asked for
     std::int64_t bareDisks = 0; // 1: new disks lack the destination folder
+    std::int64_t putBack = 0;   // the new disk asked for in this turn (from 1) is the first one again
+    std::int64_t swaps = 0;
+    std::int64_t identities = 1; // 0: no disk's volume identity can be told
+    std::string source;          // what the caller asks for the source: "delete", "keep", or as optClean
 };
 
 // Each row names its test and prints as its label.
@@ -367,7 +391,8 @@ TEST_P(SourceCleanup, FollowsTheChoiceAndDeletesOnlyWhatWasSplit) {
 }
 
 const std::string kAsk =
-    "Completed: show|ask question: Would you like to delete the source file?\r\n\r\nNote: You can edit the "
+    "Completed: show|ask, No by default, question: Would you like to delete the source file?\r\n\r\nNote: "
+    "You can edit the "
     "Options under the file menu so that the source is always deleted, never deleted, or you get this "
     "prompt.\r\n\r\nSource file name: /source/report.doc|hide|done";
 const std::string kKept = "Failed: show|hide|exclamation: The file was split, but ";
@@ -380,6 +405,7 @@ INSTANTIATE_TEST_SUITE_P(
         Cleanup{"Delete", "optClean=0", "", "Completed: show|hide|done", true, "0"},
         Cleanup{"AskYes", "optClean=1 answers=Y", "", kAsk, true, "1"},
         Cleanup{"AskNo", "optClean=1 answers=N", "", kAsk, false, "1"},
+        Cleanup{"AskEnter", "optClean=1 answers=.", "", kAsk, false, "1"},
         Cleanup{"Keep", "optClean=2", "", "Completed: show|hide|done", false, "2"},
         Cleanup{"Missing", "answers=N", "", kAsk, false, "1"},
         Cleanup{"OutOfRange", "optClean=7 answers=Y", "", kAsk, true, "1"},
@@ -395,6 +421,12 @@ INSTANTIATE_TEST_SUITE_P(
                 kKept + "the source file could not be deleted (~/source/report.doc~).\r\n\r\nError: "
                         "75\r\n\r\nPath/File access error",
                 false, "0"},
+        // The command line's choice stands for optClean, which it neither asks about nor stores.
+        Cleanup{"CallerDeletes", "optClean=2 source=delete", "", "Completed: show|hide|done", true, "2"},
+        Cleanup{"CallerDeletesUnasked", "source=delete", "", "Completed: show|hide|done", true, ""},
+        Cleanup{"CallerKeeps", "optClean=0 source=keep", "", "Completed: show|hide|done", false, "0"},
+        Cleanup{"CallerDeletesOnlyWhatWasSplit", "source=delete",
+                "echo new >source/new && mv source/new source/report.doc &&", kChanged, false, ""},
         Cleanup{"PiecesNoLongerAddUp", "optClean=0", "truncate -s 999 dest/report.doc.002 &&",
                 kKept +
                     "the pieces no longer add up to the source file, so it was kept (~/source/report.doc~).",
@@ -423,10 +455,10 @@ TEST_F(Checks, ASecondRunForTheSamePiecesIsRefusedWhileTheFirstRuns) {
               "Readme.txt report.doc.001 report.doc.002 report.doc.003 report.doc.bat");
 }
 
-// With checksums asked for, the checksum file is what sha256sum writes for the pieces and the file they join
-// into, also for a name it escapes, and the readme tells how to check them.
-TEST_F(Checks, ChecksumsAreWhatSha256sumWrites) {
-    Apply("optChecksum=1");
+// Checksums are written unless turned off: the checksum file is what sha256sum writes for the pieces and the
+// file they join into, also for a name it escapes, and the readme tells how to check them.
+TEST_F(Checks, ChecksumsAreWrittenByDefaultAsSha256sumWritesThem) {
+    settings.values.erase("optChecksum");
     const auto source = MakeSource("back\\slash", 3000);
 
     Run(source, 1000, "Completed: show|hide|done");
@@ -492,6 +524,7 @@ TEST_P(Staged, FillDiskAfterDisk) {
     EXPECT_EQ(Exists(tree.path() + source), row.ran.rfind("Completed", 0) != 0);
 }
 
+const std::string kServed = "information: This disk already holds ";
 const std::string kAskFolder =
     "|ask question: The folder /dest does not exist on this disk.  Do you want to create it?";
 
@@ -500,10 +533,25 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // Space is what files take in whole units: two 720,000-byte pieces fit in bytes, not in 4 KiB
         // units; the last disk must hold the script and the readme beside the last piece.
-        Staging{"SpaceInUnits", 720000 * 2 + 710000, 720000, "capacity=1441000 unit=4096 choices=N", "",
+        // A disk that holds a piece is never offered for formatting: the user is told to insert another.
+        Staging{"SpaceInUnits", 720000 * 2 + 710000, 720000, "capacity=1441000 unit=4096", "",
                 "r.001 |r.002 |Readme.txt r.003 r.bat Disk1",
-                "Completed: show|disk dialog|ready|insert|hide|done"},
+                "Completed: show|" + kServed +
+                    "piece 001 of this split. Insert another disk.|insert|hide|done"},
         // One piece fits on a new disk, but not one more unit for the destination folder it lacks.
+        // The first disk put back at the last one is known by its identity: without that, the disk dialog.
+        Staging{"ADiskPutBack", 360000 * 9, 360000, "putBack=2", "",
+                "r.001 r.002 r.003 r.004 |r.005 r.006 r.007 r.008 |Readme.txt r.009 r.bat Disk1",
+                "Completed: show|insert|insert|" + kServed + "pieces 001\xe2\x80\x93" +
+                    "004 of this split. Insert another disk.|hide|done"},
+        Staging{"ADiskPutBackWithoutIdentities", 360000 * 9, 360000, "putBack=2 identities=0 choices=C", "",
+                "r.001 r.002 r.003 r.004 |r.005 r.006 r.007 r.008 ",
+                "Cancelled: show|insert|insert|disk dialog|hide"},
+        // A disk that fills up under its fourth piece is not offered for formatting either.
+        Staging{"ADiskWithPiecesTurnsOutFull", 360000 * 5, 360000, "hiddenCost=5000", "",
+                "r.001 r.002 r.003 |Readme.txt r.004 r.005 r.bat Disk1",
+                "Completed: show|" + kServed + "pieces 001\xe2\x80\x93" +
+                    "003 of this split. Insert another disk.|hide|done"},
         Staging{"ANewDiskHoldsTheFolderToo", 720000 * 3, 720000,
                 "capacity=722944 unit=4096 choices=C bareDisks=1", "", "r.001 |",
                 "Cancelled: show|insert|disk dialog|hide"},
@@ -546,8 +594,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "the disk with a tool of your choice and press OK when done.|disk dialog"},
         Staging{"NothingChosen", 3000000, 1440000, "capacity=1000000 choices=-C", "", "|",
                 "Cancelled: disk dialog|show|insert|disk dialog|hide"},
-        Staging{"CancelledAtTheLastDisk", 3000000, 1440000, "newDisks=1 choices=C", "", "r.001 |r.002 ",
-                "Cancelled: show|insert|insert|disk dialog|hide"},
+        // The user who has no other disk to put in can still cancel, but cannot format one holding pieces.
+        Staging{"CancelledAtTheLastDisk", 3000000, 1440000, "newDisks=1 choices=FC", "", "r.001 |r.002 ",
+                "Cancelled: show|insert|insert|" + kServed +
+                    "piece 002 of this split. Insert another disk.|disk dialog|" + kServed +
+                    "piece 002 of this split. Insert another disk.|disk dialog|hide"},
         Staging{"CancelledInTheProgressWindow", 3000000, 1440000, "cancelAfter=30", "", "",
                 "Cancelled: show|hide"},
         // A staging folder that fills up or a disk that breaks ends the split; pieces on earlier disks stay.

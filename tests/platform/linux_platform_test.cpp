@@ -139,6 +139,29 @@ TEST(LinuxDrives, KnowEachDriveByItsMountAndItsDevice) {
 // would: names with these characters and, on FAT, files of 4 GiB are refused, and case is ignored. What the
 // file system itself counts for a file (st_blocks) is what SpaceFor foretells, on ext2 with its indirect
 // blocks too: a 720,000-byte file takes 708 blocks of 1 KiB. fusefat counts blocks its own way.
+// A disk is known by the UUID whose link leads to the device its file system is on, not by the mount point
+// or device number the next disk takes over; without such a link it cannot be told.
+TEST(LinuxDrives, KnowADiskByTheUuidOfItsFileSystem) {
+    TempTree tree;
+    fs::create_directories(tree / "by-uuid");
+    fs::create_directories(tree / "nodes");
+    fs::create_directories(tree / "empty");
+    struct stat here {};
+    ASSERT_EQ(::stat(tree.path().c_str(), &here), 0);
+    // Device nodes need root, which CI has.
+    if (::mknod((tree / "nodes/other").c_str(), S_IFBLK | 0600, makedev(major(here.st_dev) + 1, 0)) != 0 ||
+        ::mknod((tree / "nodes/this").c_str(), S_IFBLK | 0600, here.st_dev) != 0) {
+        GTEST_SKIP() << "no device nodes can be made here";
+    }
+    fs::create_symlink("../nodes/other", tree / "by-uuid/0000-0001");
+    fs::create_symlink("../nodes/this", tree / "by-uuid/1234-ABCD");
+    fs::create_symlink("../nodes/this", tree / "by-uuid/.hidden");
+    for (const auto& [folder, identity] : {std::pair("by-uuid", "1234-ABCD"), {"empty", ""}, {"gone", ""}}) {
+        LinuxDrives drives(DefaultSysfsRoot(), "/proc/self/mountinfo", tree / folder);
+        EXPECT_EQ(drives.VolumeIdentity(tree.path() + "/"), identity) << folder;
+    }
+}
+
 TEST(LinuxDrives, KnowWhatEachDiskCanHoldAndTheSpaceAFileTakesThere) {
     TempTree tree;
     const std::tuple<const char*, const char*, std::string, const char*, std::int64_t> disks[] = {

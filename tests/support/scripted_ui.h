@@ -15,9 +15,12 @@ namespace parvola::test {
 class ScriptedUi final : public SplitUi {
 public:
     void ShowMessage(const std::string& text, MessageIcon icon) override { Say("", text, icon); }
-    bool AskYesNo(const std::string& text, MessageIcon icon) override {
-        Say("ask ", text, icon);
-        return Next(answers) == 'Y';
+    // A question whose default is No is logged as "ask, No by default, question: …".
+    bool AskYesNo(const std::string& text, MessageIcon icon, DefaultAnswer defaultAnswer) override {
+        Say(defaultAnswer == DefaultAnswer::No ? "ask, No by default, " : "ask ", text, icon);
+        const char answer = Next(answers);
+        // Enter takes the default answer.
+        return answer == 'Y' || (answer == '.' && defaultAnswer == DefaultAnswer::Yes);
     }
     void ShowProgress() override { log.push_back("show"); }
     void SetProgress(int value) override { progress.push_back(value); }
@@ -35,7 +38,7 @@ public:
 
     std::vector<std::string> log;
     std::vector<int> progress;
-    std::string answers;     // to the questions in turn: Y for Yes, anything else for No
+    std::string answers; // to the questions in turn: Y for Yes, . for Enter (the default), anything else No
     std::string diskChoices; // left in the disk dialog in turn: N new disk, F format, - none, C Cancel
     // Runs while each message box or question is up, as the user would act on it (put a new disk in).
     std::function<void(const std::string&)> onMessage;

@@ -29,15 +29,17 @@ using namespace parvola;
 
 namespace {
 
-// Answers questions and input boxes from queues and logs every box as "icon: text", "ask: …", "input: …".
+// Answers questions and input boxes from queues and logs every box as "icon: text", "ask: …" ("ask, No by
+// default: …"), "input: …".
 class ScriptedDialogs final : public WindowDialogs {
 public:
     void ShowMessage(const std::string& text, MessageIcon icon) override {
         const char* kinds[] = {"critical: ", "question: ", "exclamation: ", "information: "};
         log << kinds[static_cast<int>(icon)] + QString::fromStdString(text);
     }
-    bool AskYesNo(const std::string& text, MessageIcon) override {
-        log << "ask: " + QString::fromStdString(text);
+    bool AskYesNo(const std::string& text, MessageIcon, DefaultAnswer defaultAnswer) override {
+        log << (defaultAnswer == DefaultAnswer::No ? "ask, No by default: " : "ask: ") +
+                   QString::fromStdString(text);
         return !answers.isEmpty() && answers.takeFirst();
     }
     void ShowProgress() override {}
@@ -227,7 +229,7 @@ private slots:
             {"data", "out", 7, "1e3", {bad}, 0},
             {"data", "out", 7, QString(300, '9'), {bad}, 0},
             {"data", "out", 7, "1", {ask}, 0},
-            {"Desktop", "out/", 7, "1", {ask, "information: Completed splitting files."}, 5}};
+            {"Desktop", "out/", 7, "1", {ask, "information: Completed splitting files."}, 6}};
         for (const auto& [source, dest, size, number, log, written] : rows) {
             fresh();
             store("optClean", "2");
@@ -304,33 +306,77 @@ private slots:
         QCOMPARE(QFileInfo(at("data/report.doc")).size(), 3000000);
     }
 
-    // File > Join Pieces: the piece chosen ("": Cancel), whether the joined file is there and the answer to
-    // replacing it, whether the pieces' folder is read-only, so that "out" is chosen => the boxes, and the
-    // folder that then holds the joined file ("": none does).
+    // The delete question's default button is No: Enter on the real box, as a hurried user presses it, keeps
+    // the source.
+    void enterAtTheDeleteQuestionKeepsTheSource() {
+        makeFile("data/report.doc", 2500);
+        store("optClean", "1");
+        QtDialogs dialogs(nullptr);
+        open(at("data/report.doc"), &dialogs);
+        tree("DestDir")->setSelectedPath(at("out"));
+        child<QRadioButton>("optFSize7")->click();
+        child<QLineEdit>("txtNum")->setText("1");
+        QStringList seen;
+        QTimer timer;
+        connect(&timer, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box || !box->isVisible() || (!seen.isEmpty() && box->text().startsWith(seen.back()))) {
+                return;
+            }
+            seen << box->text().section('\n', 0, 0);
+            seen.size() == 1 ? box->button(QMessageBox::Yes)->click() : QTest::keyClick(box, Qt::Key_Return);
+        });
+        timer.start(10);
+
+        m_window->cmdSplit_Click();
+
+        QCOMPARE(seen,
+                 QStringList({"Split the file into partitions 1 KB long?",
+                              "Would you like to delete the source file?", "Completed splitting files."}));
+        QCOMPARE(QFileInfo(at("data/report.doc")).size(), 2500);
+        QCOMPARE(QDir(at("out")).entryList(QDir::Files).size(), 6);
+    }
+
+    // File > Join Pieces: the piece chosen ("": Cancel), whether the joined file is there, whether the
+    // checksum file is, the answers to joining unchecked and to replacing the file, whether the pieces'
+    // folder is read-only, so that "out" is chosen => the boxes, and the folder that then holds the joined
+    // file ("": none does).
     void joinCommand() {
         const QString choose = "choose file: Join Pieces",
-                      joined = "information: Joined 2 pieces into @/%1/r.";
+                      joined = "information: Joined 2 pieces into @/%1/r.",
+                      matched = joined + "  Every piece and the joined file matched r.sha256.";
         const QString ask = "ask: The file @/data/r already exists.  Do you want to replace it?";
+        const QString unchecked =
+            "ask, No by default: Neither r.bat nor r.sha256 lies beside the pieces, so nothing shows whether "
+            "pieces after r.002 are missing.  If any are, r comes out cut short, and nothing tells you "
+            "so.\r\n\r\nDo you want to join the 2 pieces unchecked?";
         const QString readOnlyBoxes =
             "information: The joined file cannot be written into @/data.  Please "
             "choose another folder for it.|choose folder: Folder for the Joined File";
-        const std::tuple<QString, bool, bool, bool, QStringList, QString> rows[] = {
-            {"", false, false, false, {choose}, ""},
-            {"r.001", false, false, false, {choose, joined.arg("data")}, "data"},
-            {"r.002", true, false, false, {choose, ask}, ""},
-            {"r", true, true, false, {choose, ask, joined.arg("data")}, "data"},
-            {"r.001", false, false, true, {choose, readOnlyBoxes, joined.arg("out")}, "out"}};
-        for (const auto& [chosen, there, replace, readOnly, log, folder] : rows) {
+        const std::tuple<QString, bool, bool, QList<bool>, bool, QStringList, QString> rows[] = {
+            {"", false, false, {}, false, {choose}, ""},
+            {"r.001", false, false, {true}, false, {choose, unchecked, joined.arg("data")}, "data"},
+            {"r.001", false, false, {false}, false, {choose, unchecked}, ""},
+            {"r.001", false, true, {}, false, {choose, matched.arg("data")}, "data"},
+            {"r.002", true, true, {false}, false, {choose, ask}, ""},
+            {"r", true, false, {true, true}, false, {choose, unchecked, ask, joined.arg("data")}, "data"},
+            {"r.001", false, true, {}, true, {choose, readOnlyBoxes, matched.arg("out")}, "out"}};
+        for (const auto& [chosen, there, sums, answers, readOnly, log, folder] : rows) {
             fresh();
+            QByteArray listed;
+            for (const auto& [bytes, name] : {std::pair("abc", "r.001"), {"de", "r.002"}, {"abcde", "r"}}) {
+                listed +=
+                    QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() + "  " + name + "\n";
+            }
             QVERIFY(write("data/r.001", "abc") && write("data/r.002", "de") &&
-                    (!there || write("data/r", "old")));
+                    (!there || write("data/r", "old")) && (!sums || write("data/r.sha256", listed)));
             const auto mount =
                 readOnly ? std::make_unique<ReadOnlyFolder>(at("data").toStdString()) : nullptr;
             QVERIFY(!readOnly || mount->mounted());
             open();
             m_dialogs.chosen = chosen.isEmpty() ? "" : at("data/" + chosen).toStdString();
             m_dialogs.chosenFolder = at("out").toStdString();
-            m_dialogs.answers = {replace};
+            m_dialogs.answers = answers;
             child<QAction>("mnuFileJoin")->trigger();
             QCOMPARE(m_dialogs.log.join('|').replace(m_temp->path(), "@"), log.join('|'));
             QCOMPARE(read("data/r"), folder == "data" ? "abcde" : there ? "old" : "-");
@@ -432,16 +478,20 @@ private slots:
 
     void messageBoxes() {
         using B = QMessageBox;
-        // The icon asked for, the button to click or else the key to press, the icon shown and the answer.
-        const std::tuple<MessageIcon, int, B::Icon, bool> rows[] = {
-            {MessageIcon::Critical, B::Ok, B::Critical, false},
-            {MessageIcon::Exclamation, B::Ok, B::Warning, false},
-            {MessageIcon::Information, B::Ok, B::Information, false},
-            {MessageIcon::Question, B::Yes, B::Question, true},
-            {MessageIcon::Question, B::No, B::Question, false},
-            {MessageIcon::Exclamation, Qt::Key_Return, B::Warning, true},
-            {MessageIcon::Question, Qt::Key_Escape, B::Question, false}};
-        for (const auto& [icon, answer, boxIcon, expected] : rows) {
+        constexpr auto yes = DefaultAnswer::Yes, no = DefaultAnswer::No;
+        // The icon asked for and a question's default, the button to click or else the key to press, the
+        // icon shown and the answer.
+        const std::tuple<MessageIcon, DefaultAnswer, int, B::Icon, bool> rows[] = {
+            {MessageIcon::Critical, yes, B::Ok, B::Critical, false},
+            {MessageIcon::Exclamation, yes, B::Ok, B::Warning, false},
+            {MessageIcon::Information, yes, B::Ok, B::Information, false},
+            {MessageIcon::Question, yes, B::Yes, B::Question, true},
+            {MessageIcon::Question, yes, B::No, B::Question, false},
+            {MessageIcon::Question, no, B::Yes, B::Question, true},
+            {MessageIcon::Exclamation, yes, Qt::Key_Return, B::Warning, true},
+            {MessageIcon::Question, no, Qt::Key_Return, B::Question, false},
+            {MessageIcon::Question, yes, Qt::Key_Escape, B::Question, false}};
+        for (const auto& [icon, preset, answer, boxIcon, expected] : rows) {
             const bool ask = answer != B::Ok;
             const auto answered = test::AnswerModal<B>([&, answer = answer, boxIcon = boxIcon](B& box) {
                 QVERIFY(box.parentWidget() == &m_owner && box.windowTitle() == "Parvola");
@@ -453,9 +503,9 @@ private slots:
                 button ? button->click() : QTest::keyClick(&box, Qt::Key(answer));
             });
             const std::string text = "\xc3\x84pfel <b>1</b>.bin\r\nThe file was not split.";
-            const bool yes =
-                ask ? m_qtDialogs.AskYesNo(text, icon) : (m_qtDialogs.ShowMessage(text, icon), false);
-            QVERIFY(*answered && yes == expected);
+            const bool yesGiven =
+                ask ? m_qtDialogs.AskYesNo(text, icon, preset) : (m_qtDialogs.ShowMessage(text, icon), false);
+            QVERIFY(*answered && yesGiven == expected);
         }
     }
 
@@ -553,25 +603,24 @@ private slots:
 
         dialog->show();
         QTest::keyClick(dialog.get(), Qt::Key_Escape);
-        QCOMPARE(state(), "'*.bin' optClean1 optLabel0 optReadme0 shown | - - 7 - - - *.bin");
+        // Checksums are written unless turned off.
+        QCOMPARE(state(), "'*.bin' chkChecksum optClean1 optLabel0 optReadme0 shown | - - 7 - - - *.bin");
         for (const char* name : {"chkSaveDestDir", "chkEightdotThree", "chkChecksum", "optClean2",
                                  "optReadme1", "optLabel1", "cmdReset", "cmdCancel"}) {
             click(name);
         }
-        const QString changed = "chkChecksum chkEightdotThree chkSaveDestDir optClean2 optLabel1 optReadme1";
+        const QString changed = "chkEightdotThree chkSaveDestDir optClean2 optLabel1 optReadme1";
         QCOMPARE(state(), "'*.*' " + changed + " hidden | - - 7 - - - *.bin");
         dialog->show();
         // An empty mask keeps the list's pattern.
         mask()->clear();
         QTest::keyClick(mask(), Qt::Key_Return);
-        QCOMPARE(state(), "'' " + changed + " hidden | 1 1 2 1 1 1 *.bin");
+        QCOMPARE(state(), "'' " + changed + " hidden | 1 1 2 1 1 0 *.bin");
         dialog = std::make_unique<frmOptions>(*m_settings, list, nullptr);
         dialog->show();
         click("chkEightdotThree");
         QVERIFY(!dialog->discarded() && dialog->close() && dialog->discarded());
-        QCOMPARE(
-            state(),
-            "'*.bin' chkChecksum chkSaveDestDir optClean2 optLabel1 optReadme1 hidden | 1 1 2 1 1 1 *.bin");
+        QCOMPARE(state(), "'*.bin' chkSaveDestDir optClean2 optLabel1 optReadme1 hidden | 1 1 2 1 1 0 *.bin");
     }
 
     // Every page of the index loads under the title the index shows and no link between pages leads nowhere.

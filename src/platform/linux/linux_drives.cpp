@@ -20,6 +20,7 @@
 #include <memory>
 #include <new>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -115,8 +116,9 @@ std::string UDisksBlockObjectPath(const std::string& deviceName) {
     return path;
 }
 
-LinuxDrives::LinuxDrives(std::string sysfsRoot, std::string mountInfoPath)
-    : m_sysfsRoot(std::move(sysfsRoot)), m_mountInfoPath(std::move(mountInfoPath)) {}
+LinuxDrives::LinuxDrives(std::string sysfsRoot, std::string mountInfoPath, std::string uuidFolder)
+    : m_sysfsRoot(std::move(sysfsRoot)), m_mountInfoPath(std::move(mountInfoPath)),
+      m_uuidFolder(std::move(uuidFolder)) {}
 
 std::int64_t LinuxDrives::FreeBytes(const std::string& drive) {
     struct statvfs info {};
@@ -236,6 +238,27 @@ FormatResult LinuxDrives::Format(const std::string& drive) {
     }
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 ? FormatResult::Formatted
                                                                                    : FormatResult::Failed;
+}
+
+// The device number and the mount point name the slot the disk sits in, which the next disk put there takes
+// over; the file system's UUID goes with the medium.
+std::string LinuxDrives::VolumeIdentity(const std::string& drive) {
+    struct stat mounted {};
+    if (::stat(drive.c_str(), &mounted) != 0) {
+        return {};
+    }
+    const std::unique_ptr<DIR, int (*)(DIR*)> folder(::opendir(m_uuidFolder.c_str()), ::closedir);
+    if (!folder) {
+        return {};
+    }
+    while (const dirent* entry = ::readdir(folder.get())) {
+        struct stat device {};
+        if (entry->d_name[0] != '.' && ::stat((m_uuidFolder + "/" + entry->d_name).c_str(), &device) == 0 &&
+            S_ISBLK(device.st_mode) && device.st_rdev == mounted.st_dev) {
+            return entry->d_name;
+        }
+    }
+    return {};
 }
 
 FileStatus LinuxDrives::CopyToDisk(const std::string& from, const std::string& to,

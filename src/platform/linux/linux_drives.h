@@ -23,8 +23,10 @@ std::string DefaultSysfsRoot();
 
 class LinuxDrives final : public Drives {
 public:
+    // uuidFolder holds a link for each file system's UUID to its block device, as udev makes them.
     explicit LinuxDrives(std::string sysfsRoot = DefaultSysfsRoot(),
-                         std::string mountInfoPath = "/proc/self/mountinfo");
+                         std::string mountInfoPath = "/proc/self/mountinfo",
+                         std::string uuidFolder = "/dev/disk/by-uuid");
 
     std::string DriveOf(const std::string& path) override;
     std::vector<std::string> Volumes() override;
@@ -37,6 +39,7 @@ public:
     FileStatus CopyToDisk(const std::string& from, const std::string& to,
                           const std::function<bool(std::int64_t, std::int64_t)>& progress) override;
     std::string CurrentMount(const std::string& drive) override;
+    std::string VolumeIdentity(const std::string& drive) override;
 
 private:
     // The identity of the drive behind the mount point, learnt the first time it is mounted when asked
@@ -50,6 +53,7 @@ private:
 
     std::string m_sysfsRoot;
     std::string m_mountInfoPath;
+    std::string m_uuidFolder;
     // Mount point, without a trailing separator → identity of the drive the first disk there sat in.
     std::map<std::string, std::string> m_identities;
 };
