@@ -6,6 +6,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include <unistd.h>
+
 namespace parvola::test {
 
 // A name, and the locale whose OEM code page the receiver's cmd reads the script in ("" for wine's default).
@@ -30,8 +32,9 @@ TEST_P(BatchFile, JoinsUnderCmdOnlyAWholeSetAndNeverChangesAPiece) {
     TempTree tree;
     std::filesystem::create_directories(tree / "pieces");
     WriteBytes(tree / row.name, PatternBytes(2500));
-    std::string environment = "XDG_CONFIG_HOME='" + tree.path() +
-                              "' WINEPREFIX=" PARVOLA_WINE_PREFIX
+    // Wine takes only a prefix of the user's own.
+    std::string environment = "XDG_CONFIG_HOME='" + tree.path() + "' WINEPREFIX=" PARVOLA_WINE_PREFIX "-" +
+                              std::to_string(::getuid()) +
                               " WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= DISPLAY= ";
     std::string said;
     if (!row.locale.empty()) {
