@@ -6,6 +6,12 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 namespace parvola {
 
 std::string DefaultSettingsPath(const std::string& home) {
@@ -20,10 +26,27 @@ std::string DefaultSettingsPath(const std::string& home) {
     return (configHome + QStringLiteral("/Orvane/Parvola.conf")).toStdString();
 }
 
+namespace {
+
+// Whether QSettings may read and replace path: a regular file, or nothing yet. Opened without blocking and
+// then looked at, since a FIFO there would hold open() until a writer came, and a device is no settings file.
+bool UsableSettingsFile(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) {
+        return errno == ENOENT;
+    }
+    struct stat info {};
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    ::close(fd);
+    return regular;
+}
+
+} // namespace
+
 IniSettingsStore::IniSettingsStore(std::string path) : m_path(std::move(path)) {}
 
 std::optional<std::string> IniSettingsStore::ReadSetting(const std::string& name) {
-    if (m_path.empty()) {
+    if (m_path.empty() || !UsableSettingsFile(m_path)) {
         return std::nullopt;
     }
     const QSettings file(QString::fromStdString(m_path), QSettings::IniFormat);
@@ -39,7 +62,8 @@ std::optional<std::string> IniSettingsStore::ReadSetting(const std::string& name
 }
 
 void IniSettingsStore::WriteSetting(const std::string& name, const std::string& text) {
-    if (m_path.empty()) {
+    // Something other than a settings file there is the user's: it is neither read nor replaced.
+    if (m_path.empty() || !UsableSettingsFile(m_path)) {
         return;
     }
     QSettings file(QString::fromStdString(m_path), QSettings::IniFormat);
