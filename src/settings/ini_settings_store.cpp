@@ -1,6 +1,7 @@
 #include "settings/ini_settings_store.h"
 
 #include <QDir>
+#include <QFile>
 #include <QSettings>
 #include <QString>
 #include <QStringList>
@@ -41,6 +42,28 @@ bool UsableSettingsFile(const std::string& path) {
     return regular;
 }
 
+// The text after "name=" on the line of the general section that sets name, without the spaces around it.
+std::optional<std::string> RawValue(const std::string& path, const std::string& name) {
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return std::nullopt;
+    }
+    bool general = true;
+    std::optional<std::string> found;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.startsWith(QLatin1Char('['))) {
+            general = line == QStringLiteral("[General]");
+            continue;
+        }
+        const auto equals = line.indexOf(QLatin1Char('='));
+        if (general && equals > 0 && line.left(equals).trimmed() == QString::fromStdString(name)) {
+            found = line.mid(equals + 1).trimmed().toStdString(); // the last one wins, as in QSettings
+        }
+    }
+    return found;
+}
+
 } // namespace
 
 IniSettingsStore::IniSettingsStore(std::string path) : m_path(std::move(path)) {}
@@ -54,9 +77,10 @@ std::optional<std::string> IniSettingsStore::ReadSetting(const std::string& name
     if (!value.isValid()) {
         return std::nullopt;
     }
-    // A hand-edited value with a comma reads back as a list; the text is what the user wrote.
+    // A hand-edited value with a comma reads back as a list of its parts, trimmed; the text is what the user
+    // wrote on the line.
     if (value.userType() == QMetaType::QStringList) {
-        return value.toStringList().join(QLatin1Char(',')).toStdString();
+        return RawValue(m_path, name).value_or(value.toStringList().join(QLatin1Char(',')).toStdString());
     }
     return value.toString().toStdString();
 }
