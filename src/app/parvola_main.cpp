@@ -49,7 +49,8 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
-    EndJobsWithTheProcess(app, [] { QApplication::quit(); });
+    // exit(), not quit(): the window refuses to close while its job runs, which would refuse the quit too.
+    EndJobsWithTheProcess(app, [] { QCoreApplication::exit(1); });
     QApplication::setApplicationName("Parvola");
     QApplication::setApplicationVersion(PARVOLA_VERSION);
     // The id names the desktop entry and the icon, so the desktop matches the window to both.
