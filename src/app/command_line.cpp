@@ -1,6 +1,9 @@
 #include "app/command_line.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <optional>
 
 namespace parvola {
@@ -42,6 +45,16 @@ CommandLine ReadCommandLine(const std::vector<std::string>& args, const std::vec
         line.options.emplace_back(option->name, value.value_or(""));
     }
     return line;
+}
+
+int PrintToOutput(const char* program, const std::string& text) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout)) {
+        return 0;
+    }
+    const int error = errno;
+    std::fprintf(stderr, "%s: write error: %s\n", program, std::strerror(error));
+    return 1;
 }
 
 } // namespace parvola

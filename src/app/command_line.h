@@ -31,4 +31,9 @@ template <typename Options> struct ParsedArguments {
 // the options, and "-" alone is an operand.
 CommandLine ReadCommandLine(const std::vector<std::string>& args, const std::vector<KnownOption>& known);
 
+// Writes text (help, version) to the standard output and flushes it. 0 when all of it got there; else 1,
+// after telling why on the error stream as "program: write error: reason", so that a full disk or a closed
+// output is not taken for a success.
+int PrintToOutput(const char* program, const std::string& text);
+
 } // namespace parvola

@@ -25,12 +25,20 @@ const char* KindOf(MessageIcon icon) {
     return "information";
 }
 
-// The job's texts break lines with CR LF, as its files do; a terminal wants LF.
-std::string TerminalText(std::string text) {
-    for (auto at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) {
-        text.erase(at, 1);
+// The job's texts break lines with CR LF, as its files do; a terminal wants LF. Only those pairs are line
+// breaks: a lone LF can come from nowhere but a name, where it would start a line that looks like the
+// program's own.
+std::string TerminalText(const std::string& text) {
+    std::string lines;
+    for (std::size_t begin = 0;;) {
+        const auto end = text.find("\r\n", begin);
+        lines += TerminalSafe(text.substr(begin, end == std::string::npos ? end : end - begin));
+        if (end == std::string::npos) {
+            return lines;
+        }
+        lines += '\n';
+        begin = end + 2;
     }
-    return TerminalSafe(text);
 }
 
 } // namespace
@@ -41,9 +49,8 @@ std::string TerminalSafe(const std::string& text) {
     for (std::size_t at = 0; at < text.size();) {
         const Utf8Char c = Utf8At(text, at);
         // C0 and C1 controls steer the terminal (ESC, and CSI as U+009B or a lone 0x9b byte), so they
-        // are shown as their codes; only the line break keeps its meaning.
-        const bool control =
-            !c.valid || (c.code < 0x20 && c.code != '\n') || (c.code >= 0x7f && c.code < 0xa0);
+        // are shown as their codes, the line break too.
+        const bool control = !c.valid || c.code < 0x20 || (c.code >= 0x7f && c.code < 0xa0);
         if (control) {
             char code[8];
             std::snprintf(code, sizeof code, "\\x%02x",
@@ -65,7 +72,7 @@ void ConsoleUi::ShowMessage(const std::string& text, MessageIcon icon) {
     BreakProgressLine();
     m_err << KindOf(icon) << ": " << TerminalText(text) << std::endl;
     // Messages that ask the user to press OK (a new disk is in) wait for Enter.
-    if (m_canAsk && text.find("ress OK") != std::string::npos) {
+    if (m_canAsk && Listening() && text.find("ress OK") != std::string::npos) {
         m_err << "Press Enter to go on. " << std::flush;
         std::string ignored;
         std::getline(m_in, ignored);
@@ -76,7 +83,7 @@ bool ConsoleUi::AskYesNo(const std::string& text, MessageIcon, DefaultAnswer def
     BreakProgressLine();
     const bool yesByDefault = defaultAnswer == DefaultAnswer::Yes;
     m_err << "question: " << TerminalText(text) << (yesByDefault ? " [Y/n] " : " [y/N] ");
-    if (!m_canAsk) {
+    if (!m_canAsk || !Listening()) {
         m_err << "no (no terminal to answer on)" << std::endl;
         return false;
     }
@@ -103,7 +110,7 @@ DiskChoice ConsoleUi::ShowDiskDialog() {
              "  2) Format the disk and try again\n"
              "  3) Select a smaller size per partition\n"
              "  4) Cancel the operation all together\n";
-    if (!m_canAsk) {
+    if (!m_canAsk || !Listening()) {
         // Nobody can change the disk: going on would only fill it up.
         m_err << "cancelled (no terminal to answer on)" << std::endl;
         return m_diskChoice = DiskChoice::Cancel;
@@ -113,7 +120,7 @@ DiskChoice ConsoleUi::ShowDiskDialog() {
     for (;;) {
         m_err << "Choice (1-4, Enter to keep the last one): " << std::flush;
         std::string answer;
-        if (!std::getline(m_in, answer)) {
+        if (!Listening() || !std::getline(m_in, answer)) {
             return m_diskChoice = DiskChoice::Cancel;
         }
         // Enter keeps a choice made before; with none made there is nothing to keep.
@@ -168,11 +175,15 @@ void ConsoleUi::ShowCopyProgress(const std::string& name, int percent) {
         return;
     }
     // What the line held before may be longer than the copy's text.
-    m_err << (m_lineOpen && !sameCopy ? "\r\033[K" : "\r") << "Copying " << name << " to the disk... "
-          << percent << "%" << std::flush;
+    m_err << (m_lineOpen && !sameCopy ? "\r\033[K" : "\r") << "Copying " << TerminalSafe(name)
+          << " to the disk... " << percent << "%" << std::flush;
     m_lineOpen = true;
     m_copyName = name;
     m_copyShown = percent;
+}
+
+bool ConsoleUi::Listening() const {
+    return !m_err.fail();
 }
 
 void ConsoleUi::BreakProgressLine() {

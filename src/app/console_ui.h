@@ -8,8 +8,9 @@
 
 namespace parvola {
 
-// text with the characters that would steer a terminal (ESC, other controls, malformed UTF-8) written as
-// their codes ("\x1b"), so that a file name cannot take the terminal over; line breaks stay.
+// text with the characters that would steer a terminal or fake a line of the program's own (ESC, line
+// breaks, other controls, malformed UTF-8) written as their codes ("\x1b", "\x0a"), so that a file name
+// can neither take the terminal over nor pass for a message.
 std::string TerminalSafe(const std::string& text);
 
 // The split job's windows on a terminal: messages on the error stream prefixed by their kind, questions
@@ -33,9 +34,13 @@ public:
     DiskChoice ShowDiskDialog() override;
     // Redraws the progress line as the copy's own until 100 clears it.
     void ShowCopyProgress(const std::string& name, int percent) override;
-    bool CancelRequested() override { return m_interrupted && *m_interrupted; }
+    // Also once the error stream is closed or full: nobody sees the questions, so nobody answers them.
+    bool CancelRequested() override { return (m_interrupted && *m_interrupted) || !Listening(); }
 
 private:
+    // Whether what this writes still reaches anyone: a write into a closed pipe (SIGPIPE ignored), a full
+    // disk or a closed descriptor fails the stream for good.
+    bool Listening() const;
     // Ends a progress line so that what follows starts on a line of its own.
     void BreakProgressLine();
 

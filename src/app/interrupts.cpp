@@ -20,6 +20,9 @@ const volatile std::sig_atomic_t* CatchInterrupts() {
     sigemptyset(&interrupt.sa_mask);
     sigaction(SIGINT, &interrupt, nullptr);
     sigaction(SIGTERM, &interrupt, nullptr);
+    sigaction(SIGHUP, &interrupt, nullptr);
+    // A reader that went away fails the write instead of killing the run halfway through.
+    signal(SIGPIPE, SIG_IGN);
     return &g_interrupted;
 }
 

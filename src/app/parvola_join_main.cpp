@@ -27,12 +27,10 @@ int main(int argc, char** argv) {
     }
     const JoinOptions& options = *parsed.options;
     if (options.help) {
-        std::cout << JoinUsage();
-        return 0;
+        return PrintToOutput("parvola-join", JoinUsage());
     }
     if (options.version) {
-        std::cout << "parvola-join " << PARVOLA_VERSION << "\n";
-        return 0;
+        return PrintToOutput("parvola-join", std::string("parvola-join ") + PARVOLA_VERSION + "\n");
     }
 
     // The join asks nothing: a name there is replaced only with --force.

@@ -1,4 +1,6 @@
 // parvola: the windowed program.
+#include "app/command_line.h"
+#include "app/window_ends.h"
 #include "platform/linux/linux_checksums.h"
 #include "platform/linux/linux_code_pages.h"
 #include "platform/linux/linux_drives.h"
@@ -36,16 +38,16 @@ int main(int argc, char** argv) {
     // A file size limit then fails the write, which the split reports and cleans up after, instead of
     // killing the program halfway through a piece.
     std::signal(SIGXFSZ, SIG_IGN);
+    // A closed output fails the write instead of ending the program (the window ignores it from its start).
+    std::signal(SIGPIPE, SIG_IGN);
 
     // Answered before the window system is reached, so that they work without a display.
     const std::string only = argc == 2 ? argv[1] : "";
     if (only == "--help" || only == "-h") {
-        std::cout << kUsage;
-        return 0;
+        return PrintToOutput("parvola", kUsage);
     }
     if (only == "--version") {
-        std::cout << "parvola " << PARVOLA_VERSION << "\n";
-        return 0;
+        return PrintToOutput("parvola", std::string("parvola ") + PARVOLA_VERSION + "\n");
     }
 
     // Qt would abort without a display; the command-line programs need none.
@@ -58,6 +60,8 @@ int main(int argc, char** argv) {
     }
 
     QApplication app(argc, argv);
+    // exit(), not quit(): the window refuses to close while its job runs, which would refuse the quit too.
+    EndJobsWithTheProcess(app, [] { QCoreApplication::exit(1); });
     QApplication::setApplicationName("Parvola");
     QApplication::setApplicationVersion(PARVOLA_VERSION);
     // The id names the desktop entry and the icon, so the desktop matches the window to both.

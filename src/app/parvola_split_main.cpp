@@ -32,12 +32,10 @@ int main(int argc, char** argv) {
     }
     const SplitOptions& options = *parsed.options;
     if (options.help) {
-        std::cout << SplitUsage();
-        return 0;
+        return PrintToOutput("parvola-split", SplitUsage());
     }
     if (options.version) {
-        std::cout << "parvola-split " << PARVOLA_VERSION << "\n";
-        return 0;
+        return PrintToOutput("parvola-split", std::string("parvola-split ") + PARVOLA_VERSION + "\n");
     }
 
     const bool canAsk = ::isatty(STDIN_FILENO);

@@ -13,6 +13,13 @@ namespace parvola {
 // as they would with the job on this thread. Returns when the job has ended.
 void RunInBackground(SplitUi& ui, const std::function<void(SplitUi& relayed)>& job);
 
+// The process is ending (a signal, the display gone, exit()): tells the jobs running in the background to
+// cancel and take back what they wrote, and waits until they have. From then on they are shown nothing and
+// asked nothing (questions are answered No, the disk dialog Cancel), since the window's thread, which would
+// answer, is the one waiting here; a job started later is cancelled at once. Safe to call on the window's
+// thread at any time, also from within a relayed call or from exit().
+void EndBackgroundJobs();
+
 // The split job, run so.
 SplitOutcome SplitInBackground(SplitRequest& request, SplitUi& ui, SettingsStore& settings,
                                Platform& platform);

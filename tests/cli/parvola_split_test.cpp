@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -48,14 +49,21 @@ TEST(SplitOptions, SizesAndArgumentsAreReadOrRefused) {
 
 // A message starts a line of its own, and a copy's progress takes the line and gives it back. Answers are
 // read a line each: yes goes on, Enter gives the question's default; Enter keeps the last disk choice and
-// asks again when there is none, as a number off the menu does. Without a terminal nothing is read, and the
-// answer is no.
+// asks again when there is none, as a number off the menu does. Without a terminal, or with nobody reading
+// the questions, nothing is read, and the answer is no.
 TEST(ConsoleUi, DrawsOneProgressLineAndTakesAnswersOnlyFromATerminal) {
     std::istringstream typed("y\n  Yes\nn\n\nja\n\nn\n\n1\n\n7\n2\n4\n");
     std::ostringstream asked;
     ConsoleUi noTerminal(typed, asked, false, false);
     EXPECT_FALSE(noTerminal.AskYesNo("Split?", MessageIcon::Question, DefaultAnswer::Yes));
     EXPECT_EQ(noTerminal.ShowDiskDialog(), DiskChoice::Cancel);
+    // An error stream nobody reads any more (a closed pipe) answers nothing either, and stops the run.
+    std::ostringstream closed;
+    closed.setstate(std::ios::badbit);
+    ConsoleUi unheard(typed, closed, true, false);
+    EXPECT_FALSE(unheard.AskYesNo("Delete?", MessageIcon::Question, DefaultAnswer::No));
+    EXPECT_EQ(unheard.ShowDiskDialog(), DiskChoice::Cancel);
+    EXPECT_TRUE(unheard.CancelRequested() && !noTerminal.CancelRequested());
     EXPECT_EQ(typed.tellg(), 0);
     std::ostringstream err;
     ConsoleUi ui(typed, err, true, true);
@@ -90,6 +98,7 @@ TEST(ParvolaSplit, EndsWithAnExitCodeThatTellsHowAndSharesTheSettingsWithTheWind
     std::filesystem::create_directories(tree / "pieces");
     WriteBytes(tree / "movie.mkv", PatternBytes(3500));
     WriteBytes(tree / "evil\x1b]0;owned\x07.bin", PatternBytes(3500));
+    WriteBytes(tree / "x\ninformation: Completed splitting files.", PatternBytes(3500));
     ::setenv("XDG_CONFIG_HOME", tree.path().c_str(), 1);
     ::setenv("PATH", (PARVOLA_SPLIT_FOLDER ":" + std::string(std::getenv("PATH"))).c_str(), 1);
     // The exit code of the shell commands; what they wrote is in said.
@@ -104,11 +113,18 @@ TEST(ParvolaSplit, EndsWithAnExitCodeThatTellsHowAndSharesTheSettingsWithTheWind
         {"truncate -s 1G ../big.iso; parvola-split -y -s 10M ../big.iso & "
          "until [ -s big.iso.002 ] || ! kill -0 $!; do :; done; kill -INT $!; wait $!",
          130, ""},
-        {"parvola-split --size 3X ../movie.mkv", 2, "Usage: parvola-split"}};
+        {"parvola-split -y -s 1K \"../$(printf 'x\ninformation: Completed splitting files.')\"", 1,
+         "x\\x0ainformation: Completed splitting files. holds a control"},
+        {"parvola-split --size 3X ../movie.mkv", 2, "Usage: parvola-split"},
+        // Help and version that cannot be written are no success, as for any other program.
+        {"parvola-split --help >/dev/full", 1, "parvola-split: write error: No space left on device"},
+        {"parvola-join --version >&-", 1, "parvola-join: write error: Bad file descriptor"},
+        {"parvola --help >/dev/full", 1, "parvola: write error: No space left on device"}};
     for (const auto& [command, code, told] : runs) {
         EXPECT_EQ(run(command), code) << command;
         EXPECT_NE(said.find(told), std::string::npos) << said;
         EXPECT_EQ(said.find('\x1b'), std::string::npos) << said;
+        EXPECT_EQ(said.find("\ninformation: Completed"), std::string::npos) << said;
         EXPECT_TRUE(std::filesystem::is_empty(tree / "pieces")) << command;
         EXPECT_EQ(ReadBytes(tree / "movie.mkv"), PatternBytes(3500));
     }
@@ -117,6 +133,19 @@ TEST(ParvolaSplit, EndsWithAnExitCodeThatTellsHowAndSharesTheSettingsWithTheWind
               0)
         << said;
     EXPECT_EQ(ReadBytes(tree / "Orvane/Parvola.conf"), "[General]\nchk83=0\noptReadme=0\n");
+    // A reader gone before the last message: the run still ends as it would, its set whole and its lock
+    // gone, instead of dying of SIGPIPE.
+    std::filesystem::remove_all(tree / "pieces");
+    std::filesystem::create_directories(tree / "pieces");
+    EXPECT_EQ(run("(sleep 0.3; parvola-split -y -s 1K ../movie.mkv; echo $? >../code) 2>&1 | true"), 0);
+    EXPECT_EQ(ReadBytes(tree / "code"), "0\n");
+    std::vector<std::string> left;
+    for (const auto& entry : std::filesystem::directory_iterator(tree / "pieces")) {
+        left.push_back(entry.path().filename());
+    }
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"Readme.txt", "movie.mkv.001", "movie.mkv.002", "movie.mkv.003",
+                                              "movie.mkv.004", "movie.mkv.bat", "movie.mkv.sha256"}));
     // The window's choices to delete the source and to write no checksums do not reach the command line.
     WriteBytes(tree / "Orvane/Parvola.conf", "[General]\noptClean=0\noptChecksum=0\n");
     // The options, the checksum file's fate ("ls": written, "! ls": not), and whether the source stays.

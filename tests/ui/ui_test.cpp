@@ -208,6 +208,19 @@ private slots:
         QTest::keyClick(txtNum, Qt::Key_Backspace);
         QTest::keyClick(txtNum, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(txtNum->text(), QString("65"));
+        txtNum->clear();
+        QTest::keyClicks(txtNum, "0123456789");
+        QCOMPARE(txtNum->text(), QString("0123456789"));
+    }
+
+    // The size beside "File Size:" counts whole units of 1024 bytes.
+    void sizeLabelCountsKilobytesOf1024() {
+        for (const auto& [bytes, shown] : {std::pair{0, "0 KB"}, {1023, "0 KB"}, {1024, "1 KB"}}) {
+            fresh();
+            makeFile("data/report.doc", bytes);
+            open(at("data/report.doc"));
+            QCOMPARE(child<QLabel>("lblSize")->text(), QString(shown));
+        }
     }
 
     // The file named on the command line, by its exact name, is chosen in its folder. Enter in the number
