@@ -36,8 +36,12 @@ TEST(ParvolaJoin, JoinsWhatParvolaSplitCutAndEndsWithAnExitCodeThatTellsHow) {
          "The 1200 pieces of movie.mkv are complete and readable, and match movie.mkv.sha256."},
         {"mv movie.mkv.sha256 .. && parvola-join movie.mkv && cmp movie.mkv ../movie.mkv", 0,
          "Joined 1200 pieces into " + tree / "pieces/movie.mkv.\n"},
-        {"parvola-join --delete-pieces --force movie.mkv.bat && ls && cmp movie.mkv ../movie.mkv", 0,
-         "The pieces and movie.mkv.bat were deleted.\nReadme.txt\nmovie.mkv\n"},
+        // The joined file reaches the disk (fsync, not only a flush) before the first piece is deleted.
+        {"strace -f -y -e trace=fsync,unlink,unlinkat -o ../trace parvola-join --delete-pieces --force "
+         "movie.mkv.bat && ls && cmp movie.mkv ../movie.mkv && synced=$(grep -n -m1 "
+         "'fsync(.*/[.]movie[.]mkv[.]parvola-join-.*= 0$' ../trace | cut -d: -f1) && deleted=$(grep -n -m1 "
+         "'unlink.*movie[.]mkv[.]001' ../trace | cut -d: -f1) && [ \"$synced\" -lt \"$deleted\" ]",
+         0, "The pieces and movie.mkv.bat were deleted.\nReadme.txt\nmovie.mkv\n"},
         {"parvola-split -y --no-checksum -s 1K ../movie.mkv && rm movie.mkv.bat movie.mkv && parvola-join "
          "movie.mkv.001",
          1, "Neither movie.mkv.bat nor movie.mkv.sha256 lies beside the pieces"},

@@ -111,6 +111,13 @@ TEST_P(Joins, JoinOnlyWhatIsWholeAndLeaveNothingElse) {
         after.erase(joined);
         before.erase(joined);
         before.erase("/pieces/.x.parvola-join-KILLED"); // left by a join that was killed
+        // The joined file is on the disk before the first piece goes.
+        const auto synced =
+            std::find_if(files.events.begin(), files.events.end(), [](const std::string& event) {
+                return event.rfind("sync /pieces/.x.parvola-join-", 0) == 0;
+            });
+        const auto deleted = std::find(files.events.begin(), files.events.end(), "delete /pieces/x.001");
+        EXPECT_EQ(asked("delete"), synced < deleted && deleted != files.events.end());
         for (auto file = before.begin(); asked("delete") && file != before.end();) {
             file = file->first.rfind("/pieces/x.", 0) == 0 ? before.erase(file) : std::next(file);
         }

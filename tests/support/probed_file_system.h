@@ -28,6 +28,8 @@ public:
     std::map<std::string, std::vector<std::int64_t>> marks;
     // Runs before each write, on the thread that writes, with the file's path.
     std::function<void(const std::string&)> onWrite;
+    // "sync PATH" and "delete PATH", in the order they happened: what must be on the disk before what goes.
+    std::vector<std::string> events;
 
     // p: a path as the split sees it.
     using Path = const std::string&;
@@ -42,7 +44,10 @@ public:
     std::optional<std::int64_t> FileLength(Path p) override { return m_fs.FileLength(m_root + p); }
     std::optional<FileInfo> Inspect(Path p, bool links) override { return m_fs.Inspect(m_root + p, links); }
     std::optional<std::string> FindFile(Path p) override { return m_fs.FindFile(m_root + p); }
-    FileStatus DeleteFile(Path p) override { return m_fs.DeleteFile(m_root + p); }
+    FileStatus DeleteFile(Path p) override {
+        events.push_back("delete " + p);
+        return m_fs.DeleteFile(m_root + p);
+    }
     FileStatus MakeFolder(Path p) override { return m_fs.MakeFolder(m_root + p); }
     FileStatus RemoveFolder(Path p) override { return m_fs.RemoveFolder(m_root + p); }
     FileStatus Lock(Path p, std::unique_ptr<FileLock>& lock) override { return m_fs.Lock(m_root + p, lock); }
@@ -85,7 +90,10 @@ private:
             m_offset += static_cast<std::int64_t>(n);
             return m_owner.onlyMarks ? std::nullopt : m_inner->Write(data, n);
         }
-        FileStatus Sync() override { return m_inner->Sync(); }
+        FileStatus Sync() override {
+            m_owner.events.push_back("sync " + m_path);
+            return m_inner->Sync();
+        }
         FileStatus Close() override { return m_inner->Close(); }
 
     private:
