@@ -32,9 +32,10 @@ TEST_P(BatchFile, JoinsUnderCmdOnlyAWholeSetAndNeverChangesAPiece) {
     TempTree tree;
     std::filesystem::create_directories(tree / "pieces");
     WriteBytes(tree / row.name, PatternBytes(2500));
-    // Wine takes only a prefix of the user's own.
-    std::string environment = "XDG_CONFIG_HOME='" + tree.path() + "' WINEPREFIX=" PARVOLA_WINE_PREFIX "-" +
-                              std::to_string(::getuid()) +
+    // Wine takes only a prefix of the user's own, made by the user when its parent is another's.
+    const std::string prefix = PARVOLA_WINE_PREFIX "-" + std::to_string(::getuid());
+    std::filesystem::create_directories(prefix);
+    std::string environment = "XDG_CONFIG_HOME='" + tree.path() + "' WINEPREFIX=" + prefix +
                               " WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= DISPLAY= ";
     std::string said;
     if (!row.locale.empty()) {
