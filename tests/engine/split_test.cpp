@@ -350,7 +350,8 @@ INSTANTIATE_TEST_SUITE_P(
              DriveLimits{"vfat", ":?*<>|\\\"", 4294967295, true}},
         // The real FAT refuses the name of the lock as well: the name is told before the lock is made.
         Stop{"ColonOnAFixedFatDisk", "a:b.bin", 3000, 1000, "",
-             "truncate -s 2M fat.img && mkfs.vfat fat.img >/dev/null && fusefat -o rw+ fat.img dest >/dev/null &&",
+             "truncate -s 2M fat.img && mkfs.vfat fat.img >/dev/null && fusefat -o rw+,nonempty fat.img dest "
+             ">/dev/null 2>&1 && mountpoint -q dest &&",
              "Refused: critical: The file name a:b.bin holds the character :, which the file system of the "
              "destination (vfat) cannot hold in a name.…",
              DriveLimits{"vfat", ":?*<>|\\\"", 4294967295, true}},
