@@ -29,7 +29,7 @@ std::string PieceName(const std::string& baseName, std::int64_t pieceNumber) {
 std::optional<char> UnsafeScriptCharacter(const std::string& name) {
     for (const char c : name) {
         const auto code = static_cast<unsigned char>(c);
-        if (c == '"' || c == '%' || c == '^' || code < 0x20 || code == 0x7f) {
+        if (c == '"' || c == '%' || c == '^' || c == '\\' || code < 0x20 || code == 0x7f) {
             return c;
         }
     }

@@ -16,7 +16,8 @@ std::string BaseName(const std::string& sourceFileName, bool cut83);
 std::string PieceName(const std::string& baseName, std::int64_t pieceNumber);
 
 // The first character of name that the rejoin script cannot hold safely, when there is one: a quote ends
-// the quoted name, "%" and "^" are expanded by the command interpreter, control characters break the line.
+// the quoted name, "%" and "^" are expanded by the command interpreter, a backslash makes the name a path
+// there, control characters break the line.
 std::optional<char> UnsafeScriptCharacter(const std::string& name);
 
 } // namespace parvola

@@ -20,7 +20,7 @@ FileStatus WriteReadme(FileSystem& files, const std::string& workingFolder, cons
                   "run: sha256sum -c " +
                   checksumName + "\r\n";
     const std::string text =
-        "Joining Files Split with Parvola\r\n" + std::string(36, '=') +
+        std::string(kReadmeTitle) + "\r\n" + std::string(36, '=') +
         "\r\n"
         "\r\n"
         "If you split to diskettes or you do not have all of the files in the same directory for some other "

@@ -8,6 +8,8 @@
 namespace parvola {
 
 inline constexpr const char* kReadmeName = "Readme.txt";
+// The readme's first line, by which a readme of an earlier split is told from a file of the user's.
+inline constexpr const char* kReadmeTitle = "Joining Files Split with Parvola";
 
 // Writes Readme.txt into the working folder as a new file with the given permission bits, in place of any
 // readme there. diskFolder is empty unless the pieces go to removable disks; then the readme names the

@@ -1,7 +1,9 @@
 #include "engine/split_checks.h"
 
+#include "engine/checksum_file.h"
 #include "engine/error_text.h"
 #include "engine/naming.h"
+#include "engine/readme_file.h"
 #include "engine/rejoin_script.h"
 #include "engine/utf8.h"
 
@@ -22,6 +24,85 @@ std::string CharacterName(char c) {
 }
 
 const char* const kRenameSource = "  Operation cancelled.  Please rename the source file and try again.";
+
+// The longest name the common file systems hold, in bytes (ext4, XFS, Btrfs) or UTF-16 units (FAT, NTFS).
+constexpr std::size_t kLongestName = 255;
+
+// FNV-1a: the same text gives the same name in every run.
+std::string Hash(const std::string& text) {
+    std::uint64_t hash = 14695981039346656037ull;
+    for (const char c : text) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    }
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
+    return hex;
+}
+
+std::int64_t Utf16Length(const std::string& name) {
+    std::int64_t units = 0;
+    for (std::size_t at = 0; at < name.size();) {
+        const Utf8Char c = Utf8At(name, at);
+        units += c.valid && c.code > 0xffff ? 2 : 1;
+        at += c.length;
+    }
+    return units;
+}
+
+// The first length bytes of the file at path (less when it is shorter), following a link there; no value
+// when it is no file that can be read.
+std::optional<std::string> Beginning(FileSystem& files, const std::string& path, std::int64_t length) {
+    const auto size = files.FileLength(path);
+    std::unique_ptr<InputFile> file;
+    if (!size || files.OpenRead(path, file)) {
+        return std::nullopt;
+    }
+    std::string text(static_cast<std::size_t>(std::min(*size, length)), '\0');
+    if (file->Read(text.data(), text.size())) {
+        return std::nullopt;
+    }
+    return text;
+}
+
+bool BeginsWithLines(const std::string& text, const std::vector<std::string>& lines) {
+    std::string expected;
+    for (const auto& line : lines) {
+        expected += line + "\r\n";
+    }
+    return text.compare(0, expected.size(), expected) == 0;
+}
+
+// A name of this set: a piece (base, a dot and three digits or more) or the joined file.
+bool NamesThisSet(const std::string& name, const std::string& baseName) {
+    if (name == baseName) {
+        return true;
+    }
+    const std::size_t digits = name.size() - std::min(name.size(), baseName.size() + 1);
+    return digits >= 3 && name.compare(0, baseName.size() + 1, baseName + ".") == 0 &&
+           name.find_first_not_of("0123456789", baseName.size() + 1) == std::string::npos;
+}
+
+// What an earlier split wrote under name: recognised by its first lines, or, for the checksum file, by
+// lines that are all checksums of this set's files.
+bool WrittenBySplit(FileSystem& files, const std::string& path, const std::string& name,
+                    const std::string& baseName) {
+    if (name == kReadmeName) {
+        const auto text = Beginning(files, path, 256);
+        return text && BeginsWithLines(*text, {kReadmeTitle});
+    }
+    if (name == ChecksumFileName(baseName)) {
+        // Some hundred thousand pieces take a few megabytes; a file of many more is none of ours.
+        constexpr std::int64_t kLargest = 64 * 1024 * 1024;
+        const auto text = Beginning(files, path, kLargest);
+        const auto entries = text && text->size() < kLargest ? ParseChecksumFile(*text) : std::nullopt;
+        return entries && !entries->empty() &&
+               std::all_of(entries->begin(), entries->end(),
+                           [&](const ChecksumEntry& entry) { return NamesThisSet(entry.name, baseName); });
+    }
+    const RejoinScriptLines script(baseName, 1);
+    const auto text = Beginning(files, path, 256);
+    return text && BeginsWithLines(*text, {script.Line(0), script.Line(1)});
+}
 
 } // namespace
 
@@ -89,7 +170,7 @@ Check TestWrite(FileSystem& files, const std::string& destFolder) {
 
 // What the destination's file system cannot take: a character in the names, or pieces that large.
 Check LimitsCheck(const DriveLimits& limits, const std::string& sourceFileName, const std::string& baseName,
-                  std::int64_t largestPiece) {
+                  std::int64_t largestPiece, const std::vector<std::string>& names) {
     const auto forbidden = baseName.find_first_of(limits.forbidden);
     if (forbidden != std::string::npos) {
         return Refusal{"The file name " + sourceFileName + " holds " + CharacterName(baseName[forbidden]) +
@@ -102,6 +183,18 @@ Check LimitsCheck(const DriveLimits& limits, const std::string& sourceFileName, 
                        " bytes are too large for the file system of the destination (" + limits.fileSystem +
                        "), which holds files of up to " + std::to_string(limits.largestFile) +
                        " bytes.  Operation cancelled.  Please choose a smaller size and try again."};
+    }
+    for (const std::string& name : names) {
+        const std::int64_t length =
+            limits.namesInUtf16 ? Utf16Length(name) : static_cast<std::int64_t>(name.size());
+        if (limits.longestName >= 0 && length > limits.longestName) {
+            return Refusal{
+                "The name " + name + " is too long for the file system of the destination (" +
+                limits.fileSystem + "), which holds names of up to " + std::to_string(limits.longestName) +
+                (limits.namesInUtf16 ? " characters" : " bytes") +
+                ".  Operation cancelled.  Please give the source file a shorter name or change the "
+                "destination and try again."};
+        }
     }
     return std::nullopt;
 }
@@ -116,6 +209,22 @@ Check EarlierSplitCheck(FileSystem& files, const std::string& destFolder, const 
             return Refusal{"Destination file already exists (~" + probed + "~ ~" + *found +
                            "~).  Operation cancelled.  Please rename the source file or change the "
                            "destination and try again."};
+        }
+    }
+    return std::nullopt;
+}
+
+// A file at one of finishingNames in folder that an earlier split did not write: one of the user's. A link
+// is judged by what it leads to: one to an earlier split's readme is replaced, one to the user's notes is
+// theirs.
+Check UsersFileCheck(FileSystem& files, const std::string& folder, const std::string& baseName,
+                     const std::vector<std::string>& finishingNames) {
+    for (const std::string& name : finishingNames) {
+        const std::string path = JoinPath(folder, name);
+        if (files.FindFile(path) && !WrittenBySplit(files, path, name, baseName)) {
+            return Refusal{"Destination file already exists (~" + path +
+                           "~), and Parvola did not write it.  Operation cancelled.  Please rename or move "
+                           "that file or change the destination and try again."};
         }
     }
     return std::nullopt;
@@ -154,16 +263,13 @@ bool HoldsTheSource(FileSystem& files, const std::string& folder, const std::str
 // removable disk, which must stay free to be taken out, in a folder of this user's named after them.
 std::string LockPath(Paths& paths, const std::string& destFolder, const std::string& baseName,
                      bool removable) {
-    if (!removable) {
-        return JoinPath(destFolder, "." + baseName + ".parvola-lock");
+    if (removable) {
+        return JoinPath(paths.LockFolder(), "parvola-" + Hash(JoinPath(destFolder, baseName)) + ".lock");
     }
-    std::uint64_t hash = 14695981039346656037ull; // FNV-1a: the same name gives the same lock in every run
-    for (const char c : JoinPath(destFolder, baseName)) {
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    }
-    char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
-    return JoinPath(paths.LockFolder(), std::string("parvola-") + hex + ".lock");
+    // A base name that leaves room for ".001" but not for the lock's longer ending gets a lock of a fixed
+    // length.
+    const std::string name = "." + baseName + ".parvola-lock";
+    return JoinPath(destFolder, name.size() <= kLongestName ? name : ".parvola-lock-" + Hash(baseName));
 }
 
 } // namespace parvola

@@ -313,6 +313,11 @@ private:
     std::unique_ptr<OutputFile> m_sumFile;
 };
 
+std::string NoTempFolderText(const std::string& folder, const FileError& error) {
+    return "No temporary folder could be made to stage the pieces in (~" + folder + "~).\r\n\r\n" +
+           ErrorText(error);
+}
+
 } // namespace
 
 SplitOutcome SplitFile(SplitRequest& request, SplitUi& ui, SettingsStore& settings, Platform& platform) {
@@ -335,43 +340,7 @@ SplitOutcome SplitFile(SplitRequest& request, SplitUi& ui, SettingsStore& settin
         return refuse(*refusal);
     }
 
-    const auto testWriteFailure = TestWrite(files, request.DestFolder);
-    if (!request.DestFolder.empty() && request.DestFolder.back() == kPathSeparator) {
-        request.DestFolder.pop_back();
-    }
-    if (testWriteFailure) {
-        return refuse(*testWriteFailure);
-    }
-
-    const std::string drive = platform.drives.DriveOf(JoinPath(request.DestFolder, ""));
-    const bool removable = platform.drives.TypeOf(drive) == DriveType::Removable;
-
-    // Held to the end of the run: a second run for the same pieces would mix its pieces with these.
-    std::unique_ptr<FileLock> lock;
-    if (auto error = files.Lock(LockPath(platform.paths, request.DestFolder, baseName, removable), lock)) {
-        if (error->number != ErrorNumber::PermissionDenied) {
-            return refuse(Refusal{ErrorText(*error)});
-        }
-        return refuse(Refusal{"Another split is writing the pieces of " +
-                              JoinPath(request.DestFolder, baseName) +
-                              " right now.  Operation cancelled.  Please wait until it has finished and try "
-                              "again."});
-    }
-
-    if (auto refusal = EarlierSplitCheck(files, request.DestFolder, sourceFileName, baseName)) {
-        return refuse(*refusal);
-    }
-
-    // What is split is the file as it is now; the cleanup later deletes nothing else.
     const FileInfo source = files.Inspect(request.SourcePath, true).value_or(FileInfo{});
-    if (static_cast<double>(source.length) < request.PieceSize) {
-        return refuse(Refusal{"File is too small to split.", MessageIcon::Exclamation});
-    }
-    const DriveLimits limits = platform.drives.Limits(drive);
-    if (auto refusal =
-            LimitsCheck(limits, sourceFileName, baseName, static_cast<std::int64_t>(request.PieceSize))) {
-        return refuse(*refusal);
-    }
     const auto pieceCount =
         static_cast<std::int64_t>(std::ceil(static_cast<double>(source.length) / request.PieceSize));
     const bool checksum = request.Checksum.value_or(ReadChecksumWanted(settings));
@@ -382,10 +351,67 @@ SplitOutcome SplitFile(SplitRequest& request, SplitUi& ui, SettingsStore& settin
     if (checksum) {
         finishingNames.push_back(ChecksumFileName(baseName));
     }
+
+    // Names the destination's file system cannot hold are told as such before anything, the lock
+    // included, is made there.
+    const std::string drive = platform.drives.DriveOf(JoinPath(request.DestFolder, ""));
+    const bool removable = platform.drives.TypeOf(drive) == DriveType::Removable;
+    const DriveLimits limits = platform.drives.Limits(drive);
+    std::vector<std::string> names = finishingNames;
+    names.push_back(PieceName(baseName, pieceCount));
+    if (auto refusal = LimitsCheck(limits, sourceFileName, baseName,
+                                   static_cast<std::int64_t>(request.PieceSize), names)) {
+        return refuse(*refusal);
+    }
+
+    const auto testWriteFailure = TestWrite(files, request.DestFolder);
+    if (!request.DestFolder.empty() && request.DestFolder.back() == kPathSeparator) {
+        request.DestFolder.pop_back();
+    }
+    if (testWriteFailure) {
+        return refuse(*testWriteFailure);
+    }
+
+    // Held to the end of the run: a second run for the same pieces would mix its pieces with these.
+    std::unique_ptr<FileLock> lock;
+    const std::string lockPath = LockPath(platform.paths, request.DestFolder, baseName, removable);
+    if (auto error = files.Lock(lockPath, lock)) {
+        if (error->number == ErrorNumber::PermissionDenied) {
+            return refuse(Refusal{"Another split is writing the pieces of " +
+                                  JoinPath(request.DestFolder, baseName) +
+                                  " right now.  Operation cancelled.  Please wait until it has finished and "
+                                  "try again."});
+        }
+        if (error->number == ErrorNumber::FileExists) {
+            return refuse(
+                Refusal{"The file " + lockPath +
+                        " has the name of the lock that keeps a second split off these pieces, but it "
+                        "is not a lock of Parvola's.  Operation cancelled.  Please rename or move "
+                        "that file and try again."});
+        }
+        // A removable destination's lock lives in the temporary folder the pieces are staged in.
+        return refuse(
+            Refusal{removable ? NoTempFolderText(ParentFolder(lockPath), *error) : ErrorText(*error)});
+    }
+
+    if (auto refusal = EarlierSplitCheck(files, request.DestFolder, sourceFileName, baseName)) {
+        return refuse(*refusal);
+    }
+
+    // What is split is the file as it was when the checks began; the cleanup later deletes nothing else.
+    if (static_cast<double>(source.length) < request.PieceSize) {
+        return refuse(Refusal{"File is too small to split.", MessageIcon::Exclamation});
+    }
     if (HoldsTheSource(files, request.DestFolder, request.SourcePath, source, limits.ignoresCase, baseName,
                        pieceCount, finishingNames)) {
         return refuse(Refusal{"The split would write over its own source file (~" + request.SourcePath +
                               "~).  Operation cancelled.  Please change the destination and try again."});
+    }
+    // On a removable disk the user is asked before a file there is replaced.
+    if (!removable) {
+        if (auto refusal = UsersFileCheck(files, request.DestFolder, baseName, finishingNames)) {
+            return refuse(*refusal);
+        }
     }
 
     std::optional<DiskTarget> disk;
@@ -401,8 +427,7 @@ SplitOutcome SplitFile(SplitRequest& request, SplitUi& ui, SettingsStore& settin
         }
         std::string staging;
         if (auto error = platform.paths.MakeTempFolder(staging)) {
-            return refuse(Refusal{"No temporary folder could be made to stage the pieces in.\r\n\r\n" +
-                                  ErrorText(*error)});
+            return refuse(Refusal{NoTempFolderText(staging, *error)});
         }
         // The caller sees where the pieces were made, as with any destination.
         request.DestFolder = staging;

@@ -20,6 +20,8 @@ struct DriveLimits {
     std::string forbidden;         // characters no name on it may hold
     std::int64_t largestFile = -1; // bytes; -1 for no limit worth telling
     bool ignoresCase = false;      // "Readme.txt" and "readme.txt" name one file
+    std::int64_t longestName = -1; // the longest name it holds; -1 for no limit worth telling
+    bool namesInUtf16 = false;     // longestName counts UTF-16 units (FAT, exFAT, NTFS), not bytes
 };
 
 class Drives {

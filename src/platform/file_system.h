@@ -38,6 +38,7 @@ struct FileInfo {
     std::uint64_t inode = 0;
     std::int64_t length = 0;
     std::int64_t modified = 0; // nanoseconds since the epoch
+    std::int64_t changed = 0;  // of the entry itself (ctime), which no one can set back; nanoseconds too
     unsigned permissions = 0;  // mode bits such as 0644
 };
 
@@ -48,7 +49,7 @@ inline bool SameFile(const FileInfo& a, const FileInfo& b) {
 
 // The same file, and nothing about it changed.
 inline bool Unchanged(const FileInfo& a, const FileInfo& b) {
-    return SameFile(a, b) && a.length == b.length && a.modified == b.modified;
+    return SameFile(a, b) && a.length == b.length && a.modified == b.modified && a.changed == b.changed;
 }
 
 class InputFile {
@@ -99,8 +100,9 @@ public:
     virtual FileStatus OpenRead(const std::string& path, std::unique_ptr<InputFile>& file) = 0;
     // Creates a file that does not exist yet; an existing entry of that name is an error (58).
     virtual FileStatus CreateNew(const std::string& path, std::unique_ptr<OutputFile>& file) = 0;
-    // Creates path as a new file with the given permission bits (less what the user masks off). An entry
-    // of that name is removed first, so a link there is replaced and never written through.
+    // Creates path as a new file with the given permission bits (less what the user masks off, and never
+    // setuid, setgid or sticky). An entry of that name is removed first, so a link there is replaced and
+    // never written through.
     virtual FileStatus CreateReplacing(const std::string& path, unsigned permissions,
                                        std::unique_ptr<OutputFile>& file) = 0;
     // Opens for writing at the end, creating the file when it is missing; a link there is not followed.
@@ -117,7 +119,9 @@ public:
     // Removes an empty folder.
     virtual FileStatus RemoveFolder(const std::string& path) = 0;
     // Takes the exclusive lock on the file at path, making the file when it is missing, so that a second
-    // program asking for it is told 70 at once. The file goes again when the lock is let go.
+    // program asking for it is told 70 at once. The file goes again when the lock is let go. An entry there
+    // that is no lock file (a file of the user's, a link) is left alone and told as 58; one that a run which
+    // died left is taken over.
     virtual FileStatus Lock(const std::string& path, std::unique_ptr<FileLock>& lock) = 0;
     // Tells who holds the lock on the file at path, leaving the file as it is.
     virtual LockState ProbeLock(const std::string& path) = 0;

@@ -16,7 +16,8 @@ class Paths {
 public:
     virtual ~Paths() = default;
     // Makes a folder private to this run for staging files, ending in the separator. Fails, saying why,
-    // when none can be made or the place for it is one that other users could change.
+    // when none can be made or the place for it is one that other users could change; folder then names
+    // the folder it was to be made in.
     virtual FileStatus MakeTempFolder(std::string& folder) = 0;
     // A folder shared by every run of this user, for locks on places that must not hold a lock file (a
     // removable disk could not be taken out while one is open on it).

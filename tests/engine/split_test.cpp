@@ -76,7 +76,7 @@ public:
         const std::vector<std::string> names = {
             "failAfter", "cancelAfter",  "capacity", "unit",    "hiddenCost", "breakAfter",
             "newDisks",  "bareDisks",    "format",   "putBack", "identities", "answers",
-            "choices",   "labelRefusal", "drive",    "dest",    "source"};
+            "choices",   "labelRefusal", "drive",    "dest",    "source",     "tempBase"};
         std::int64_t* numbers[] = {&files.failAfterBytes,
                                    &ui.cancelAfterChecks,
                                    &drives.capacity,
@@ -88,8 +88,8 @@ public:
                                    &drives.formatResult,
                                    &putBack,
                                    &identities};
-        std::string* texts[] = {&ui.answers,   &ui.diskChoices, &drives.labelRefusal,
-                                &drives.drive, &dest,           &source};
+        std::string* texts[] = {&ui.answers, &ui.diskChoices, &drives.labelRefusal, &drives.drive, &dest,
+                                &source,     &tempBase};
         std::istringstream tokens(options);
         for (std::string key, value; std::getline(tokens >> std::ws, key, '=') && tokens >> value;) {
             const auto at = std::size_t(std::find(names.begin(), names.end(), key) - names.begin());
@@ -173,9 +173,10 @@ struct Layout {
 
 class Layouts : public Split, public ::testing::WithParamInterface<Layout> {};
 
-// Into "/", past what only looks like an earlier split: the pieces join back into the source, links named
-// like outputs (one to the source itself) are replaced and not written through, the user's test.txt stays,
-// the outputs keep the source's permission bits and missing settings are stored as "0".
+// Into "/", past what only looks like an earlier split: the pieces join back into the source, an earlier
+// split's readme and script are replaced and not written through the link and the second name they are
+// reached by, nor is a link to the source, the user's test.txt stays, the outputs keep the source's
+// permission bits but never setuid, setgid or sticky, and missing settings are stored as "0".
 TEST_P(Layouts, PiecesJoinBackAndTheScriptAndReadmeNameThem) {
     const Layout& row = GetParam();
     Apply(row.options + " dest=/");
@@ -184,19 +185,21 @@ TEST_P(Layouts, PiecesJoinBackAndTheScriptAndReadmeNameThem) {
     const std::string first = row.pieces.substr(0, row.pieces.find('|'));
     const std::string last = row.pieces.substr(row.pieces.rfind('|') + 1);
     const std::string script = "/" + first.substr(0, first.rfind('.')) + ".bat";
-    // Only the owner and the group may read the source. What is the user's: an .001 beside the source,
-    // test.txt, and notes that the readme's name links to and the script's is a second name of; the last
-    // piece's name links to the source.
-    Shell("chmod 640 '" + source.substr(1) + "' && echo beside >'" + source.substr(1) +
-          ".001' && echo mine >test.txt && echo mine >source/notes && ln -s source/notes Readme.txt && ln "
-          "source/notes '" +
+    // Only the owner and the group may read the source. What is the user's: an .001 beside the source and
+    // test.txt; an earlier split's readme and script are kept elsewhere too.
+    Shell("chmod 7640 '" + source.substr(1) + "' && echo beside >'" + source.substr(1) +
+          ".001' && echo mine >test.txt && printf 'Joining Files Split with Parvola\r\nold\r\n' "
+          ">source/readme && printf '@echo off\r\necho Created with Orvane Parvola\r\nold\r\n' "
+          ">source/script && ln -s source/readme Readme.txt && ln source/script '" +
           script.substr(1) + (last == first ? "'" : "' && ln -s '" + source.substr(1) + "' '" + last + "'"));
+    const std::string oldReadme = Read("/source/readme"), oldScript = Read("/source/script");
 
     Run(source, row.piece, "Completed: show|hide|done");
 
     EXPECT_EQ(request.DestFolder, "");
     EXPECT_TRUE(Read(source) == PatternBytes(row.size));
-    EXPECT_EQ(Read("/test.txt") + Read("/source/notes"), "mine\nmine\n");
+    EXPECT_EQ(Read("/test.txt"), "mine\n");
+    EXPECT_EQ(Read("/source/readme") + Read("/source/script"), oldReadme + oldScript);
     std::string joined;
     std::istringstream pieces(row.pieces);
     for (std::string piece; std::getline(pieces, piece, '|');) {
@@ -212,8 +215,8 @@ TEST_P(Layouts, PiecesJoinBackAndTheScriptAndReadmeNameThem) {
     }
     const std::string golden = std::string(PARVOLA_GOLDEN_FOLDER "/") + row.label;
     EXPECT_TRUE(Read(script) == ReadBytes(golden + ".bat")) << "differs from " << golden << ".bat";
-    // Or the user's file it links to.
-    EXPECT_TRUE(Read("/Readme.txt") == (row.readme.empty() ? "mine\n" : ReadBytes(golden + ".Readme.txt")));
+    // Or the earlier readme the link leads to.
+    EXPECT_TRUE(Read("/Readme.txt") == (row.readme.empty() ? oldReadme : ReadBytes(golden + ".Readme.txt")));
     for (const char* name : {"chk83", "optReadme"}) {
         EXPECT_EQ(settings.values[name], given.count(name) ? given.at(name) : "0") << name;
     }
@@ -280,6 +283,12 @@ const std::string kNoCodePage =
     "interpreter has together, so the batch file that joins the pieces could not name them.…";
 const std::string kFailed =
     "Failed: show|hide|critical: Error: 61\r\n\r\nDisk full\r\nThe file was not split.";
+const std::string kUsersFile = "Refused: critical: Destination file already exists (~/dest/{}~), and Parvola "
+                               "did not write it.  Operation cancelled.  Please rename or move that file or "
+                               "change the destination and try again.";
+const std::string kNotALock =
+    "Refused: critical: The file /dest/.report.doc.parvola-lock has the name of the lock that keeps a second "
+    "split off these pieces, but it is not a lock of Parvola's.…";
 
 class Stops : public Split, public ::testing::WithParamInterface<Stop> {};
 
@@ -319,6 +328,28 @@ INSTANTIATE_TEST_SUITE_P(
         Stop{"Return", "a\rb", 3000, 1000, "", "", Fill(kUnsafe, "{}", "a control character (code 13)")},
         Stop{"Delete", "a\x7f", 3000, 1000, "", "", Fill(kUnsafe, "{}", "a control character (code 127)")},
         Stop{"Escape", "a\x1b", 3000, 1000, "", "", Fill(kUnsafe, "{}", "a control character (code 27)")},
+        Stop{"Backslash", "a\\b.bin", 3000, 1000, "", "", Fill(kUnsafe, "{}", "the character \\")},
+        // Files of the user's under the names of the script, the readme and the checksum file, or a link
+        // to one, are kept; so is what only has the name of the lock.
+        Stop{"UsersReadme", "report.doc", 3000, 1000, "", "echo mine >dest/Readme.txt &&",
+             Fill(kUsersFile, "{}", "Readme.txt")},
+        Stop{"LinkToUsersNotes", "report.doc", 3000, 1000, "",
+             "echo mine >notes && ln -s ../notes dest/Readme.txt &&", Fill(kUsersFile, "{}", "Readme.txt")},
+        Stop{"UsersScript", "report.doc", 3000, 1000, "", "echo @echo off >dest/report.doc.bat &&",
+             Fill(kUsersFile, "{}", "report.doc.bat")},
+        Stop{"ChecksumsOfAnotherSet", "report.doc", 3000, 1000, "optChecksum=1",
+             "sha256sum dest/report.doc.009 | sed 's,dest/,,; s,report,other,' >dest/report.doc.sha256 &&",
+             Fill(kUsersFile, "{}", "report.doc.sha256")},
+        Stop{"UsersFileNamedLikeTheLock", "report.doc", 3000, 1000, "",
+             "echo mine >dest/.report.doc.parvola-lock &&", kNotALock},
+        Stop{"LinkNamedLikeTheLock", "report.doc", 3000, 1000, "",
+             "ln -s nowhere dest/.report.doc.parvola-lock &&", kNotALock},
+        // ".bat" takes one byte more than the limit of 255.
+        Stop{"ScriptNameTooLong", std::string(252, 'n'), 3000, 1000, "", "",
+             "Refused: critical: The name " + std::string(252, 'n') +
+                 ".bat is too long for the file system of the destination (ext4), which holds names of up to "
+                 "255 bytes.…",
+             DriveLimits{"ext4", "", -1, false, 255}},
         Stop{"EmptyShortName", ".bashrc", 3000, 1000, "chk83=1", "",
              "Refused: critical: The 8.3 name of .bashrc would be empty, since it begins with a dot.…"},
         Stop{"NoCodePageHasIt", "smile\U0001F600.bin", 3000, 1000, "", "", kNoCodePage},
@@ -336,6 +367,13 @@ INSTANTIATE_TEST_SUITE_P(
              "exfat.img) && mount.exfat-fuse $dev source >/dev/null && losetup -d $dev &&",
              kOwnSource, DriveLimits{"exfat", "", -1, true}},
         Stop{"ColonOnFat", "a:b.bin", 3000, 1000, "", "",
+             "Refused: critical: The file name a:b.bin holds the character :, which the file system of the "
+             "destination (vfat) cannot hold in a name.…",
+             DriveLimits{"vfat", ":?*<>|\\\"", 4294967295, true}},
+        // The real FAT refuses the name of the lock as well: the name is told before the lock is made.
+        Stop{"ColonOnAFixedFatDisk", "a:b.bin", 3000, 1000, "",
+             "truncate -s 2M fat.img && mkfs.vfat fat.img >/dev/null && fusefat -o rw+,nonempty fat.img dest "
+             ">/dev/null 2>&1 && mountpoint -q dest &&",
              "Refused: critical: The file name a:b.bin holds the character :, which the file system of the "
              "destination (vfat) cannot hold in a name.…",
              DriveLimits{"vfat", ":?*<>|\\\"", 4294967295, true}},
@@ -415,6 +453,12 @@ INSTANTIATE_TEST_SUITE_P(
                 kChanged, false, "0"},
         Cleanup{"WrittenTo", "optClean=0", "printf x | dd of=source/report.doc conv=notrunc status=none &&",
                 kChanged, false, "0"},
+        // rsync --inplace -t: the same length and modification time, other bytes; only the change time tells.
+        Cleanup{
+            "RewrittenWithItsTimePutBack", "optClean=0",
+            "touch -r source/report.doc was && sleep 0.02 && printf x | dd of=source/report.doc conv=notrunc "
+            "status=none && touch -r was source/report.doc &&",
+            kChanged, false, "0"},
         // Root may delete from any writable folder: a read-only mount of it stops even root.
         Cleanup{"Undeletable", "optClean=0",
                 "mount --bind source source && mount -o remount,bind,ro source &&",
@@ -456,16 +500,18 @@ TEST_F(Checks, ASecondRunForTheSamePiecesIsRefusedWhileTheFirstRuns) {
 }
 
 // Checksums are written unless turned off: the checksum file is what sha256sum writes for the pieces and the
-// file they join into, also for a name it escapes, and the readme tells how to check them.
+// file they join into, and the readme tells how to check them. A name as long as its checksum file's name
+// allows takes a lock of another name, which would be too long.
 TEST_F(Checks, ChecksumsAreWrittenByDefaultAsSha256sumWritesThem) {
     settings.values.erase("optChecksum");
-    const auto source = MakeSource("back\\slash", 3000);
+    const std::string name(255 - 7, 'n');
+    const auto source = MakeSource(name, 3000);
 
     Run(source, 1000, "Completed: show|hide|done");
 
-    Shell("cd dest && cat 'back\\slash.001' 'back\\slash.002' 'back\\slash.003' >'back\\slash' && sha256sum "
-          "'back\\slash.001' 'back\\slash.002' 'back\\slash.003' 'back\\slash' | cmp - 'back\\slash.sha256'");
-    EXPECT_NE(Read("/dest/Readme.txt").find("run: sha256sum -c back\\slash.sha256\r\n"), std::string::npos);
+    Shell("cd dest && cat " + name + ".001 " + name + ".002 " + name + ".003 >" + name + " && sha256sum " +
+          name + ".001 " + name + ".002 " + name + ".003 " + name + " | cmp - " + name + ".sha256");
+    EXPECT_NE(Read("/dest/Readme.txt").find("run: sha256sum -c " + name + ".sha256\r\n"), std::string::npos);
 }
 
 // A 5 GiB sparse source with marks around each 32-bit boundary: the pieces must carry every mark to its
@@ -608,6 +654,11 @@ INSTANTIATE_TEST_SUITE_P(
                 "Failed: show|insert|hide|critical: Error: 61\r\n\r\nDisk full\r\nThe temporary folder / has "
                 "no room left for the pieces, which wait there until they go to the disks.\r\nThe file was "
                 "not split."},
+        // No lock and no staging without the temporary folder, which is named.
+        Staging{"NoTemporaryFolder", 3000000, 1440000, "tempBase=/missing", "", "",
+                "Refused: critical: No temporary folder could be made to stage the pieces in "
+                "(~/missing~).\r\n\r\n"
+                "Error: 76\r\n\r\nPath not found"},
         Staging{"DiskBreaks", 3000000, 1440000, "breakAfter=1", "", "r.001 |",
                 "Failed: show|insert|hide|critical: Error: 57\r\n\r\nDevice I/O error\r\nThe file was not "
                 "split."}),

@@ -18,6 +18,7 @@
 
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
@@ -135,10 +136,6 @@ TEST(LinuxDrives, KnowEachDriveByItsMountAndItsDevice) {
     EXPECT_EQ(FormatResult::Formatted, drives.Format(drive));
 }
 
-// Sticks and cards carry FAT or exFAT, mounted here through FUSE as a desktop without the kernel's drivers
-// would: names with these characters and, on FAT, files of 4 GiB are refused, and case is ignored. What the
-// file system itself counts for a file (st_blocks) is what SpaceFor foretells, on ext2 with its indirect
-// blocks too: a 720,000-byte file takes 708 blocks of 1 KiB. fusefat counts blocks its own way.
 // A disk is known by the UUID whose link leads to the device its file system is on, not by the mount point
 // or device number the next disk takes over; without such a link it cannot be told.
 TEST(LinuxDrives, KnowADiskByTheUuidOfItsFileSystem) {
@@ -162,12 +159,17 @@ TEST(LinuxDrives, KnowADiskByTheUuidOfItsFileSystem) {
     }
 }
 
+// Sticks and cards carry FAT or exFAT, mounted here through FUSE as a desktop without the kernel's drivers
+// would: names with these characters and, on FAT, files of 4 GiB are refused, case is ignored, and names
+// are 255 characters long at most (255 bytes on ext2, whose free space leaves out the blocks kept for root).
+// What the file system itself counts for a file (st_blocks) is what SpaceFor foretells, on ext2 with its
+// indirect blocks too: a 720,000-byte file takes 708 blocks of 1 KiB. fusefat counts blocks its own way.
 TEST(LinuxDrives, KnowWhatEachDiskCanHoldAndTheSpaceAFileTakesThere) {
     TempTree tree;
     const std::tuple<const char*, const char*, std::string, const char*, std::int64_t> disks[] = {
         {"mkfs.vfat", "fusefat -o rw+", "fuse.fusefat", ":?*<>|\\\"", 4294967295},
         {"mkfs.exfat", "mount.exfat-fuse", "fuseblk", ":?*<>|\\\"", -1},
-        {"mkfs.ext2 -q -F -b 1024", "mount", "ext2", "", -1}};
+        {"mkfs.ext2 -q -F -b 1024 -m 50", "mount", "ext2", "", -1}};
     for (const auto& [mkfs, mounter, type, forbidden, largestFile] : disks) {
         const LoopMount disk(tree / type, mkfs, 40 * 1024, mounter);
         if (!disk.mounted()) {
@@ -179,6 +181,13 @@ TEST(LinuxDrives, KnowWhatEachDiskCanHoldAndTheSpaceAFileTakesThere) {
         EXPECT_EQ(limits.forbidden, forbidden);
         EXPECT_EQ(limits.largestFile, largestFile);
         EXPECT_EQ(limits.ignoresCase, *forbidden != '\0');
+        EXPECT_EQ(limits.longestName, 255);
+        EXPECT_EQ(limits.namesInUtf16, *forbidden != '\0');
+        // Free is what an ordinary user may still write: half of the ext2 disk is kept for root.
+        struct statvfs space {};
+        ASSERT_EQ(::statvfs(drive.c_str(), &space), 0);
+        EXPECT_TRUE(type != "ext2" || space.f_bfree > space.f_bavail * 3 / 2) << "no blocks kept for root";
+        EXPECT_EQ(LinuxDrives().FreeBytes(drive), std::int64_t(space.f_bavail * space.f_frsize)) << type;
         for (const std::int64_t size : {1, 4096, 12 * 1024 + 1, 720000, 300 * 1024, 17 * 1024 * 1024}) {
             WriteBytes(drive + std::to_string(size), PatternBytes(size));
             struct stat info {};
@@ -298,13 +307,29 @@ TEST(LinuxPlatform, FailuresAreToldAndLeaveNothing) {
     EXPECT_TRUE(files.RemoveFolder(tree / "full"));
     EXPECT_FALSE(files.RemoveFolder(tree / "full/inner"));
     EXPECT_FALSE(Exists(tree / "full/inner"));
-    // A lock is held once, and its file goes with it.
+    // A lock is held once, and its file goes with it; the next run takes over one that a run which died
+    // left. What only has the name, a file of the user's (an empty one too) or a link, is told and kept.
     const std::string lock = tree / ".report.doc.parvola-lock";
     std::unique_ptr<FileLock> first, second;
     ASSERT_FALSE(files.Lock(lock, first));
     EXPECT_EQ("70 Permission denied", Said(files.Lock(lock, second)));
+    const std::string left = ReadBytes(lock);
     first.reset();
     EXPECT_FALSE(Exists(lock));
+    WriteBytes(lock, left);
+    ASSERT_FALSE(files.Lock(lock, first));
+    EXPECT_EQ("70 Permission denied", Said(files.Lock(lock, second)));
+    first.reset();
+    EXPECT_FALSE(Exists(lock));
+    for (const std::string mine : {"mine\n", ""}) {
+        WriteBytes(lock, mine);
+        EXPECT_EQ("58 File already exists", Said(files.Lock(lock, first)));
+        EXPECT_EQ(ReadBytes(lock), mine);
+    }
+    fs::remove(lock);
+    fs::create_symlink(tree / "elsewhere", lock);
+    EXPECT_EQ("58 File already exists", Said(files.Lock(lock, first)));
+    EXPECT_TRUE(fs::is_symlink(lock) && !Exists(tree / "elsewhere"));
 }
 
 // Staging only goes where no other user can swap the private folder for something of theirs: not below a
@@ -336,10 +361,15 @@ TEST(LinuxPaths, MakeATempFolderOnlyWhereNoOtherUserCanChangeIt) {
         const ScopedVariable tmpdir("TMPDIR", folder.c_str());
         std::string staging;
         EXPECT_EQ(!LinuxPaths().MakeTempFolder(staging), safe) << name;
-        EXPECT_EQ(LinuxFileSystem().Inspect(staging, true).value_or(FileInfo{}).permissions,
-                  safe ? 0700u : 0u);
-        EXPECT_EQ(staging.rfind(folder + "/", 0), safe ? 0 : std::string::npos) << staging;
+        // Made inside the folder, or the folder is named.
+        EXPECT_EQ(safe ? LinuxFileSystem().Inspect(staging, true).value_or(FileInfo{}).permissions : 0700u,
+                  0700u);
+        EXPECT_EQ(safe ? staging.rfind(folder + "/", 0) : staging == folder ? 0 : 1, 0u) << staging;
     }
+    const ScopedVariable missing("TMPDIR", (base + "/missing").c_str());
+    std::string staging;
+    EXPECT_EQ("76 Path not found", Said(LinuxPaths().MakeTempFolder(staging)));
+    EXPECT_EQ(staging, base + "/missing");
     fs::create_directory(base + "/open/inner");
     EXPECT_NE(WhyUnsafeFolder(base + "/open/inner"), "") << "a safe folder inside an unsafe one";
     if (!givenAway) {

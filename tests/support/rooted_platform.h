@@ -14,19 +14,25 @@ namespace parvola::test {
 
 // The real files, code pages and checksums below a folder of the test's own, which the code under test sees
 // as "/", so that its paths and messages are the same in every run and "/" can be a destination. Drives are
-// made up; locks go into "/" and pieces for disks are staged in "/staging/".
+// made up; locks go into "/" (or tempBase) and pieces for disks are staged in "/staging/".
 class RootedPlatform : public Paths {
 public:
     FileStatus MakeTempFolder(std::string& folder) override {
+        if (!std::filesystem::is_directory(tree.path() + tempBase)) {
+            folder = tempBase;
+            return FileError{ErrorNumber::PathNotFound, "Path not found"};
+        }
         std::filesystem::create_directory(tree / "staging");
         folder = "/staging/";
         return std::nullopt;
     }
-    std::string LockFolder() override { return "/"; }
+    std::string LockFolder() override { return tempBase; }
     std::string Absolute(const std::string& path) override { return path; }
     std::string HomeFolder() override { return {}; }
     std::string ShortPathName(const std::string& path) override { return path; }
 
+    // Where locks and the staging folder would go: made up for a test, missing.
+    std::string tempBase = "/";
     TempTree tree;
     LinuxFileSystem realFiles;
     ProbedFileSystem files{realFiles, tree.path()};

@@ -166,9 +166,16 @@ DriveLimits LinuxDrives::Limits(const std::string& drive) {
     // FAT through the kernel (vfat, msdos) or FUSE (fuse.fusefat); exFAT and NTFS through FUSE show up as
     // fuseblk.
     const bool fat = (holds("fat") && !holds("exfat")) || type == "msdos";
+    struct statvfs info {};
+    if (::statvfs(drive.c_str(), &info) == 0 && info.f_namemax > 0) {
+        limits.longestName = static_cast<std::int64_t>(info.f_namemax);
+    }
     if (fat || holds("exfat") || holds("ntfs") || type.rfind("fuseblk", 0) == 0) {
         limits.forbidden = ":?*<>|\\\"";
         limits.ignoresCase = true;
+        // Their names are 255 UTF-16 units, which the kernel tells as bytes of the longest character set.
+        limits.longestName = 255;
+        limits.namesInUtf16 = true;
     }
     if (fat) {
         limits.largestFile = 4294967295;

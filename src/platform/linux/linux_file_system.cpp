@@ -237,6 +237,10 @@ bool StillNames(const std::string& path, int fd) {
            held.st_ino == named.st_ino;
 }
 
+// What a lock file holds, so that a run that finds one a run which died left tells it from a file of the
+// user's that only has the name.
+constexpr const char* kLockText = "Parvola keeps a second run off these pieces while this file is held.\n";
+
 class LinuxFileLock final : public FileLock {
 public:
     LinuxFileLock(int fd, std::string path) : m_fd(fd), m_path(std::move(path)) {}
@@ -262,6 +266,7 @@ FileInfo InfoOf(const struct stat& info) {
     result.inode = info.st_ino;
     result.length = info.st_size;
     result.modified = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
+    result.changed = static_cast<std::int64_t>(info.st_ctim.tv_sec) * 1000000000 + info.st_ctim.tv_nsec;
     result.permissions = info.st_mode & 07777;
     return result;
 }
@@ -349,11 +354,23 @@ std::optional<FileInfo> LinuxFileSystem::Inspect(const std::string& path, bool f
 
 FileStatus LinuxFileSystem::Lock(const std::string& path, std::unique_ptr<FileLock>& lock) {
     // A run that ends removes its lock file while it holds it; one that opened the file just before
-    // then holds a lock on a file nobody else can find, so the name is checked after locking.
+    // then holds a lock on a file nobody else can find, so the name is checked after locking. A file
+    // that was there already is taken only when it says it is a lock, one that a run which died left.
+    const FileError notALock{ErrorNumber::FileExists, "File already exists"};
+    bool empty = false;
     for (int attempt = 0; attempt < 10; ++attempt) {
-        const int fd = OpenDescriptor(path, O_RDWR | O_CREAT | O_NOFOLLOW);
+        bool made = true;
+        int fd = OpenDescriptor(path, O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW);
+        if (fd < 0 && errno == EEXIST) {
+            made = false;
+            fd = OpenDescriptor(path, O_RDWR | O_NOFOLLOW | O_NONBLOCK);
+        }
         if (fd < 0) {
-            return ErrorFromErrno(errno);
+            if (errno == ENOENT && !made) {
+                continue; // let go of in the meantime
+            }
+            // A link, a folder: nothing a run makes.
+            return errno == ELOOP || errno == EISDIR || errno == ENXIO ? notALock : ErrorFromErrno(errno);
         }
         int locked;
         do {
@@ -367,13 +384,38 @@ FileStatus LinuxFileSystem::Lock(const std::string& path, std::unique_ptr<FileLo
             }
             return ErrorFromErrno(err);
         }
-        if (StillNames(path, fd)) {
-            lock = std::make_unique<LinuxFileLock>(fd, path);
-            return std::nullopt;
+        if (!StillNames(path, fd)) {
+            ::close(fd);
+            continue;
         }
-        ::close(fd);
+        if (made) {
+            if (FileStatus status = WriteAll(fd, kLockText, std::strlen(kLockText))) {
+                ::close(fd);
+                ::unlink(path.c_str());
+                return status;
+            }
+        } else {
+            struct stat info {};
+            char text[128] = {};
+            const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+            const long got = regular ? ReadSome(fd, text, sizeof text - 1) : -1;
+            if (got != 0 && (got < 0 || std::strcmp(text, kLockText) != 0)) {
+                ::close(fd);
+                return notALock;
+            }
+            empty = got == 0;
+            if (empty) {
+                // Made by a run that has not yet locked it, or by someone else: looked at again.
+                ::close(fd);
+                ::usleep(10000);
+                continue;
+            }
+            // A lock of a run that died: this run's now, and it goes with this run.
+        }
+        lock = std::make_unique<LinuxFileLock>(fd, path);
+        return std::nullopt;
     }
-    return ErrorFromErrno(EAGAIN);
+    return empty ? notALock : ErrorFromErrno(EAGAIN);
 }
 
 FileStatus LinuxFileSystem::CreateTemporary(const std::string& folder, const std::string& stem,

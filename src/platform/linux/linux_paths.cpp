@@ -70,6 +70,11 @@ std::string WhyUnsafeFolder(const std::string& folder) {
 
 FileStatus LinuxPaths::MakeTempFolder(std::string& folder) {
     const std::string base = TempBase();
+    // Until one is made, folder names where it was to be, so that a failure can say where.
+    folder = base;
+    if (RealPath(base).empty()) {
+        return ErrorFromErrno(errno);
+    }
     if (const std::string why = WhyUnsafeFolder(base); !why.empty()) {
         return FileError{ErrorNumber::PathFileAccess,
                          "The temporary folder " + base + " is not safe: " + why};

@@ -20,9 +20,9 @@ int OpenDescriptor(const std::string& path, int flags, unsigned permissions) {
 
 int CreateReplacing(const std::string& path, int flags, unsigned permissions) {
     // Another program may put the name back between the removal and the creation; it is removed again,
-    // a few times.
+    // a few times. Like cp without -p, the copy of a setuid, setgid or sticky file is a plain one.
     for (int attempt = 0;; ++attempt) {
-        const int fd = OpenDescriptor(path, flags | O_CREAT | O_EXCL | O_NOFOLLOW, permissions & 07777);
+        const int fd = OpenDescriptor(path, flags | O_CREAT | O_EXCL | O_NOFOLLOW, permissions & 0777);
         if (fd >= 0 || errno != EEXIST || attempt == 3) {
             return fd;
         }

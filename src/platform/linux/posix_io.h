@@ -11,7 +11,7 @@ namespace parvola {
 int OpenDescriptor(const std::string& path, int flags, unsigned permissions = 0666);
 
 // Creates path as a new file, first removing an entry of that name (a link is removed, never followed);
-// -1 with errno set on failure.
+// the setuid, setgid and sticky bits of permissions are dropped. -1 with errno set on failure.
 int CreateReplacing(const std::string& path, int flags, unsigned permissions);
 
 // realpath(3) as a string: links, "." and ".." resolved; empty when the path cannot be resolved.
