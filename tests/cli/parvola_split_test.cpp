@@ -21,6 +21,10 @@ struct SizeRow {
     std::string told;
 };
 
+std::ostream& operator<<(std::ostream& os, const SizeRow& row) {
+    return os << "'" << row.text << "'";
+}
+
 class SizeGrammar : public ::testing::TestWithParam<SizeRow> {};
 
 TEST_P(SizeGrammar, IsReadOrRefusedWithItsReason) {
