@@ -10,6 +10,11 @@ namespace parvola {
 
 CommandLine ReadCommandLine(const std::vector<std::string>& args, const std::vector<KnownOption>& known) {
     CommandLine line;
+    const auto find = [&](const std::string& name) {
+        return std::find_if(known.begin(), known.end(), [&](const KnownOption& o) {
+            return name == o.name || (o.shortName && name == o.shortName);
+        });
+    };
     bool optionsEnded = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
@@ -21,30 +26,57 @@ CommandLine ReadCommandLine(const std::vector<std::string>& args, const std::vec
             optionsEnded = true;
             continue;
         }
-        std::string name = arg;
-        std::optional<std::string> value;
-        if (const auto equals = arg.find('='); arg.rfind("--", 0) == 0 && equals != std::string::npos) {
-            name = arg.substr(0, equals);
-            value = arg.substr(equals + 1);
+        // The value of the last option read, when it needs one: what follows it, or the next argument.
+        const auto takeValue = [&](const KnownOption& option, std::optional<std::string> value) {
+            if (!value && i + 1 < args.size()) {
+                value = args[++i];
+            }
+            if (!value) {
+                line.error = std::string(option.name) + " needs " + option.value;
+                return false;
+            }
+            line.options.emplace_back(option.name, *value);
+            return true;
+        };
+        if (arg.rfind("--", 0) == 0) {
+            const auto equals = arg.find('=');
+            const auto option = find(arg.substr(0, equals));
+            // A switch given a value is no option of this program.
+            if (option == known.end() || (!option->value && equals != std::string::npos)) {
+                line.error = "unknown option '" + arg + "'";
+                return line;
+            }
+            if (!option->value) {
+                line.options.emplace_back(option->name, "");
+            } else if (!takeValue(*option, equals == std::string::npos ? std::optional<std::string>()
+                                                                       : arg.substr(equals + 1))) {
+                return line;
+            }
+            continue;
         }
-        const auto option = std::find_if(known.begin(), known.end(), [&](const KnownOption& o) {
-            return name == o.name || (o.shortName && name == o.shortName);
-        });
-        // A switch given a value is no option of this program.
-        if (option == known.end() || (!option->value && value)) {
-            line.error = "unknown option '" + arg + "'";
-            return line;
+        // Short options bundle: "-ys1M" is -y, then -s with the rest of the argument as its value.
+        for (std::size_t at = 1; at < arg.size(); ++at) {
+            const auto option = find(std::string("-") + arg[at]);
+            if (option == known.end()) {
+                line.error = "unknown option '-" + arg.substr(at, 1) + "'";
+                return line;
+            }
+            if (!option->value) {
+                line.options.emplace_back(option->name, "");
+                continue;
+            }
+            if (!takeValue(*option, at + 1 < arg.size() ? std::optional<std::string>(arg.substr(at + 1))
+                                                        : std::nullopt)) {
+                return line;
+            }
+            break;
         }
-        if (option->value && !value && i + 1 < args.size()) {
-            value = args[++i];
-        }
-        if (option->value && !value) {
-            line.error = std::string(option->name) + " needs " + option->value;
-            return line;
-        }
-        line.options.emplace_back(option->name, value.value_or(""));
     }
     return line;
+}
+
+std::string UsageError(const char* program, const std::string& error) {
+    return std::string(program) + ": " + error + "\nTry '" + program + " --help' for more information.\n";
 }
 
 int PrintToOutput(const char* program, const std::string& text) {

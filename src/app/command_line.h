@@ -27,9 +27,12 @@ template <typename Options> struct ParsedArguments {
     std::string error; // when options has no value
 };
 
-// Reads the arguments after the program's name: "--name value", "--name=value" and "-n value"; "--" ends
-// the options, and "-" alone is an operand.
+// Reads the arguments after the program's name: "--name value", "--name=value", "-n value", "-nvalue" and
+// short options bundled ("-yn value", "-ynvalue"); "--" ends the options, and "-" alone is an operand.
 CommandLine ReadCommandLine(const std::vector<std::string>& args, const std::vector<KnownOption>& known);
+
+// The two lines a wrong argument gets: what is wrong, and where to read more.
+std::string UsageError(const char* program, const std::string& error);
 
 // Writes text (help, version) to the standard output and flushes it. 0 when all of it got there; else 1,
 // after telling why on the error stream as "program: write error: reason", so that a full disk or a closed

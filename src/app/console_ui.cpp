@@ -2,46 +2,73 @@
 
 #include "engine/utf8.h"
 
+#include <cctype>
 #include <cstdio>
 
 #include <istream>
+#include <optional>
 #include <ostream>
+#include <vector>
 
 namespace parvola {
 
 namespace {
 
-const char* KindOf(MessageIcon icon) {
-    switch (icon) {
-    case MessageIcon::Critical:
-        return "error";
-    case MessageIcon::Exclamation:
-        return "warning";
-    case MessageIcon::Question:
-        return "question";
-    case MessageIcon::Information:
-        break;
-    }
-    return "information";
-}
-
-// The job's texts break lines with CR LF, as its files do; a terminal wants LF. Only those pairs are line
-// breaks: a lone LF can come from nowhere but a name, where it would start a line that looks like the
-// program's own.
-std::string TerminalText(const std::string& text) {
-    std::string lines;
+// The job's texts break lines with CR LF, as its files do. Only those pairs are line breaks: a lone LF can
+// come from nowhere but a name, where it is escaped like any control character.
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
     for (std::size_t begin = 0;;) {
         const auto end = text.find("\r\n", begin);
-        lines += TerminalSafe(text.substr(begin, end == std::string::npos ? end : end - begin));
+        const std::string line = text.substr(begin, end == std::string::npos ? end : end - begin);
+        if (!line.empty()) {
+            lines.push_back(line);
+        }
         if (end == std::string::npos) {
             return lines;
         }
-        lines += '\n';
         begin = end + 2;
     }
 }
 
+// The number of an "Error: 61" line; no value for any other line.
+std::optional<int> ErrorNumberOf(const std::string& line) {
+    const std::string prefix = "Error: ";
+    if (line.rfind(prefix, 0) != 0 || line.size() == prefix.size() || line.size() > prefix.size() + 4 ||
+        line.find_first_not_of("0123456789", prefix.size()) != std::string::npos) {
+        return std::nullopt;
+    }
+    return std::stoi(line.substr(prefix.size()));
+}
+
 } // namespace
+
+std::string ConsoleLine(const std::string& text, const FailureLog* failures) {
+    std::vector<std::string> pieces;
+    const auto lines = Lines(text);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const auto number = ErrorNumberOf(lines[i]);
+        if (!number || i + 1 == lines.size()) {
+            pieces.push_back(lines[i]);
+            continue;
+        }
+        // The number is the window's own; a person at a shell wants the file and the system's words.
+        const std::string& description = lines[++i];
+        auto told = failures ? failures->Describe(*number, description) : std::nullopt;
+        if (told && !pieces.empty()) {
+            (*told)[0] = static_cast<char>(std::toupper(static_cast<unsigned char>((*told)[0])));
+        }
+        pieces.push_back(told ? *told : description + " (error " + std::to_string(*number) + ")");
+    }
+    std::string line;
+    for (const auto& piece : pieces) {
+        if (!line.empty()) {
+            line += std::string(".?!:").find(line.back()) == std::string::npos ? ". " : " ";
+        }
+        line += TerminalSafe(piece);
+    }
+    return line;
+}
 
 std::string TerminalSafe(const std::string& text) {
     std::string safe;
@@ -64,13 +91,23 @@ std::string TerminalSafe(const std::string& text) {
     return safe;
 }
 
-ConsoleUi::ConsoleUi(std::istream& in, std::ostream& err, bool canAsk, bool drawProgress,
+ConsoleUi::ConsoleUi(const char* program, std::istream& in, std::ostream& err, bool canAsk, bool drawProgress,
                      const volatile std::sig_atomic_t* interrupted)
-    : m_in(in), m_err(err), m_canAsk(canAsk), m_drawProgress(drawProgress), m_interrupted(interrupted) {}
+    : m_program(program), m_in(in), m_err(err), m_canAsk(canAsk), m_drawProgress(drawProgress),
+      m_interrupted(interrupted) {}
 
 void ConsoleUi::ShowMessage(const std::string& text, MessageIcon icon) {
     BreakProgressLine();
-    m_err << KindOf(icon) << ": " << TerminalText(text) << std::endl;
+    const std::string line = ConsoleLine(text, m_failures);
+    // Each message tells the failures before it; what comes later must not name them again.
+    if (m_failures) {
+        m_failures->Forget();
+    }
+    if (m_isClosing && m_isClosing(text, icon)) {
+        m_closing = line;
+        return;
+    }
+    m_err << m_program << ": " << line << std::endl;
     // Messages that ask the user to press OK (a new disk is in) wait for Enter.
     if (m_canAsk && Listening() && text.find("ress OK") != std::string::npos) {
         m_err << "Press Enter to go on. " << std::flush;
@@ -82,7 +119,7 @@ void ConsoleUi::ShowMessage(const std::string& text, MessageIcon icon) {
 bool ConsoleUi::AskYesNo(const std::string& text, MessageIcon, DefaultAnswer defaultAnswer) {
     BreakProgressLine();
     const bool yesByDefault = defaultAnswer == DefaultAnswer::Yes;
-    m_err << "question: " << TerminalText(text) << (yesByDefault ? " [Y/n] " : " [y/N] ");
+    m_err << m_program << ": " << ConsoleLine(text, nullptr) << (yesByDefault ? " [Y/n] " : " [y/N] ");
     if (!m_canAsk || !Listening()) {
         m_err << "no (no terminal to answer on)" << std::endl;
         return false;
@@ -102,14 +139,15 @@ bool ConsoleUi::AskYesNo(const std::string& text, MessageIcon, DefaultAnswer def
 
 DiskChoice ConsoleUi::ShowDiskDialog() {
     BreakProgressLine();
-    m_err << "Insufficient space on removable media\n"
-             "The removable media you have chosen for the destination does not have enough space left on it "
-             "to support the split file size you have selected.\n"
-             "Please choose one of the following options:\n"
-             "  1) Insert a new disk and try again\n"
-             "  2) Format the disk and try again\n"
-             "  3) Select a smaller size per partition\n"
-             "  4) Cancel the operation all together\n";
+    m_err
+        << m_program
+        << ": Insufficient space on removable media. The removable media you have chosen for the destination "
+           "does not have enough space left on it to support the split file size you have selected.\n"
+           "Please choose one of the following options:\n"
+           "  1) Insert a new disk and try again\n"
+           "  2) Format the disk and try again\n"
+           "  3) Select a smaller size per partition\n"
+           "  4) Cancel the operation all together\n";
     if (!m_canAsk || !Listening()) {
         // Nobody can change the disk: going on would only fill it up.
         m_err << "cancelled (no terminal to answer on)" << std::endl;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "app/watched_file_system.h"
 #include "engine/split_ui.h"
 
 #include <csignal>
+#include <functional>
 #include <iosfwd>
 #include <string>
 
@@ -13,15 +15,29 @@ namespace parvola {
 // can neither take the terminal over nor pass for a message.
 std::string TerminalSafe(const std::string& text);
 
-// The split job's windows on a terminal: messages on the error stream prefixed by their kind, questions
-// answered on the input, progress as one line redrawn in place.
+// A message of the job's as one line of a command-line program: its lines joined, and "Error: N" with its
+// description told by what failed and the system's words where failures names it, else by the description.
+std::string ConsoleLine(const std::string& text, const FailureLog* failures);
+
+// The split job's windows on a terminal: messages and questions on the error stream, each one line
+// prefixed by the program's name, questions answered on the input, progress as one line redrawn in place.
 class ConsoleUi final : public SplitUi {
 public:
     // canAsk: the input is a terminal a person can answer on; without one every question is answered No.
     // drawProgress: the error stream is a terminal, where a redrawn line makes sense. interrupted, when
     // given, is set by a signal handler once the user wants the split stopped.
-    ConsoleUi(std::istream& in, std::ostream& err, bool canAsk, bool drawProgress,
+    ConsoleUi(const char* program, std::istream& in, std::ostream& err, bool canAsk, bool drawProgress,
               const volatile std::sig_atomic_t* interrupted = nullptr);
+
+    // Where messages find the file or folder and the system's words for a failure they tell by number.
+    void NameFailuresFrom(FailureLog& failures) { m_failures = &failures; }
+    // Messages for which isClosing holds tell that the run succeeded: they are kept for closingMessage()
+    // instead of shown, since a command that works says nothing unless a person watches.
+    void HoldClosingMessage(std::function<bool(const std::string& text, MessageIcon icon)> isClosing) {
+        m_isClosing = std::move(isClosing);
+    }
+    // The last message held back, as one line; empty when none was.
+    const std::string& closingMessage() const { return m_closing; }
 
     void ShowMessage(const std::string& text, MessageIcon icon) override;
     // Enter alone gives defaultAnswer, shown in capitals ("[y/N]").
@@ -44,6 +60,7 @@ private:
     // Ends a progress line so that what follows starts on a line of its own.
     void BreakProgressLine();
 
+    std::string m_program;
     std::istream& m_in;
     std::ostream& m_err;
     bool m_canAsk;
@@ -55,6 +72,9 @@ private:
     std::string m_copyName;
     int m_copyShown = -1;
     DiskChoice m_diskChoice = DiskChoice::None;
+    FailureLog* m_failures = nullptr;
+    std::function<bool(const std::string&, MessageIcon)> m_isClosing;
+    std::string m_closing;
 };
 
 } // namespace parvola

@@ -63,10 +63,14 @@ std::string JoinUsage() {
            "                       missing last piece then goes unnoticed\n"
            "  -h, --help           show this help\n"
            "      --version        show the version\n"
+           "Short options can be bundled (-fd FOLDER), long ones take a value after = (--dest=FOLDER),\n"
+           "and -- ends the options.\n"
            "\n"
            "NAME is written under a hidden name and takes its own only once it is whole, so a join\n"
-           "that fails leaves nothing behind, and the pieces as they were. Exit codes: 0 joined (or\n"
-           "checked), 1 failed, 2 wrong arguments, 130 interrupted.\n"
+           "that fails leaves nothing behind, and the pieces as they were. Messages go to the standard\n"
+           "error; on a terminal a closing line on the standard output tells the join is done. Exit\n"
+           "codes: 0 joined (or checked), 1 failed (also a FOLDER or PIECE that is not there), 2 wrong\n"
+           "arguments, 130 interrupted.\n"
            "The manual page tells more: man parvola-join.\n";
 }
 

@@ -2,6 +2,7 @@
 #include "app/console_ui.h"
 #include "app/interrupts.h"
 #include "app/join_options.h"
+#include "app/watched_file_system.h"
 #include "engine/join_job.h"
 #include "platform/linux/linux_checksums.h"
 #include "platform/linux/linux_code_pages.h"
@@ -22,7 +23,7 @@ int main(int argc, char** argv) {
 
     const auto parsed = ParseJoinArguments(std::vector<std::string>(argv + 1, argv + argc));
     if (!parsed.options) {
-        std::cerr << "parvola-join: " << TerminalSafe(parsed.error) << "\n" << JoinUsage();
+        std::cerr << UsageError("parvola-join", TerminalSafe(parsed.error));
         return 2;
     }
     const JoinOptions& options = *parsed.options;
@@ -34,8 +35,14 @@ int main(int argc, char** argv) {
     }
 
     // The join asks nothing: a name there is replaced only with --force.
-    ConsoleUi ui(std::cin, std::cerr, false, ::isatty(STDERR_FILENO), interrupted);
-    LinuxFileSystem files;
+    ConsoleUi ui("parvola-join", std::cin, std::cerr, false, ::isatty(STDERR_FILENO), interrupted);
+    LinuxFileSystem systemFiles;
+    FailureLog failures;
+    WatchedFileSystem files(systemFiles, failures);
+    ui.NameFailuresFrom(failures);
+    // The join's only information is that it worked: told to a person watching; a script has the exit code.
+    ui.HoldClosingMessage(
+        [](const std::string&, MessageIcon icon) { return icon == MessageIcon::Information; });
     LinuxDrives drives;
     LinuxPaths paths;
     LinuxCodePages codePages;
@@ -50,6 +57,9 @@ int main(int argc, char** argv) {
     const JoinOutcome outcome = JoinPieces(request, ui, platform);
     // An interrupt after the last block leaves a complete join, which counts as one.
     if (outcome == JoinOutcome::Joined || outcome == JoinOutcome::Verified) {
+        if (::isatty(STDOUT_FILENO) && !ui.closingMessage().empty()) {
+            std::cout << ui.closingMessage() << std::endl;
+        }
         return 0;
     }
     return *interrupted ? 130 : 1;

@@ -14,9 +14,17 @@ struct SizeChoice {
     std::string question;
 };
 
-// "360K" … "120M" with the questions the windowed program asks, or digits followed by K (1000 bytes) or M
-// (1000000 bytes), at least 1. No value for anything else.
-std::optional<SizeChoice> ParseSize(const std::string& text);
+// What a size on the command line came to: the size, or why it was refused.
+struct SizeReading {
+    std::optional<SizeChoice> size;
+    std::string error; // when size has no value
+};
+
+// A number of bytes, whole or with a decimal fraction, followed by nothing (bytes), K, M or G (1000, 1000000
+// and 1000000000 bytes, as in the window) or KiB, MiB or GiB (1024-based), in either case: "2.5M", "100m",
+// "1000000", "4MiB". The window's named sizes ("1.44M") keep the window's questions. Refused: KB and its
+// kin, which read either way; sizes that are zero, not a whole number of bytes, or above 2^53.
+SizeReading ParseSize(const std::string& text);
 
 struct SplitOptions {
     SizeChoice size;

@@ -13,6 +13,9 @@ namespace parvola {
 struct FileError {
     int number = 0;
     std::string description;
+    // The system's own words for the failure ("No such file or directory"), for front ends that tell them;
+    // empty where the program found the fault itself. The window's messages do not show it.
+    std::string cause = {};
 };
 
 // No value: the operation succeeded.

@@ -1,6 +1,7 @@
 #include "platform/linux/os_error.h"
 
 #include <cerrno>
+#include <cstring>
 
 namespace parvola {
 
@@ -27,9 +28,8 @@ FileError Make(int number) {
     }
 }
 
-} // namespace
-
-FileError ErrorFromErrno(int err) {
+// The classic number and text of an errno.
+FileError ClassicError(int err) {
     switch (err) {
     case ENOENT:
     case ENOTDIR:
@@ -56,6 +56,14 @@ FileError ErrorFromErrno(int err) {
         // EROFS, EACCES, EPERM, ETXTBSY and whatever has no closer match.
         return Make(ErrorNumber::PathFileAccess);
     }
+}
+
+} // namespace
+
+FileError ErrorFromErrno(int err) {
+    FileError error = ClassicError(err);
+    error.cause = std::strerror(err);
+    return error;
 }
 
 FileError PastEndOfFileError() {
