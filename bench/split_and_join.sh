@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Splits one warm file with parvola-split, coreutils split and cp, and joins the pieces again with
 # parvola-join and cat, in turns, on the file system of BENCH_DIR. Reports each tool's median wall time with
 # its spread (lowest-highest), the ratios the goals are set in, and the peak memory of Parvola's programs.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # cmake --build build --target package makes parvola_<version>_<arch>.deb from what the install rules put in
 # place under /usr.
 set(CPACK_GENERATOR DEB)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Parvola needs to build, run and test, from Debian's packages.
 # Does nothing when everything is already there.
 set -euo pipefail

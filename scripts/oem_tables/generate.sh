@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes the C++ table of the characters whose bytes in the OEM code pages differ between Windows and
 # glibc's iconv: builds windows_oem.c with mingw-w64, runs it under a private wine prefix and compares.
 # Needs gcc-mingw-w64-x86-64 and wine. Usage: generate.sh OUTPUT.cpp

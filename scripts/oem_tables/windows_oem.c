@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Prints how Windows encodes every BMP character in each code page named on the command line, best fit
  * off, as the command interpreter's batch files must be written: one line per character,
  * "PAGE CODE BYTES" in hex, or "PAGE CODE -" where the page lacks the character (Windows would only give

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // parvola-join: joins the pieces of a split on the command line, checking them as it goes.
 #include "app/console_ui.h"
 #include "app/interrupts.h"

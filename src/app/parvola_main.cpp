@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // parvola: the windowed program.
 #include "app/command_line.h"
 #include "app/window_ends.h"

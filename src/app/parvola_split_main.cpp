@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // parvola-split: the split job on the command line, with the settings of the windowed program.
 #include "app/console_ui.h"
 #include "app/interrupts.h"

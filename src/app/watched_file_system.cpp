@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/watched_file_system.h"
 
 namespace parvola {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/window_ends.h"
 
 #include "platform/linux/end_signals.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/join_checks.h"
 
 #include "engine/checksum_file.h"

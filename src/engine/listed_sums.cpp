@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/listed_sums.h"
 
 #include "engine/checksum_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/split_checks.h"
 
 #include "engine/checksum_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the main window does for the user: browsing the folders, making one, the split and join commands.
 #include "engine/join_job.h"
 #include "engine/piece_sizes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's start-up and its three ways of ending.
 #include "engine/setting_values.h"
 #include "platform/path_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The batch file parvola-split writes, run by the command interpreter its receivers have (wine's cmd here).
 #include "support/temp_tree.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // parvola-join: the real program, run as a user runs it on pieces parvola-split made.
 #include "support/temp_tree.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // parvola-split: its command line, its boxes on a terminal, and the real program run as a user runs it.
 #include "app/console_ui.h"
 #include "app/split_options.h"

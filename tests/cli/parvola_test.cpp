@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // parvola, the windowed program, where it has no window to show.
 #include "support/temp_tree.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The join end to end: pieces made by the split job itself in a folder of the test's own, changed the way
 // copies, disks and people change them, then joined, checked or refused.
 #include "engine/join_job.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The split job end to end on real files in a folder of the test's own: what it writes, what it refuses,
 // what it leaves when it stops, and how it fills disk after disk on a removable drive.
 #include "engine/rejoin_script.h"

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check_man_page.sh PAGE VERSION [PROGRAM]
 # PAGE renders without a warning at 80 columns and names VERSION; with PROGRAM, it describes every long
 # option the program's --help lists.

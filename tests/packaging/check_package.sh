@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # check_package.sh BUILD_DIR VERSION
 # Makes the Debian package from the finished build, unpacks it into a scratch root and checks what it holds
 # against what the install rules put in place, its control fields, and the installed programs, manual

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command and fails when it fails or prints anything: desktop-file-validate reports warnings and
 # hints but still succeeds.
 output=$("$@" 2>&1)

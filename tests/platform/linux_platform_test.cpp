@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Linux platform layer against the real kernel: files, and mounts and disk images of the test's own,
 // which need root. Only sysfs and the mount table are made up, to stand in drives the machine does not have.
 #include "platform/linux/linux_code_pages.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: what goes in comes back, missing is not empty, a file that cannot be written is no
 // reason to fail, and where it is kept. It goes in $XDG_CONFIG_HOME when that is absolute, else in the home
 // folder's .config; without either it is kept nowhere rather than below the root or the working folder.

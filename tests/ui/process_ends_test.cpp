@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's process ended while its split runs, in each way it can end: by a signal, by the event loops
 // ending, by exit() as when the display goes away. Each end runs in a process of its own, with the real
 // window, files and settings file, and must leave the destination as it was and the source whole.

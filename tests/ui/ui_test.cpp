@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's windows and lists with real widgets, real files and the real settings file. In the main
 // window only the user's answers to boxes and the desktop folder are scripted; the dialogs are the real Qt
 // ones, answered from their own event loops. Each test, and each table row of the main window, starts from

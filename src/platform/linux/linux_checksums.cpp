@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/linux_checksums.h"
 
 // The digest functions themselves, not the EVP layer around them: that loads providers and their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/linux/linux_code_pages.h"
 
 #include "platform/linux/windows_oem_differences.h"

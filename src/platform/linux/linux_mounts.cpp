@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mount table and the sysfs tree: which file system holds a path, where a drive's disk is mounted now,
 // and what kind of device is behind it.
 #include "platform/linux/linux_drives.h"
