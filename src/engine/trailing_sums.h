@@ -1,0 +1,71 @@
+#pragma once
+
+#include "platform/checksums.h"
+#include "platform/file_system.h"
+
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace parvola {
+
+// SHA-256 of what a copy has just copied, read again on a thread of its own while the copy goes on: the
+// bytes are then still in the system's cache, and the run takes as long as the slower of the two instead of
+// both together. The copy goes through parts (the pieces), each summed apart and all of them together.
+class TrailingSums {
+public:
+    TrailingSums(FileSystem& files, Checksums& checksums);
+    // Stops the thread, also halfway through a part.
+    ~TrailingSums();
+    TrailingSums(const TrailingSums&) = delete;
+    TrailingSums& operator=(const TrailingSums&) = delete;
+
+    // The next part is the next length bytes of the file at path: from where the last part ended when that
+    // was the same file, from its start otherwise. Waits while many parts are still to be summed, so that
+    // what is held stays small whatever the number of pieces.
+    void AddPart(const std::string& path, std::int64_t length);
+    // The copy has got this far, counted over all parts.
+    void CopiedTo(std::int64_t done);
+    // The digest of the earliest part not taken yet, or why its bytes could not be read. Without wait, false
+    // when that part is not summed yet.
+    bool TakeDigest(bool wait, std::string& digest, FileStatus& error);
+    // The digest of all parts, once each part's was taken.
+    std::string Whole() { return m_whole->Finish(); }
+
+private:
+    struct Part {
+        std::string path;
+        std::int64_t length;
+    };
+    struct Summed {
+        std::string digest;
+        FileStatus error;
+    };
+
+    void Work();
+    FileStatus SumPart(const Part& part);
+
+    FileSystem& m_files;
+    std::unique_ptr<Checksum> m_piece;
+    std::unique_ptr<Checksum> m_whole;
+    std::vector<char> m_buffer;
+    // The worker's own: the file it reads and its path.
+    std::unique_ptr<InputFile> m_file;
+    std::string m_openPath;
+
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    std::deque<Part> m_parts;
+    std::deque<Summed> m_summed;
+    std::int64_t m_copied = 0;
+    std::int64_t m_read = 0;
+    bool m_stop = false;
+    std::thread m_thread;
+};
+
+} // namespace parvola
