@@ -11,6 +11,13 @@ namespace parvola {
 // doubles while calls are quick and halves when one is slow.
 class CopyPace {
 public:
+    // The most one call is given. Calls that long already cost nothing next to their bytes, and a call that
+    // runs into the system's limit on unwritten data waits for the disk: the less it holds, the sooner the
+    // pace slows down.
+    static constexpr std::int64_t kLargestChunk = std::int64_t{64} << 20;
+    // With checksums: the last chunk is summed only after the copy ends, so it is kept short.
+    static constexpr std::int64_t kLargestSummedChunk = std::int64_t{8} << 20;
+
     explicit CopyPace(std::int64_t largest) : m_largest(largest), m_chunk(std::min(largest, kFirst)) {}
 
     std::int64_t Next(std::int64_t left) const { return std::min(left, m_chunk); }

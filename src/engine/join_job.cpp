@@ -23,9 +23,6 @@ namespace {
 
 // Pieces that are only checked pass through one buffer of this size, which is all the join holds of them.
 constexpr std::size_t kBlockSize = std::size_t{1} << 20;
-// The most one copy call is given; with checksums less, as the last chunk is summed after the copy ends.
-constexpr std::int64_t kLargestChunk = std::int64_t{1} << 30;
-constexpr std::int64_t kLargestSummedChunk = std::int64_t{8} << 20;
 
 // Hidden, and short enough to be a name wherever the joined file's name is one.
 std::string TemporaryStem(const std::string& baseName) {
@@ -71,7 +68,7 @@ public:
         if (m_checked && m_output) {
             m_sums = std::make_unique<TrailingSums>(m_files, m_checksums);
         }
-        CopyPace pace(m_sums ? kLargestSummedChunk : kLargestChunk);
+        CopyPace pace(m_sums ? CopyPace::kLargestSummedChunk : CopyPace::kLargestChunk);
         std::int64_t done = 0;
         int shownProgress = -1;
         for (std::int64_t number = 1; number <= m_set.count; ++number) {

@@ -27,9 +27,6 @@ namespace {
 
 // Bytes pass through the program only where the system cannot copy them itself, and then through this.
 constexpr std::size_t kCopyBufferSize = 65536;
-// The most one copy call is given; with checksums less, as the last chunk is summed after the copy ends.
-constexpr std::int64_t kLargestChunk = std::int64_t{1} << 30;
-constexpr std::int64_t kLargestSummedChunk = std::int64_t{8} << 20;
 
 // One run of the copy and its finishing steps, with everything it has written so far, so that a failure
 // can take back exactly this run's outputs.
@@ -122,8 +119,7 @@ private:
 
         // Allocated once per run: the loop itself never allocates.
         std::vector<char> buffer(kCopyBufferSize);
-        // With checksums the last chunk is summed after the copy ends, so it is kept short.
-        CopyPace pace(m_sums ? kLargestSummedChunk : kLargestChunk);
+        CopyPace pace(m_sums ? CopyPace::kLargestSummedChunk : CopyPace::kLargestChunk);
         const std::int64_t total = m_source.length;
         std::unique_ptr<OutputFile> piece;
         std::int64_t done = 0;
