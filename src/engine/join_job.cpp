@@ -130,7 +130,10 @@ public:
         if (auto failure = CheckSummed(true)) {
             return *failure;
         }
-        const std::string whole = wholeSum ? wholeSum->Finish() : m_sums ? m_sums->Whole() : std::string();
+        std::string whole = wholeSum ? wholeSum->Finish() : std::string();
+        if (auto error = m_sums ? m_sums->Whole(whole) : std::nullopt) {
+            return Fail(ErrorText(*error) + "\r\nThe pieces cannot be read.");
+        }
         m_sums.reset();
         if (m_wholeChecked && !Matches(whole, 0)) {
             if (m_listed.changed()) {

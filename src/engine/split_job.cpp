@@ -227,8 +227,12 @@ private:
             return std::nullopt;
         }
         auto error = AddChecksumLines(true);
+        std::string whole;
         if (!error) {
-            const std::string line = ChecksumLine(m_sums->Whole(), m_baseName);
+            error = m_sums->Whole(whole);
+        }
+        if (!error) {
+            const std::string line = ChecksumLine(whole, m_baseName);
             error = m_sumFile->Write(line.data(), line.size());
         }
         m_sums.reset();

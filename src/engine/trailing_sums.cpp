@@ -13,9 +13,16 @@ constexpr std::size_t kMostWaiting = 64;
 
 } // namespace
 
-TrailingSums::TrailingSums(FileSystem& files, Checksums& checksums)
-    : m_files(files), m_piece(checksums.NewSha256()), m_whole(checksums.NewSha256()), m_buffer(kReadSize),
-      m_thread([this] { Work(); }) {}
+TrailingSums::TrailingSums(FileSystem& files, Checksums& checksums) : m_files(files) {
+    for (Reader& reader : m_readers) {
+        reader.sum = checksums.NewSha256();
+        reader.buffer.resize(kReadSize);
+    }
+    m_readers[1].whole = true;
+    for (int i = 0; i < 2; ++i) {
+        m_threads[i] = std::thread([this, i] { Work(m_readers[i]); });
+    }
+}
 
 TrailingSums::~TrailingSums() {
     {
@@ -23,7 +30,9 @@ TrailingSums::~TrailingSums() {
         m_stop = true;
     }
     m_changed.notify_all();
-    m_thread.join();
+    for (std::thread& thread : m_threads) {
+        thread.join();
+    }
 }
 
 void TrailingSums::AddPart(const std::string& path, std::int64_t length) {
@@ -55,63 +64,81 @@ bool TrailingSums::TakeDigest(bool wait, std::string& digest, FileStatus& error)
     return true;
 }
 
-void TrailingSums::Work() {
-    FileStatus failed;
+FileStatus TrailingSums::Whole(std::string& digest) {
+    Reader& reader = m_readers[1];
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        m_changed.wait(lock, [&] { return reader.nextPart == m_firstPart + m_parts.size(); });
+    }
+    if (reader.failed) {
+        return reader.failed;
+    }
+    digest = reader.sum->Finish();
+    return std::nullopt;
+}
+
+void TrailingSums::Work(Reader& reader) {
     for (;;) {
         Part part;
         {
             std::unique_lock<std::mutex> lock(m_mutex);
-            m_changed.wait(lock, [this] { return m_stop || !m_parts.empty(); });
+            m_changed.wait(lock, [&] { return m_stop || reader.nextPart < m_firstPart + m_parts.size(); });
             if (m_stop) {
                 return;
             }
-            part = m_parts.front();
+            part = m_parts[reader.nextPart - m_firstPart];
         }
         // After a read that failed, the sums are of no use: every later part says so too.
-        if (!failed) {
-            failed = SumPart(part);
+        if (!reader.failed) {
+            reader.failed = SumPart(reader, part);
         }
         {
             std::lock_guard<std::mutex> lock(m_mutex);
             if (m_stop) {
                 return;
             }
-            m_parts.pop_front();
-            m_summed.push_back(Summed{failed ? std::string() : m_piece->Finish(), failed});
+            ++reader.nextPart;
+            if (!reader.whole) {
+                m_summed.push_back(
+                    Summed{reader.failed ? std::string() : reader.sum->Finish(), reader.failed});
+            }
+            while (!m_parts.empty() && m_firstPart < std::min(m_readers[0].nextPart, m_readers[1].nextPart)) {
+                m_parts.pop_front();
+                ++m_firstPart;
+            }
         }
         m_changed.notify_all();
     }
 }
 
-FileStatus TrailingSums::SumPart(const Part& part) {
-    if (part.path != m_openPath) {
-        m_file.reset();
-        m_openPath.clear();
-        if (auto error = m_files.OpenRead(part.path, m_file)) {
+FileStatus TrailingSums::SumPart(Reader& reader, const Part& part) {
+    if (part.path != reader.openPath) {
+        reader.file.reset();
+        reader.openPath.clear();
+        if (auto error = m_files.OpenRead(part.path, reader.file)) {
             return error;
         }
-        m_openPath = part.path;
+        reader.openPath = part.path;
     }
     for (std::int64_t left = part.length; left > 0;) {
         std::int64_t copied;
         {
             // Only what the copy has been through, which the system still holds.
             std::unique_lock<std::mutex> lock(m_mutex);
-            m_changed.wait(lock, [this] { return m_stop || m_copied > m_read; });
+            m_changed.wait(lock, [&] { return m_stop || m_copied > reader.read; });
             if (m_stop) {
                 return std::nullopt;
             }
-            copied = m_copied - m_read;
+            copied = m_copied - reader.read;
         }
-        const auto n = static_cast<std::size_t>(std::min({left, copied, std::int64_t(m_buffer.size())}));
-        if (auto error = m_file->Read(m_buffer.data(), n)) {
+        const auto n = static_cast<std::size_t>(std::min({left, copied, std::int64_t(reader.buffer.size())}));
+        if (auto error = reader.file->Read(reader.buffer.data(), n)) {
             return error;
         }
-        m_piece->Add(m_buffer.data(), n);
-        m_whole->Add(m_buffer.data(), n);
+        reader.sum->Add(reader.buffer.data(), n);
         left -= static_cast<std::int64_t>(n);
         std::lock_guard<std::mutex> lock(m_mutex);
-        m_read += static_cast<std::int64_t>(n);
+        reader.read += static_cast<std::int64_t>(n);
     }
     return std::nullopt;
 }

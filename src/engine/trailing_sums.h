@@ -20,7 +20,7 @@ namespace parvola {
 class TrailingSums {
 public:
     TrailingSums(FileSystem& files, Checksums& checksums);
-    // Stops the thread, also halfway through a part.
+    // Stops the threads, also halfway through a part.
     ~TrailingSums();
     TrailingSums(const TrailingSums&) = delete;
     TrailingSums& operator=(const TrailingSums&) = delete;
@@ -34,8 +34,8 @@ public:
     // The digest of the earliest part not taken yet, or why its bytes could not be read. Without wait, false
     // when that part is not summed yet.
     bool TakeDigest(bool wait, std::string& digest, FileStatus& error);
-    // The digest of all parts, once each part's was taken.
-    std::string Whole() { return m_whole->Finish(); }
+    // The digest of all parts added, once they are summed.
+    FileStatus Whole(std::string& digest);
 
 private:
     struct Part {
@@ -46,26 +46,34 @@ private:
         std::string digest;
         FileStatus error;
     };
+    // The parts' digests and the whole one are two sums over every byte: each has a thread of its own,
+    // which reads the bytes for itself, so that two processors work out both in the time of one.
+    struct Reader {
+        bool whole = false;
+        std::unique_ptr<Checksum> sum;
+        std::vector<char> buffer;
+        std::unique_ptr<InputFile> file;
+        std::string openPath;
+        std::int64_t read = 0;    // bytes over all parts
+        std::size_t nextPart = 0; // counted from the first part ever added
+        FileStatus failed;
+    };
 
-    void Work();
-    FileStatus SumPart(const Part& part);
+    void Work(Reader& reader);
+    FileStatus SumPart(Reader& reader, const Part& part);
 
     FileSystem& m_files;
-    std::unique_ptr<Checksum> m_piece;
-    std::unique_ptr<Checksum> m_whole;
-    std::vector<char> m_buffer;
-    // The worker's own: the file it reads and its path.
-    std::unique_ptr<InputFile> m_file;
-    std::string m_openPath;
+    Reader m_readers[2];
 
     std::mutex m_mutex;
     std::condition_variable m_changed;
+    // Parts from the number m_firstPart on, until both readers are past them.
     std::deque<Part> m_parts;
+    std::size_t m_firstPart = 0;
     std::deque<Summed> m_summed;
     std::int64_t m_copied = 0;
-    std::int64_t m_read = 0;
     bool m_stop = false;
-    std::thread m_thread;
+    std::thread m_threads[2];
 };
 
 } // namespace parvola
