@@ -66,7 +66,7 @@ public:
         std::unique_ptr<Checksum> pieceSum = m_checked && !m_output ? m_checksums.NewSha256() : nullptr;
         std::unique_ptr<Checksum> wholeSum = m_checked && !m_output ? m_checksums.NewSha256() : nullptr;
         if (m_checked && m_output) {
-            m_sums = std::make_unique<TrailingSums>(m_files, m_checksums);
+            m_sums = std::make_unique<TrailingSums>(m_files, m_checksums, m_set.LengthOf(1));
         }
         CopyPace pace(m_sums ? CopyPace::kLargestSummedChunk : CopyPace::kLargestChunk);
         std::int64_t done = 0;
@@ -96,6 +96,16 @@ public:
                     if (pieceSum) {
                         pieceSum->Add(buffer.data(), std::size_t(n));
                         wholeSum->Add(buffer.data(), std::size_t(n));
+                    }
+                } else if (m_sums && !m_sums->alongside()) {
+                    // Small pieces pass through the program anyway, and are summed on the way.
+                    n = std::min<std::int64_t>(left, kBlockSize);
+                    if (auto error = piece->Read(buffer.data(), std::size_t(n))) {
+                        return unreadable(*error);
+                    }
+                    m_sums->Add(buffer.data(), std::size_t(n));
+                    if (auto error = m_output->Write(buffer.data(), std::size_t(n))) {
+                        return Fail(ErrorText(*error));
                     }
                 } else {
                     n = pace.Next(left);

@@ -176,7 +176,16 @@ private:
             }
             const std::int64_t n = pace.Next(left);
             const auto start = std::chrono::steady_clock::now();
-            if (auto error = piece->CopyFrom(*source, n, buffer.data(), buffer.size())) {
+            if (m_sums && !m_sums->alongside()) {
+                // Small pieces pass through the program anyway, and are summed on the way.
+                if (auto error = source->Read(buffer.data(), std::size_t(n))) {
+                    return error;
+                }
+                m_sums->Add(buffer.data(), std::size_t(n));
+                if (auto error = piece->Write(buffer.data(), std::size_t(n))) {
+                    return error;
+                }
+            } else if (auto error = piece->CopyFrom(*source, n, buffer.data(), buffer.size())) {
                 return error;
             }
             pace.Took(std::chrono::steady_clock::now() - start, n);
@@ -202,7 +211,9 @@ private:
                                                  m_source.permissions, m_sumFile)) {
             return error;
         }
-        m_sums = std::make_unique<TrailingSums>(m_files, m_checksums);
+        m_sums = std::make_unique<TrailingSums>(
+            m_files, m_checksums,
+            static_cast<std::int64_t>(std::min(m_request.PieceSize, double(m_source.length))));
         return std::nullopt;
     }
 

@@ -7,19 +7,20 @@ namespace parvola {
 namespace {
 
 // What the thread reads at once; with the parts waiting, all it holds.
-constexpr std::size_t kReadSize = std::size_t{1} << 20;
+constexpr std::size_t kReadSize = std::size_t{1} << 18;
 // Parts added and not summed yet, before AddPart waits.
 constexpr std::size_t kMostWaiting = 64;
 
 } // namespace
 
-TrailingSums::TrailingSums(FileSystem& files, Checksums& checksums) : m_files(files) {
+TrailingSums::TrailingSums(FileSystem& files, Checksums& checksums, std::int64_t partLength)
+    : m_files(files), m_alongside(partLength >= kAlongsideFrom) {
     for (Reader& reader : m_readers) {
         reader.sum = checksums.NewSha256();
-        reader.buffer.resize(kReadSize);
+        reader.buffer.resize(m_alongside ? kReadSize : 0);
     }
     m_readers[1].whole = true;
-    for (int i = 0; i < 2; ++i) {
+    for (int i = 0; i < 2 && m_alongside; ++i) {
         m_threads[i] = std::thread([this, i] { Work(m_readers[i]); });
     }
 }
@@ -31,7 +32,9 @@ TrailingSums::~TrailingSums() {
     }
     m_changed.notify_all();
     for (std::thread& thread : m_threads) {
-        thread.join();
+        if (thread.joinable()) {
+            thread.join();
+        }
     }
 }
 
@@ -39,7 +42,31 @@ void TrailingSums::AddPart(const std::string& path, std::int64_t length) {
     std::unique_lock<std::mutex> lock(m_mutex);
     m_changed.wait(lock, [this] { return m_parts.size() < kMostWaiting; });
     m_parts.push_back(Part{path, length});
+    if (!m_alongside) {
+        m_partLeft = length;
+        if (length == 0) {
+            PartDone(m_readers[0]);
+        }
+    }
     m_changed.notify_all();
+}
+
+void TrailingSums::Add(const char* data, std::size_t n) {
+    m_readers[0].sum->Add(data, n);
+    m_readers[1].sum->Add(data, n);
+    m_partLeft -= static_cast<std::int64_t>(n);
+    if (m_partLeft == 0) {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        PartDone(m_readers[0]);
+    }
+}
+
+void TrailingSums::PartDone(Reader& reader) {
+    m_summed.push_back(Summed{reader.failed ? std::string() : reader.sum->Finish(), reader.failed});
+    m_parts.pop_front();
+    ++m_firstPart;
+    ++m_readers[0].nextPart;
+    ++m_readers[1].nextPart;
 }
 
 void TrailingSums::CopiedTo(std::int64_t done) {

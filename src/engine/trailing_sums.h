@@ -19,7 +19,12 @@ namespace parvola {
 // both together. The copy goes through parts (the pieces), each summed apart and all of them together.
 class TrailingSums {
 public:
-    TrailingSums(FileSystem& files, Checksums& checksums);
+    // Parts shorter than this are summed on the caller's thread as their bytes pass through it (Add): they
+    // go through the program anyway, and a thread would cost more per part than their bytes.
+    static constexpr std::int64_t kAlongsideFrom = 65536;
+
+    // partLength: the length of the parts, all but the last.
+    TrailingSums(FileSystem& files, Checksums& checksums, std::int64_t partLength);
     // Stops the threads, also halfway through a part.
     ~TrailingSums();
     TrailingSums(const TrailingSums&) = delete;
@@ -31,6 +36,10 @@ public:
     void AddPart(const std::string& path, std::int64_t length);
     // The copy has got this far, counted over all parts.
     void CopiedTo(std::int64_t done);
+    // Whether the bytes are summed alongside the copy; otherwise the caller passes them to Add.
+    bool alongside() const { return m_alongside; }
+    // The next n bytes of the parts, when they are not summed alongside.
+    void Add(const char* data, std::size_t n);
     // The digest of the earliest part not taken yet, or why its bytes could not be read. Without wait, false
     // when that part is not summed yet.
     bool TakeDigest(bool wait, std::string& digest, FileStatus& error);
@@ -62,8 +71,13 @@ private:
     void Work(Reader& reader);
     FileStatus SumPart(Reader& reader, const Part& part);
 
+    // Finishes the earliest part; the mutex is held.
+    void PartDone(Reader& reader);
+
     FileSystem& m_files;
+    const bool m_alongside;
     Reader m_readers[2];
+    std::int64_t m_partLeft = 0; // of the part Add is in
 
     std::mutex m_mutex;
     std::condition_variable m_changed;
