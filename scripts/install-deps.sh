@@ -8,7 +8,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libqt6svg6 fonts-dejavu-core libssl-dev
     libgtest-dev libgmock-dev
-    time bc strace
+    time bc strace gcc openssl
     wine locales
     e2fsprogs dosfstools exfatprogs exfat-fuse fusefat
     dpkg-dev file man-db groff-base bsdextrautils desktop-file-utils appstream lintian

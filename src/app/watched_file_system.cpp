@@ -47,12 +47,12 @@ public:
         return Noted(m_log, m_file->Write(data, n), m_what);
     }
     // The platform copies in the kernel only between its own files, so it gets the source unwrapped.
-    FileStatus CopyFrom(InputFile& source, char* buffer, std::size_t n) override {
+    FileStatus CopyFrom(InputFile& source, std::int64_t n, char* buffer, std::size_t size) override {
         auto* watched = dynamic_cast<WatchedInput*>(&source);
         if (!watched) {
-            return Noted(m_log, m_file->CopyFrom(source, buffer, n), m_what);
+            return Noted(m_log, m_file->CopyFrom(source, n, buffer, size), m_what);
         }
-        const auto status = m_file->CopyFrom(watched->inner(), buffer, n);
+        const auto status = m_file->CopyFrom(watched->inner(), n, buffer, size);
         // A copy fails on either side; running out of room or out of bytes tells which.
         if (status && status->number == ErrorNumber::PastEndOfFile) {
             return Noted(m_log, status, "cannot read " + watched->path());

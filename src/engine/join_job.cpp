@@ -2,6 +2,7 @@
 #include "engine/join_job.h"
 
 #include "engine/checksum_file.h"
+#include "engine/copy_pace.h"
 #include "engine/error_text.h"
 #include "engine/join_checks.h"
 #include "engine/listed_sums.h"
@@ -9,9 +10,11 @@
 #include "engine/piece_set.h"
 #include "engine/rejoin_script.h"
 #include "engine/split_checks.h"
+#include "engine/trailing_sums.h"
 #include "engine/utf8.h"
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
 #include <vector>
 
@@ -19,7 +22,7 @@ namespace parvola {
 
 namespace {
 
-// Large blocks: few calls per gigabyte, and one buffer of this size is all the join holds of the data.
+// Pieces that are only checked pass through one buffer of this size, which is all the join holds of them.
 constexpr std::size_t kBlockSize = std::size_t{1} << 20;
 
 // Hidden, and short enough to be a name wherever the joined file's name is one.
@@ -59,8 +62,14 @@ public:
             return Fail("The checksum file " + m_sumName + " cannot be read.\r\n\r\n" + ErrorText(*error));
         }
         std::vector<char> buffer(kBlockSize);
-        std::unique_ptr<Checksum> pieceSum = m_checked ? m_checksums.NewSha256() : nullptr;
-        std::unique_ptr<Checksum> wholeSum = m_checked ? m_checksums.NewSha256() : nullptr;
+        // Only checked, the bytes have to pass through the program; joined, the system copies them, and
+        // they are summed again from its cache alongside.
+        std::unique_ptr<Checksum> pieceSum = m_checked && !m_output ? m_checksums.NewSha256() : nullptr;
+        std::unique_ptr<Checksum> wholeSum = m_checked && !m_output ? m_checksums.NewSha256() : nullptr;
+        if (m_checked && m_output) {
+            m_sums = std::make_unique<TrailingSums>(m_files, m_checksums, m_set.LengthOf(1));
+        }
+        CopyPace pace(m_sums ? CopyPace::kLargestSummedChunk : CopyPace::kLargestChunk);
         std::int64_t done = 0;
         int shownProgress = -1;
         for (std::int64_t number = 1; number <= m_set.count; ++number) {
@@ -72,28 +81,46 @@ public:
             if (auto error = m_files.OpenRead(m_set.PiecePath(number), piece)) {
                 return unreadable(*error);
             }
+            if (m_sums) {
+                m_sums->AddPart(m_set.PiecePath(number), m_set.LengthOf(number));
+            }
             for (std::int64_t left = m_set.LengthOf(number); left > 0;) {
                 if (m_ui.CancelRequested()) {
                     return Cancel();
                 }
-                const auto n = static_cast<std::size_t>(std::min<std::int64_t>(left, kBlockSize));
-                if (pieceSum || !m_output) {
-                    // To be summed, or only checked, the bytes have to pass through the program.
-                    if (auto error = piece->Read(buffer.data(), n)) {
+                std::int64_t n;
+                if (!m_output) {
+                    n = std::min<std::int64_t>(left, kBlockSize);
+                    if (auto error = piece->Read(buffer.data(), std::size_t(n))) {
                         return unreadable(*error);
                     }
                     if (pieceSum) {
-                        pieceSum->Add(buffer.data(), n);
-                        wholeSum->Add(buffer.data(), n);
+                        pieceSum->Add(buffer.data(), std::size_t(n));
+                        wholeSum->Add(buffer.data(), std::size_t(n));
                     }
-                    if (auto error = m_output ? m_output->Write(buffer.data(), n) : std::nullopt) {
+                } else if (m_sums && !m_sums->alongside()) {
+                    // Small pieces pass through the program anyway, and are summed on the way.
+                    n = std::min<std::int64_t>(left, kBlockSize);
+                    if (auto error = piece->Read(buffer.data(), std::size_t(n))) {
+                        return unreadable(*error);
+                    }
+                    m_sums->Add(buffer.data(), std::size_t(n));
+                    if (auto error = m_output->Write(buffer.data(), std::size_t(n))) {
                         return Fail(ErrorText(*error));
                     }
-                } else if (auto error = m_output->CopyFrom(*piece, buffer.data(), n)) {
-                    return Fail(ErrorText(*error));
+                } else {
+                    n = pace.Next(left);
+                    const auto start = std::chrono::steady_clock::now();
+                    if (auto error = m_output->CopyFrom(*piece, n, buffer.data(), buffer.size())) {
+                        return Fail(ErrorText(*error));
+                    }
+                    pace.Took(std::chrono::steady_clock::now() - start, n);
                 }
-                left -= static_cast<std::int64_t>(n);
-                done += static_cast<std::int64_t>(n);
+                left -= n;
+                done += n;
+                if (m_sums) {
+                    m_sums->CopiedTo(done);
+                }
                 const int progress = static_cast<int>(done * 100 / std::max<std::int64_t>(m_set.total, 1));
                 if (progress != shownProgress) {
                     m_ui.SetProgress(progress);
@@ -104,15 +131,22 @@ public:
             if (m_files.FileLength(m_set.PiecePath(number)) != m_set.LengthOf(number)) {
                 return Fail("The piece " + name + " changed while the pieces were being joined.");
             }
-            if (pieceSum && !Matches(*pieceSum, number)) {
-                return m_listed.changed()
-                           ? Fail("The checksum file " + m_sumName +
-                                  " changed while the pieces were being joined.")
-                           : Fail("The piece " + name + " is damaged: its checksum does not match " +
-                                  m_sumName + ".");
+            if (pieceSum && !Matches(pieceSum->Finish(), number)) {
+                return Mismatch(number);
+            }
+            if (auto failure = CheckSummed(false)) {
+                return *failure;
             }
         }
-        if (m_wholeChecked && !Matches(*wholeSum, 0)) {
+        if (auto failure = CheckSummed(true)) {
+            return *failure;
+        }
+        std::string whole = wholeSum ? wholeSum->Finish() : std::string();
+        if (auto error = m_sums ? m_sums->Whole(whole) : std::nullopt) {
+            return Fail(ErrorText(*error) + "\r\nThe pieces cannot be read.");
+        }
+        m_sums.reset();
+        if (m_wholeChecked && !Matches(whole, 0)) {
             if (m_listed.changed()) {
                 return Fail("The checksum file " + m_sumName +
                             " changed while the pieces were being joined.");
@@ -125,9 +159,33 @@ public:
 
 private:
     // A file that changed since it was checked lists nothing more, and matches nothing.
-    bool Matches(Checksum& sum, std::int64_t number) {
+    bool Matches(const std::string& digest, std::int64_t number) {
         const auto listed = m_listed.Find(number);
-        return listed && *listed == DigestOf(sum.Finish());
+        return listed && *listed == DigestOf(digest);
+    }
+
+    JoinOutcome Mismatch(std::int64_t number) {
+        return m_listed.changed()
+                   ? Fail("The checksum file " + m_sumName + " changed while the pieces were being joined.")
+                   : Fail("The piece " + PieceName(m_set.baseName, number) +
+                          " is damaged: its checksum does not match " + m_sumName + ".");
+    }
+
+    // Checks the pieces summed alongside the copy so far; with all, waits for every one of them.
+    std::optional<JoinOutcome> CheckSummed(bool all) {
+        std::string digest;
+        FileStatus error;
+        while (m_sums && m_summedPieces < m_set.count && m_sums->TakeDigest(all, digest, error)) {
+            const std::int64_t number = ++m_summedPieces;
+            if (error) {
+                return Fail(ErrorText(*error) + "\r\nThe piece " + PieceName(m_set.baseName, number) +
+                            " cannot be read.");
+            }
+            if (!Matches(digest, number)) {
+                return Mismatch(number);
+            }
+        }
+        return std::nullopt;
     }
 
     JoinOutcome Verified() {
@@ -224,6 +282,7 @@ private:
     }
 
     void TakeBack() {
+        m_sums.reset();
         m_output.reset();
         if (!m_temporary.empty()) {
             m_files.DeleteFile(m_temporary);
@@ -264,6 +323,9 @@ private:
     // The joined file while it is written, under its hidden name.
     std::unique_ptr<OutputFile> m_output;
     std::string m_temporary;
+    // Sums the pieces from the system's cache as they are copied.
+    std::unique_ptr<TrailingSums> m_sums;
+    std::int64_t m_summedPieces = 0;
 };
 
 } // namespace

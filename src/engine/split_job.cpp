@@ -2,6 +2,7 @@
 #include "engine/split_job.h"
 
 #include "engine/checksum_file.h"
+#include "engine/copy_pace.h"
 #include "engine/disk_staging.h"
 #include "engine/error_text.h"
 #include "engine/naming.h"
@@ -11,9 +12,10 @@
 #include "engine/setting_values.h"
 #include "engine/source_cleanup.h"
 #include "engine/split_checks.h"
+#include "engine/trailing_sums.h"
 
 #include <algorithm>
-#include <array>
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <memory>
@@ -24,8 +26,8 @@ namespace parvola {
 
 namespace {
 
-// Largest first; the largest is 65526, not 65536.
-constexpr std::array<std::size_t, 6> kBlockSizes = {65526, 32768, 4096, 256, 16, 1};
+// Bytes pass through the program only where the system cannot copy them itself, and then through this.
+constexpr std::size_t kCopyBufferSize = 65536;
 
 // One run of the copy and its finishing steps, with everything it has written so far, so that a failure
 // can take back exactly this run's outputs.
@@ -117,11 +119,8 @@ private:
         }
 
         // Allocated once per run: the loop itself never allocates.
-        std::array<std::vector<char>, kBlockSizes.size()> buffers;
-        for (std::size_t i = 0; i < kBlockSizes.size(); ++i) {
-            buffers[i].resize(kBlockSizes[i]);
-        }
-
+        std::vector<char> buffer(kCopyBufferSize);
+        CopyPace pace(m_sums ? CopyPace::kLargestSummedChunk : CopyPace::kLargestChunk);
         const std::int64_t total = m_source.length;
         std::unique_ptr<OutputFile> piece;
         std::int64_t done = 0;
@@ -133,7 +132,7 @@ private:
                     auto error = piece->Close();
                     piece.reset();
                     if (!error) {
-                        error = AddChecksumLine(*m_pieceSum, PieceName(m_baseName, m_pieceCount));
+                        error = AddChecksumLines(false);
                     }
                     if (error) {
                         return error;
@@ -160,6 +159,9 @@ private:
                     --m_pieceCount;
                     return error;
                 }
+                if (m_sums) {
+                    m_sums->AddPart(m_request.SourcePath, left);
+                }
             }
 
             // Times 99 keeps the bar below 100 until the finishing steps; halves go to the even number.
@@ -169,32 +171,30 @@ private:
                 m_ui.SetProgress(progress);
                 shownProgress = progress;
             }
-
-            std::size_t block = 0;
-            while (kBlockSizes[block] > static_cast<std::uint64_t>(left)) {
-                ++block;
-            }
             if (m_ui.CancelRequested()) {
                 m_cancelled = true;
                 return std::nullopt;
             }
-            const std::size_t n = kBlockSizes[block];
-            char* buffer = buffers[block].data();
-            if (m_pieceSum) {
-                // The bytes have to pass through the program to be summed.
-                if (auto error = source->Read(buffer, n)) {
+            const std::int64_t n = pace.Next(left);
+            const auto start = std::chrono::steady_clock::now();
+            if (m_sums && !m_sums->alongside()) {
+                // Small pieces pass through the program anyway, and are summed on the way.
+                if (auto error = source->Read(buffer.data(), std::size_t(n))) {
                     return error;
                 }
-                m_pieceSum->Add(buffer, n);
-                m_wholeSum->Add(buffer, n);
-                if (auto error = piece->Write(buffer, n)) {
+                m_sums->Add(buffer.data(), std::size_t(n));
+                if (auto error = piece->Write(buffer.data(), std::size_t(n))) {
                     return error;
                 }
-            } else if (auto error = piece->CopyFrom(*source, buffer, n)) {
+            } else if (auto error = piece->CopyFrom(*source, n, buffer.data(), buffer.size())) {
                 return error;
             }
-            left -= static_cast<std::int64_t>(n);
-            done += static_cast<std::int64_t>(n);
+            pace.Took(std::chrono::steady_clock::now() - start, n);
+            left -= n;
+            done += n;
+            if (m_sums) {
+                m_sums->CopiedTo(done);
+            }
         }
     }
 
@@ -207,25 +207,47 @@ private:
         if (!m_checksum) {
             return std::nullopt;
         }
-        m_pieceSum = m_checksums.NewSha256();
-        m_wholeSum = m_checksums.NewSha256();
-        return m_files.CreateReplacing(JoinPath(m_workingFolder, ChecksumFileName(m_baseName)),
-                                       m_source.permissions, m_sumFile);
+        m_sumsStarted = true;
+        if (auto error = m_files.CreateReplacing(JoinPath(m_workingFolder, ChecksumFileName(m_baseName)),
+                                                 m_source.permissions, m_sumFile)) {
+            return error;
+        }
+        m_sums = std::make_unique<TrailingSums>(
+            m_files, m_checksums,
+            static_cast<std::int64_t>(std::min(m_request.PieceSize, double(m_source.length))));
+        return std::nullopt;
     }
 
-    FileStatus AddChecksumLine(Checksum& sum, const std::string& name) {
-        if (!m_sumFile) {
-            return std::nullopt;
+    // The lines of the pieces summed so far; with wait, of every piece.
+    FileStatus AddChecksumLines(bool wait) {
+        std::string digest;
+        FileStatus error;
+        while (m_sums && m_summedPieces < m_pieceCount && m_sums->TakeDigest(wait, digest, error)) {
+            if (error) {
+                return error;
+            }
+            const std::string line = ChecksumLine(digest, PieceName(m_baseName, ++m_summedPieces));
+            if (auto writeError = m_sumFile->Write(line.data(), line.size())) {
+                return writeError;
+            }
         }
-        const std::string line = ChecksumLine(sum.Finish(), name);
-        return m_sumFile->Write(line.data(), line.size());
+        return std::nullopt;
     }
 
     FileStatus FinishChecksums() {
         if (!m_sumFile) {
             return std::nullopt;
         }
-        auto error = AddChecksumLine(*m_wholeSum, m_baseName);
+        auto error = AddChecksumLines(true);
+        std::string whole;
+        if (!error) {
+            error = m_sums->Whole(whole);
+        }
+        if (!error) {
+            const std::string line = ChecksumLine(whole, m_baseName);
+            error = m_sumFile->Write(line.data(), line.size());
+        }
+        m_sums.reset();
         auto closeError = m_sumFile->Close();
         m_sumFile.reset();
         return error ? error : closeError;
@@ -246,12 +268,13 @@ private:
 
     // Everything this run wrote, and a staging folder; pieces already on disks are all that stays.
     void TakeBack() {
+        m_sums.reset();
         m_sumFile.reset();
         for (std::int64_t i = 1; i <= m_pieceCount; ++i) {
             m_files.DeleteFile(PiecePath(i));
         }
         m_pieceCount = 0;
-        if (m_wholeSum) {
+        if (m_sumsStarted) {
             m_files.DeleteFile(JoinPath(m_workingFolder, ChecksumFileName(m_baseName)));
         }
         if (m_scriptStarted) {
@@ -260,8 +283,7 @@ private:
         if (m_readme) {
             m_files.DeleteFile(JoinPath(m_workingFolder, kReadmeName));
         }
-        m_wholeSum.reset();
-        m_scriptStarted = m_readme = false;
+        m_sumsStarted = m_scriptStarted = m_readme = false;
         if (m_disk) {
             m_files.RemoveFolder(m_workingFolder);
         }
@@ -309,9 +331,10 @@ private:
     std::int64_t m_pieceCount = 0;
     bool m_scriptStarted = false;
     bool m_readme = false;
-    std::unique_ptr<Checksum> m_pieceSum;
-    std::unique_ptr<Checksum> m_wholeSum;
+    bool m_sumsStarted = false;
     std::unique_ptr<OutputFile> m_sumFile;
+    std::unique_ptr<TrailingSums> m_sums;
+    std::int64_t m_summedPieces = 0;
 };
 
 std::string NoTempFolderText(const std::string& folder, const FileError& error) {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -69,12 +70,19 @@ public:
     // Writes n bytes at the current position. Writes may be buffered: their errors can show up later.
     virtual FileStatus Write(const char* data, std::size_t n) = 0;
     // Copies the next n bytes of source to the current position. The system may copy them itself, without
-    // them passing through the program; where it cannot, they go through buffer, which holds n bytes.
-    virtual FileStatus CopyFrom(InputFile& source, char* buffer, std::size_t n) {
-        if (auto error = source.Read(buffer, n)) {
-            return error;
+    // them passing through the program; where it cannot, they go through buffer, which holds size bytes.
+    virtual FileStatus CopyFrom(InputFile& source, std::int64_t n, char* buffer, std::size_t size) {
+        while (n > 0) {
+            const auto take = static_cast<std::size_t>(std::min<std::int64_t>(n, std::int64_t(size)));
+            if (auto error = source.Read(buffer, take)) {
+                return error;
+            }
+            if (auto error = Write(buffer, take)) {
+                return error;
+            }
+            n -= static_cast<std::int64_t>(take);
         }
-        return Write(buffer, n);
+        return std::nullopt;
     }
     // Writes out what is buffered and waits until the file's bytes are on the medium, so that nothing
     // else need be kept for them.

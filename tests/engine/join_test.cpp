@@ -164,6 +164,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"PastPiece999", 1001, 1, false, "", "", "/pieces/x.bat", "",
              "Joined: show|hide|information: Joined 1001 pieces into /pieces/x."},
         Case{"Checksummed", 3500, 1000, true, "", "", "/pieces/x", "", kMatched},
+        // Pieces large enough to be summed on threads of their own, alongside the copy.
+        Case{"ChecksummedAlongside", 3500000, 1000000, true, "", "", "/pieces/x", "", kMatched},
         // Without the batch file and the checksum file nothing shows that the last piece is there: only a
         // join asked for unchecked takes such pieces.
         Case{"FromAnotherSplitter", 3500, 1000, false, "rm pieces/x.bat &&", "", "/pieces/x.002", "",
@@ -217,6 +219,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"PieceWithoutChecksum", 3500, 1000, true, "sed -i /x.002/d pieces/x.sha256 &&", "", "/pieces/x",
              "", "Refused: critical: The checksum file x.sha256 holds no checksum for x.002.…"},
         Case{"DamagedPiece", 3500, 1000, true, kFlipByte3, "", "/pieces/x", "delete",
+             "Failed: show|hide|critical: The piece x.003 is damaged: its checksum does not match "
+             "x.sha256.\r\nThe pieces were not joined."},
+        Case{"DamagedPieceAlongside", 3500000, 1000000, true, kFlipByte3, "", "/pieces/x", "delete",
              "Failed: show|hide|critical: The piece x.003 is damaged: its checksum does not match "
              "x.sha256.\r\nThe pieces were not joined."},
         Case{"Exists", 3500, 1000, false, "echo old >pieces/x &&", "", "/pieces/x", "", kExists},

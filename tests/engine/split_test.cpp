@@ -163,13 +163,14 @@ std::ostream& operator<<(std::ostream& os, const Row& row) {
 // A source of size bytes split into pieces of piece bytes, with options as Apply() takes them; pieces holds
 // the names of the last pieces, or of all of them, "|" between them. The script and the readme are byte
 // for byte golden/LABEL.bat and golden/LABEL.Readme.txt; readme is the line that names the script (none: no
-// readme is wanted). Where not empty, the first piece is written in blocks and progress shows those values.
+// readme is wanted). Progress goes up from 0 to 100 in at least steps values.
 struct Layout {
     const char* label;
     std::string name;
     std::int64_t size;
     double piece;
-    std::string options, pieces, readme = {}, blocks = {}, progress = {};
+    std::string options, pieces, readme = {};
+    std::size_t steps = 2;
 };
 
 class Layouts : public Split, public ::testing::WithParamInterface<Layout> {};
@@ -221,8 +222,11 @@ TEST_P(Layouts, PiecesJoinBackAndTheScriptAndReadmeNameThem) {
     for (const char* name : {"chk83", "optReadme"}) {
         EXPECT_EQ(settings.values[name], given.count(name) ? given.at(name) : "0") << name;
     }
-    EXPECT_EQ(row.blocks.empty() ? "" : Joined(files.writes["/" + first]), row.blocks);
-    EXPECT_EQ(row.progress.empty() ? "" : Joined(ui.progress), row.progress);
+    EXPECT_GE(ui.progress.size(), row.steps) << Joined(ui.progress);
+    EXPECT_TRUE(ui.progress.front() == 0 && ui.progress.back() == 100 &&
+                std::adjacent_find(ui.progress.begin(), ui.progress.end(), std::greater_equal<int>()) ==
+                    ui.progress.end())
+        << Joined(ui.progress);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -244,11 +248,9 @@ INSTANTIATE_TEST_SUITE_P(
         Layout{"Cp949", "자료", 1000, 1000, "optReadme=1", "자료.001"},
         Layout{"Cp936", "数据", 1000, 1000, "optReadme=1", "数据.001"},
         Layout{"PastPiece999", "x", 1001, 1, "chk83=0 optReadme=1", "x.999|x.1000|x.1001"},
-        // 198 bytes in 16s and 1s: bytes done / 198 * 99 is done / 2, so 193, 195 and 197 fall on halves.
-        Layout{"Progress", "report.doc", 198, 198, "optReadme=1", "report.doc.001", "", "",
-               "0 8 16 24 32 40 48 56 64 72 80 88 96 97 98 100"},
-        Layout{"BlockSizes", "report.doc", 250000, 65526 + 32768 + 4096 + 256 + 16 + 1, "optReadme=1",
-               "report.doc.001|report.doc.002|report.doc.003", "", "65526 32768 4096 256 16 1"},
+        // Pieces that end inside the copy's chunks, which then start anew; progress moves within a piece.
+        Layout{"ChunksAcrossPieces", "report.doc", 5000000, 2097153, "optReadme=1",
+               "report.doc.001|report.doc.002|report.doc.003", "", 5},
         // The readme of a split elsewhere is another file than a source named like it.
         Layout{"ReadmeElsewhere", "Readme.txt", 1000, 1000, "", "Readme.txt.001", "/README.TXT.BAT"},
         // The 8.3 cut counts characters, not bytes.
@@ -394,7 +396,8 @@ INSTANTIATE_TEST_SUITE_P(
         Stop{"ReadOnlyDestination", "report.doc", 3000, 1000, "", "mount -t tmpfs -o ro tmpfs dest &&",
              "Refused: critical: Error: 75\r\n\r\nPath/File access error\r\n\r\nThis error is most commonly "
              "caused when you try to write the split file to a read-only destination (e.g. a CDROM)"},
-        Stop{"CancelledInTheSecondPiece", "report.doc", 3000000, 1440000, "cancelAfter=30", "",
+        // The first piece takes two copies, whatever their pace: more than the first chunk, less than two.
+        Stop{"CancelledInTheSecondPiece", "report.doc", 3000000, 1440000, "cancelAfter=2", "",
              "Cancelled: show|hide"}),
     [](const auto& info) { return std::string(info.param.label); });
 
@@ -506,13 +509,37 @@ TEST_F(Checks, ASecondRunForTheSamePiecesIsRefusedWhileTheFirstRuns) {
 TEST_F(Checks, ChecksumsAreWrittenByDefaultAsSha256sumWritesThem) {
     settings.values.erase("optChecksum");
     const std::string name(255 - 7, 'n');
-    const auto source = MakeSource(name, 3000);
+    // Small pieces, summed as they pass; pieces past the first chunk, summed alongside the copy on threads
+    // of their own, ending inside the blocks those read.
+    for (const auto& [size, piece] : {std::pair(3000, 1000), std::pair(4000000, 1500001)}) {
+        Shell("rm -rf dest/*");
+        const auto source = MakeSource(name, size);
 
-    Run(source, 1000, "Completed: show|hide|done");
+        Run(source, piece, "Completed: show|hide|done");
 
-    Shell("cd dest && cat " + name + ".001 " + name + ".002 " + name + ".003 >" + name + " && sha256sum " +
-          name + ".001 " + name + ".002 " + name + ".003 " + name + " | cmp - " + name + ".sha256");
-    EXPECT_NE(Read("/dest/Readme.txt").find("run: sha256sum -c " + name + ".sha256\r\n"), std::string::npos);
+        Shell("cd dest && cat " + name + ".001 " + name + ".002 " + name + ".003 >" + name +
+              " && sha256sum " + name + ".001 " + name + ".002 " + name + ".003 " + name + " | cmp - " +
+              name + ".sha256");
+        EXPECT_NE(Read("/dest/Readme.txt").find("run: sha256sum -c " + name + ".sha256\r\n"),
+                  std::string::npos);
+        ui.log.clear();
+    }
+}
+
+// Cancel pressed while a chunk is copied, with its sums read alongside: the run stops after that chunk and
+// takes back everything it wrote, the checksum file too.
+TEST_F(Checks, ACancelDuringACopyLeavesNothing) {
+    Apply("optChecksum=1");
+    const auto source = MakeSource("report.doc", 5000000);
+    files.onWrite = [&](const std::string& path) {
+        if (path == "/dest/report.doc.003") {
+            ui.cancelAfterChecks = 0;
+        }
+    };
+
+    Run(source, 1440000, "Cancelled: show|hide");
+
+    EXPECT_EQ(Joined(Names("/dest")), "");
 }
 
 // A 5 GiB sparse source with marks around each 32-bit boundary: the pieces must carry every mark to its
@@ -646,7 +673,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "Cancelled: show|insert|insert|" + kServed +
                     "piece 002 of this split. Insert another disk.|disk dialog|" + kServed +
                     "piece 002 of this split. Insert another disk.|disk dialog|hide"},
-        Staging{"CancelledInTheProgressWindow", 3000000, 1440000, "cancelAfter=30", "", "",
+        Staging{"CancelledInTheProgressWindow", 3000000, 1440000, "cancelAfter=1", "", "",
                 "Cancelled: show|hide"},
         // A staging folder that fills up or a disk that breaks ends the split; pieces on earlier disks stay.
         // A disk just as large as a piece takes it.

@@ -236,40 +236,70 @@ TEST(LinuxPlatform, NewFilesAndCopiesTakeThePlaceOfWhateverHadTheName) {
     ::umask(mask);
 }
 
-// A copy goes inside the kernel within one file system and through the buffer into another, which the kernel
-// refuses; either way bytes already read ahead or still to be written keep their place, and a source that
-// ends early is told.
-TEST(LinuxPlatform, CopiesKeepEveryByteInItsPlace) {
+// How the kernel's copy answers a call: a whole copy, a short one, or a refusal from the call numbered
+// refuseAt on (0: never), with errno.
+struct KernelAnswer {
+    const char* label;
+    std::size_t most = SIZE_MAX; // bytes at most per call
+    int refuseAt = 0;
+    int error = 0;             // EINTR: only that one call
+    std::string said = "none"; // what the copy then tells
+};
+
+class KernelCopies : public ::testing::TestWithParam<KernelAnswer> {};
+
+// Bytes read ahead or still buffered keep their place before those the kernel copies, a copy the kernel cuts
+// short goes on, one it refuses goes through the buffer from where it stopped, any other failure is told,
+// and a source that ends early is told.
+TEST_P(KernelCopies, KeepEveryByteInItsPlace) {
+    const KernelAnswer& row = GetParam();
     TempTree tree;
-    const TmpfsMount other(tree / "other", "size=4m");
-    if (!other.mounted()) {
-        GTEST_SKIP() << other.whyNot();
-    }
-    LinuxFileSystem files;
-    // Read and written through the buffers (16 and 4096), then copied, in turn. The first 16 bytes end an
-    // earlier piece and fill the read-ahead buffer with the first MiB, which the copies must take first.
-    std::vector<std::size_t> blocks = {16};
-    blocks.insert(blocks.end(), 18, 65526);
-    blocks.insert(blocks.end(), {4096, 1, 65526, 65526});
-    const std::string bytes = PatternBytes(std::accumulate(blocks.begin(), blocks.end(), std::int64_t{0}));
-    WriteBytes(tree / "source", bytes);
-    std::vector<char> buffer(65526);
-    for (const std::string& to : {tree / "copy", other.path() + "/copy"}) {
-        std::unique_ptr<InputFile> in;
-        std::unique_ptr<OutputFile> earlier, out;
-        ASSERT_FALSE(files.OpenRead(tree / "source", in) || files.CreateNew(to + ".0", earlier) ||
-                     files.CreateNew(to, out) || in->Read(buffer.data(), 16) ||
-                     earlier->Write(buffer.data(), 16) || earlier->Close());
-        for (std::size_t i = 1; i < blocks.size(); ++i) {
-            const std::size_t n = blocks[i];
-            ASSERT_FALSE(n != 4096 ? bool(out->CopyFrom(*in, buffer.data(), n))
-                                   : in->Read(buffer.data(), n) || out->Write(buffer.data(), n));
+    int calls = 0;
+    LinuxFileSystem files([&](int from, int to, std::size_t n) -> long {
+        // An interrupted call is one only.
+        if (row.refuseAt && ++calls >= row.refuseAt && (row.error != EINTR || calls == row.refuseAt)) {
+            errno = row.error;
+            return -1;
         }
-        EXPECT_EQ("62 Input past end of file", Said(out->CopyFrom(*in, buffer.data(), 65526))) << to;
+        return ::copy_file_range(from, nullptr, to, nullptr, std::min(n, row.most), 0);
+    });
+    // Through the buffers (16 and 4096), then copied in chunks larger than the buffer and one that is not.
+    const std::vector<std::int64_t> chunks = {16, 300000, 4096, 1, 1 << 20, 65536, 200003};
+    const std::string bytes = PatternBytes(std::accumulate(chunks.begin(), chunks.end(), std::int64_t{0}));
+    WriteBytes(tree / "source", bytes);
+    std::vector<char> buffer(65536);
+    std::unique_ptr<InputFile> in;
+    std::unique_ptr<OutputFile> earlier, out;
+    ASSERT_FALSE(files.OpenRead(tree / "source", in) || files.CreateNew(tree / "copy.0", earlier) ||
+                 files.CreateNew(tree / "copy", out) || in->Read(buffer.data(), 16) ||
+                 earlier->Write(buffer.data(), 16) || earlier->Close());
+    std::string said = "none";
+    for (std::size_t i = 1; i < chunks.size() && said == "none"; ++i) {
+        const auto n = std::size_t(chunks[i]);
+        FileStatus status = n == 4096 ? in->Read(buffer.data(), n) : std::nullopt;
+        status = status      ? status
+                 : n == 4096 ? out->Write(buffer.data(), n)
+                             : out->CopyFrom(*in, chunks[i], buffer.data(), buffer.size());
+        said = Said(status);
+    }
+    EXPECT_EQ(said, row.said);
+    if (row.said == "none") {
+        EXPECT_EQ("62 Input past end of file", Said(out->CopyFrom(*in, 65536, buffer.data(), buffer.size())));
         out->Close();
-        EXPECT_TRUE(ReadBytes(to + ".0") + ReadBytes(to) == bytes) << to;
+        EXPECT_TRUE(ReadBytes(tree / "copy.0") + ReadBytes(tree / "copy") == bytes);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    LinuxPlatform, KernelCopies,
+    ::testing::Values(KernelAnswer{"Whole"}, KernelAnswer{"Short", 4097},
+                      KernelAnswer{"Interrupted", SIZE_MAX, 1, EINTR, "none"},
+                      // Another file system on older kernels, then some FUSE file systems.
+                      KernelAnswer{"CrossDevice", 100000, 3, EXDEV},
+                      KernelAnswer{"Refused", SIZE_MAX, 1, EINVAL},
+                      KernelAnswer{"Unsupported", SIZE_MAX, 2, EOPNOTSUPP},
+                      KernelAnswer{"DeviceFails", 100000, 2, EIO, "57 Device I/O error"}),
+    [](const auto& info) { return std::string(info.param.label); });
 
 // Each failure is the kernel's own, told by number; a copy or a piece that fails leaves nothing that would
 // pass for a whole one, and lets its descriptor go.

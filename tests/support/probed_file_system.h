@@ -95,6 +95,19 @@ private:
             m_owner.events.push_back("sync " + m_path);
             return m_inner->Sync();
         }
+        // Passed on to the real file, so that the system copies by itself as it would outside the tests; one
+        // that must fail or only mark goes through Write.
+        FileStatus CopyFrom(InputFile& source, std::int64_t n, char* buffer, std::size_t size) override {
+            if (m_owner.onlyMarks || m_owner.failAfterBytes >= 0) {
+                return OutputFile::CopyFrom(source, n, buffer, size);
+            }
+            if (m_owner.onWrite) {
+                m_owner.onWrite(m_path);
+            }
+            m_owner.writes[m_path].push_back(static_cast<std::size_t>(n));
+            m_offset += n;
+            return m_inner->CopyFrom(source, n, buffer, size);
+        }
         FileStatus Close() override { return m_inner->Close(); }
 
     private:

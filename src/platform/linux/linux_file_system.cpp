@@ -26,6 +26,9 @@ namespace {
 
 static_assert(sizeof(off_t) >= 8, "file lengths beyond 2 GiB need a 64-bit off_t");
 
+// The most one copy_file_range moves anyway (the kernel's own limit, rounded down to pages).
+constexpr std::int64_t kLargestKernelCopy = std::int64_t{1} << 30;
+
 std::unique_ptr<char[]> AllocateBuffer(std::size_t size = kFileBufferSize) {
     return std::unique_ptr<char[]>(new (std::nothrow) char[size]);
 }
@@ -96,7 +99,8 @@ private:
 
 class LinuxOutputFile final : public OutputFile {
 public:
-    LinuxOutputFile(int fd, std::unique_ptr<char[]> buffer) : m_fd(fd), m_buffer(std::move(buffer)) {}
+    LinuxOutputFile(int fd, std::unique_ptr<char[]> buffer, KernelCopy copy)
+        : m_fd(fd), m_buffer(std::move(buffer)), m_copy(std::move(copy)) {}
     ~LinuxOutputFile() override {
         if (m_fd >= 0) {
             Close();
@@ -136,39 +140,42 @@ public:
         return std::nullopt;
     }
 
-    FileStatus CopyFrom(InputFile& source, char* buffer, std::size_t n) override {
+    FileStatus CopyFrom(InputFile& source, std::int64_t n, char* buffer, std::size_t size) override {
         auto* linuxSource = dynamic_cast<LinuxInputFile*>(&source);
-        if (!m_kernelCopy || !linuxSource || m_fd < 0 || n < kDirectTransferSize) {
-            return OutputFile::CopyFrom(source, buffer, n);
+        if (!m_kernelCopy || !linuxSource || m_fd < 0 || n < std::int64_t(kDirectTransferSize)) {
+            return OutputFile::CopyFrom(source, n, buffer, size);
         }
-        if (const std::size_t ahead = linuxSource->TakeReadAhead(buffer, n)) {
+        // What was read ahead comes before what the descriptor holds, and what this file still buffers
+        // goes out before the kernel writes behind it.
+        while (const std::size_t ahead = linuxSource->TakeReadAhead(
+                   buffer, std::size_t(std::min<std::int64_t>(n, std::int64_t(size))))) {
             if (FileStatus status = Write(buffer, ahead)) {
                 return status;
             }
-            n -= ahead;
+            n -= static_cast<std::int64_t>(ahead);
         }
-        // What this file still buffers goes first.
         if (FileStatus status = n > 0 ? Flush() : std::nullopt) {
             return status;
         }
         const int from = linuxSource->descriptor();
         while (n > 0) {
-            const ssize_t copied = ::copy_file_range(from, nullptr, m_fd, nullptr, n, 0);
+            const long copied =
+                m_copy(from, m_fd, std::size_t(std::min<std::int64_t>(n, kLargestKernelCopy)));
             if (copied > 0) {
-                n -= static_cast<std::size_t>(copied);
+                n -= copied;
                 continue;
             }
             if (copied < 0 && errno == EINTR) {
                 continue;
             }
-            // Refused between these two files (another file system on older kernels, special files, a
-            // system without the call), or nothing copied: the bytes go through the buffer instead, which
-            // also tells a source that ended early.
+            // Refused between these two files (another file system on older kernels, some FUSE file
+            // systems, special files, a system without the call), or nothing copied: the bytes go through
+            // the buffer instead, which also tells a source that ended early.
             if (copied < 0 && !KernelCopyRefused(errno)) {
                 return ErrorFromErrno(errno);
             }
             m_kernelCopy = false;
-            return OutputFile::CopyFrom(source, buffer, n);
+            return OutputFile::CopyFrom(source, n, buffer, size);
         }
         return std::nullopt;
     }
@@ -211,13 +218,15 @@ private:
 
     int m_fd;
     std::unique_ptr<char[]> m_buffer;
+    KernelCopy m_copy;
     std::size_t m_used = 0;
     bool m_kernelCopy = true;
 };
 
 // Opens an output file through open, which gives a descriptor or -1 with errno set. The buffer comes first,
 // so that no file is made without one.
-template <typename Open> FileStatus OpenOutput(Open open, std::unique_ptr<OutputFile>& file) {
+template <typename Open>
+FileStatus OpenOutput(Open open, const KernelCopy& copy, std::unique_ptr<OutputFile>& file) {
     auto buffer = AllocateBuffer();
     if (!buffer) {
         return ErrorFromErrno(ENOMEM);
@@ -226,7 +235,7 @@ template <typename Open> FileStatus OpenOutput(Open open, std::unique_ptr<Output
     if (fd < 0) {
         return ErrorFromErrno(errno);
     }
-    file = std::make_unique<LinuxOutputFile>(fd, std::move(buffer));
+    file = std::make_unique<LinuxOutputFile>(fd, std::move(buffer), copy);
     return std::nullopt;
 }
 
@@ -274,6 +283,14 @@ FileInfo InfoOf(const struct stat& info) {
 
 } // namespace
 
+LinuxFileSystem::LinuxFileSystem(KernelCopy copy) : m_copy(std::move(copy)) {
+    if (!m_copy) {
+        m_copy = [](int from, int to, std::size_t n) {
+            return static_cast<long>(::copy_file_range(from, nullptr, to, nullptr, n, 0));
+        };
+    }
+}
+
 FileStatus LinuxFileSystem::OpenRead(const std::string& path, std::unique_ptr<InputFile>& file) {
     auto buffer = AllocateBuffer(kReadAheadSize);
     if (!buffer) {
@@ -295,16 +312,18 @@ FileStatus LinuxFileSystem::OpenRead(const std::string& path, std::unique_ptr<In
 }
 
 FileStatus LinuxFileSystem::CreateNew(const std::string& path, std::unique_ptr<OutputFile>& file) {
-    return OpenOutput([&] { return OpenDescriptor(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW); }, file);
+    return OpenOutput([&] { return OpenDescriptor(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW); }, m_copy,
+                      file);
 }
 
 FileStatus LinuxFileSystem::CreateReplacing(const std::string& path, unsigned permissions,
                                             std::unique_ptr<OutputFile>& file) {
-    return OpenOutput([&] { return parvola::CreateReplacing(path, O_WRONLY, permissions); }, file);
+    return OpenOutput([&] { return parvola::CreateReplacing(path, O_WRONLY, permissions); }, m_copy, file);
 }
 
 FileStatus LinuxFileSystem::OpenAppend(const std::string& path, std::unique_ptr<OutputFile>& file) {
-    return OpenOutput([&] { return OpenDescriptor(path, O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW); }, file);
+    return OpenOutput([&] { return OpenDescriptor(path, O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW); },
+                      m_copy, file);
 }
 
 std::optional<std::int64_t> LinuxFileSystem::FileLength(const std::string& path) {
@@ -443,7 +462,7 @@ FileStatus LinuxFileSystem::CreateTemporary(const std::string& folder, const std
                 }
                 return fd;
             },
-            file);
+            m_copy, file);
         if (!status || status->number != ErrorNumber::FileExists) {
             break;
         }

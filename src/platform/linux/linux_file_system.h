@@ -4,6 +4,7 @@
 #include "platform/file_system.h"
 
 #include <cstddef>
+#include <functional>
 
 namespace parvola {
 
@@ -17,8 +18,13 @@ inline constexpr std::size_t kReadAheadSize = 65536;
 // system call costs less than a copy. Smaller ones cost less through the buffers.
 inline constexpr std::size_t kDirectTransferSize = 32768;
 
+// copy_file_range(2) between two descriptors at their positions: bytes copied, or -1 with errno set.
+using KernelCopy = std::function<long(int from, int to, std::size_t n)>;
+
 class LinuxFileSystem final : public FileSystem {
 public:
+    // copy stands in for the kernel's copy where tests need one that falls short or refuses.
+    explicit LinuxFileSystem(KernelCopy copy = {});
     FileStatus OpenRead(const std::string& path, std::unique_ptr<InputFile>& file) override;
     FileStatus CreateNew(const std::string& path, std::unique_ptr<OutputFile>& file) override;
     FileStatus CreateReplacing(const std::string& path, unsigned permissions,
@@ -37,6 +43,9 @@ public:
     FileStatus Rename(const std::string& from, const std::string& to, bool replace) override;
     FileStatus ListFolder(const std::string& folder,
                           const std::function<void(const std::string& name)>& each) override;
+
+private:
+    KernelCopy m_copy;
 };
 
 } // namespace parvola
