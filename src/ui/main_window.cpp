@@ -204,6 +204,14 @@ void frmMain::buildControls() {
     m_layout.lblSize.left =
         std::max(m_layout.lblSize.left, m_layout.Label1.left + (captionWidth + 6) * twipsPerPixel);
 
+    // Names a screen reader reads out; the number box would otherwise take its frame's caption.
+    m_dir->setAccessibleName("Source folder");
+    m_destDir->setAccessibleName("Destination folder");
+    m_file1->setAccessibleName("Source file");
+    m_txtNum->setAccessibleName("Custom size");
+    m_optFSize[6]->setAccessibleName("Millions of bytes (M)");
+    m_optFSize[7]->setAccessibleName("Thousands of bytes (K)");
+
     connect(m_dir, &FolderTree::FolderClick, this, &frmMain::Dir_FolderClick);
     connect(m_file1, &FileList::Click, this, &frmMain::File1_Click);
     for (FolderTree* tree : {m_dir, m_destDir}) {

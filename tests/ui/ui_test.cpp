@@ -214,6 +214,21 @@ private slots:
         QCOMPARE(txtNum->text(), QString("0123456789"));
     }
 
+    // What a screen reader reads for each control that has no caption of its own, or a misleading one.
+    void accessibleNames() {
+        open();
+        for (const auto& [name, spoken] : {std::pair{"Dir", "Source folder"},
+                                           {"DestDir", "Destination folder"},
+                                           {"File1", "Source file"},
+                                           {"txtNum", "Custom size"},
+                                           {"optFSize6", "Millions of bytes (M)"},
+                                           {"optFSize7", "Thousands of bytes (K)"}}) {
+            QWidget* widget = child(name);
+            QVERIFY2(widget, name);
+            QCOMPARE(QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name), QString(spoken));
+        }
+    }
+
     // The size beside "File Size:" counts whole units of 1024 bytes.
     void sizeLabelCountsKilobytesOf1024() {
         for (const auto& [bytes, shown] : {std::pair{0, "0 KB"}, {1023, "0 KB"}, {1024, "1 KB"}}) {
