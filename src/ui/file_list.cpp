@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/file_list.h"
 
+#include "forms/file_pattern.h"
 #include "ui/name_order.h"
 
 #include <QDirIterator>
@@ -119,13 +120,15 @@ void FileList::choose(int index) {
 // A folder that went away since it was set lists nothing.
 void FileList::fill() {
     const NameFilter filter(m_pattern);
+    const bool hiddenShown = ShowsHiddenNames(m_pattern.toStdString());
     QStringList names;
     if (isListable(m_path)) {
         // Files alone: symbolic links to files count, sockets, pipes and devices do not.
         QDirIterator entries(m_path, QDir::Files | QDir::Hidden);
         while (entries.hasNext()) {
             entries.next();
-            if (filter.matches(entries.fileName())) {
+            const bool hidden = entries.fileName().startsWith('.');
+            if ((hiddenShown || !hidden) && filter.matches(entries.fileName())) {
                 names.push_back(entries.fileName());
             }
         }

@@ -6,7 +6,8 @@
 
 namespace parvola {
 
-// The files of one folder that match a pattern, hidden files included.
+// The files of one folder that match a pattern; those whose names begin with a dot only for a pattern that
+// begins with a dot.
 class FileList : public QListWidget {
     Q_OBJECT
 public:

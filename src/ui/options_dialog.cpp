@@ -2,6 +2,7 @@
 #include "ui/options_dialog.h"
 
 #include "engine/setting_values.h"
+#include "forms/shown_options.h"
 #include "ui/file_list.h"
 
 #include <QApplication>
@@ -38,7 +39,7 @@ constexpr std::array<OptionGroup, 3> kGroups = {{
      3,
      {"&Automatically delete the source file", "&Prompt me to delete the source file",
       "Do&n't delete the source file"},
-     [](SettingsStore& settings) { return static_cast<int>(ReadCleanup(settings, false)); }},
+     [](SettingsStore& settings) { return ShownCleanupIndex(settings); }},
     {SettingName::OptReadme,
      2,
      {"&Include the Readme file", "Do&n't include the Readme file"},

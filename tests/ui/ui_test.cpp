@@ -745,7 +745,8 @@ private slots:
         // A link to a file is listed; a broken link and a folder are not.
         QVERIFY(QFile::link(files.filePath("a.txt"), files.filePath("link.txt")));
         QVERIFY(QFile::link(files.filePath("missing"), files.filePath("dangling.txt")));
-        const QString all = ".hidden a.txt B.TXT c.doc link.txt notes.txt.bak part.9 part.10 README";
+        // Names that begin with a dot are hidden unless the pattern asks for them with a dot of its own.
+        const QString all = "a.txt B.TXT c.doc link.txt notes.txt.bak part.9 part.10 README";
         // The mark the main window shows for a folder it cannot list matches nothing.
         const QString mark = QStringLiteral("~~~xxx~~~\u0153\u201c\u00ff.\u00ff\u201c\u0153~~~xxx~~~");
         const std::pair<QString, QString> rows[] = {{"*.*", all},
@@ -754,6 +755,8 @@ private slots:
                                                     {"*.txt;*.doc", "a.txt B.TXT c.doc link.txt"},
                                                     {" *.doc , readme ", "c.doc README"},
                                                     {"part.?", "part.9"},
+                                                    {".*", ".hidden"},
+                                                    {"*.doc;.h*", ".hidden c.doc"},
                                                     {mark, ""}};
         for (const auto& [pattern, expected] : rows) {
             FileList list;
