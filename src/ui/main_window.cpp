@@ -181,6 +181,11 @@ void frmMain::buildControls() {
         place.setWidth(std::max(place.width(), m_optFSize[i]->sizeHint().width()));
         m_optFSize[i]->setGeometry(place);
         connect(m_optFSize[i], &QRadioButton::clicked, this, [this, i] { optFSize_Click(i); });
+        // Tab stops at the chosen size only; the arrow keys move between the sizes.
+        m_optFSize[i]->setFocusPolicy(Qt::ClickFocus);
+        connect(m_optFSize[i], &QRadioButton::toggled, this, [this, i](bool checked) {
+            m_optFSize[i]->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+        });
     }
     m_txtNum = named(new NumberEdit(m_fraFSize), "txtNum");
     m_txtNum->setGeometry(ToPixels(kSizeControls[8], dpiX, dpiY));

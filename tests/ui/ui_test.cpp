@@ -229,6 +229,22 @@ private slots:
         }
     }
 
+    // Tab enters the sizes at the chosen one and leaves them for the number box; the arrows choose another.
+    void tabAndArrowsInTheSizes() {
+        store("optIdx", "5");
+        open();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        child("File1")->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("optFSize5"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("optFSize4"));
+        QVERIFY(child<QRadioButton>("optFSize4")->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("txtNum"));
+    }
+
     // The size beside "File Size:" counts whole units of 1024 bytes.
     void sizeLabelCountsKilobytesOf1024() {
         for (const auto& [bytes, shown] : {std::pair{0, "0 KB"}, {1023, "0 KB"}, {1024, "1 KB"}}) {
