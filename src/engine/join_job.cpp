@@ -65,9 +65,9 @@ public:
         // Only checked, the bytes have to pass through the program; joined, the system copies them, and
         // they are summed again from its cache alongside.
         std::unique_ptr<Checksum> pieceSum = m_checked && !m_output ? m_checksums.NewSha256() : nullptr;
-        std::unique_ptr<Checksum> wholeSum = m_checked && !m_output ? m_checksums.NewSha256() : nullptr;
+        std::unique_ptr<Checksum> wholeSum = m_wholeChecked && !m_output ? m_checksums.NewSha256() : nullptr;
         if (m_checked && m_output) {
-            m_sums = std::make_unique<TrailingSums>(m_files, m_checksums, m_set.LengthOf(1));
+            m_sums = std::make_unique<TrailingSums>(m_files, m_checksums, m_set.LengthOf(1), m_wholeChecked);
         }
         CopyPace pace(m_sums ? CopyPace::kLargestSummedChunk : CopyPace::kLargestChunk);
         std::int64_t done = 0;
@@ -96,6 +96,8 @@ public:
                     }
                     if (pieceSum) {
                         pieceSum->Add(buffer.data(), std::size_t(n));
+                    }
+                    if (wholeSum) {
                         wholeSum->Add(buffer.data(), std::size_t(n));
                     }
                 } else if (m_sums && !m_sums->alongside()) {

@@ -14,8 +14,8 @@ constexpr std::size_t kMostWaiting = 64;
 
 } // namespace
 
-TrailingSums::TrailingSums(FileSystem& files, Checksums& checksums, std::int64_t partLength)
-    : m_files(files), m_alongside(partLength >= kAlongsideFrom) {
+TrailingSums::TrailingSums(FileSystem& files, Checksums& checksums, std::int64_t partLength, bool whole)
+    : m_files(files), m_alongside(partLength >= kAlongsideFrom), m_wantWhole(whole) {
     for (Reader& reader : m_readers) {
         reader.sum = checksums.NewSha256();
         reader.buffer.resize(m_alongside ? kReadSize : 0);
@@ -54,7 +54,9 @@ void TrailingSums::AddPart(const std::string& path, std::int64_t length) {
 
 void TrailingSums::Add(const char* data, std::size_t n) {
     m_readers[0].sum->Add(data, n);
-    m_readers[1].sum->Add(data, n);
+    if (m_wantWhole) {
+        m_readers[1].sum->Add(data, n);
+    }
     m_partLeft -= static_cast<std::int64_t>(n);
     if (m_partLeft == 0) {
         std::lock_guard<std::mutex> lock(m_mutex);
@@ -116,8 +118,9 @@ void TrailingSums::Work(Reader& reader) {
             }
             part = m_parts[reader.nextPart - m_firstPart];
         }
-        // After a read that failed, the sums are of no use: every later part says so too.
-        if (!reader.failed) {
+        // After a read that failed, the sums are of no use: every later part says so too. A whole sum nobody
+        // wants only keeps pace with the parts.
+        if (!reader.failed && (!reader.whole || m_wantWhole)) {
             reader.failed = SumPart(reader, part);
         }
         {

@@ -24,8 +24,9 @@ public:
     // go through the program anyway, and a thread would cost more per part than their bytes.
     static constexpr std::int64_t kAlongsideFrom = 65536;
 
-    // partLength: the length of the parts, all but the last.
-    TrailingSums(FileSystem& files, Checksums& checksums, std::int64_t partLength);
+    // partLength: the length of the parts, all but the last. Without whole, only the parts are summed, and
+    // Whole gives the digest of no bytes.
+    TrailingSums(FileSystem& files, Checksums& checksums, std::int64_t partLength, bool whole = true);
     // Stops the threads, also halfway through a part.
     ~TrailingSums();
     TrailingSums(const TrailingSums&) = delete;
@@ -77,6 +78,7 @@ private:
 
     FileSystem& m_files;
     const bool m_alongside;
+    const bool m_wantWhole;
     Reader m_readers[2];
     std::int64_t m_partLeft = 0; // of the part Add is in
 
