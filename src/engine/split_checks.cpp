@@ -231,6 +231,21 @@ Check UsersFileCheck(FileSystem& files, const std::string& folder, const std::st
     return std::nullopt;
 }
 
+namespace {
+
+// True when name is that of one of the first count pieces of baseName, spelt as the split spells it.
+bool IsPieceName(const std::string& name, const std::string& baseName, std::int64_t count) {
+    const std::size_t digits = baseName.size() + 1;
+    if (name.size() <= digits || name.size() > digits + 18 || name.compare(0, digits, baseName + ".") != 0 ||
+        name.find_first_not_of("0123456789", digits) != std::string::npos) {
+        return false;
+    }
+    const std::int64_t number = std::stoll(name.substr(digits));
+    return number >= 1 && number <= count && name == PieceName(baseName, number);
+}
+
+} // namespace
+
 // True when one of the names the split writes in folder is an entry of the source file itself: the
 // source split into its own folder under one of those names, a hard link to it, or the same name in
 // another case on a file system that ignores case. Such an entry would be replaced and the source lost.
@@ -252,6 +267,18 @@ bool HoldsTheSource(FileSystem& files, const std::string& folder, const std::str
     if (std::any_of(otherNames.begin(), otherNames.end(), isSource)) {
         return true;
     }
+    // The pieces' names are found in one listing of the folder rather than looked up one by one: a split
+    // into many small pieces would pay a look-up for each, for names that are almost never there.
+    const std::string base = ignoresCase ? UpperCase(baseName) : baseName;
+    bool found = false;
+    const auto unlisted = files.ListFolder(folder, [&](const std::string& name) {
+        found =
+            found || (IsPieceName(ignoresCase ? UpperCase(name) : name, base, pieceCount) && isSource(name));
+    });
+    if (!unlisted) {
+        return found;
+    }
+    // A folder that may be written but not read is looked at name by name.
     for (std::int64_t i = 1; i <= pieceCount; ++i) {
         if (isSource(PieceName(baseName, i))) {
             return true;

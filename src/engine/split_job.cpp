@@ -79,8 +79,8 @@ public:
                 return Fail(*error);
             }
         }
-        // Checked while the staged pieces are still there to be measured.
-        const bool complete = PiecesHoldTheWholeSource();
+        // Checked while the staged pieces are still there to be measured, and only for a source that may go.
+        const bool complete = SourceMayGo() && PiecesHoldTheWholeSource();
 
         if (m_disk) {
             std::vector<std::string> names = {PieceName(m_baseName, m_pieceCount)};
@@ -251,6 +251,18 @@ private:
         auto closeError = m_sumFile->Close();
         m_sumFile.reset();
         return error ? error : closeError;
+    }
+
+    bool SourceMayGo() {
+        switch (m_request.Source) {
+        case SourceAfterSplit::Delete:
+            return true;
+        case SourceAfterSplit::Keep:
+            return false;
+        case SourceAfterSplit::AsOptClean:
+            break;
+        }
+        return ReadCleanup(m_settings, false) != CleanupChoice::Keep;
     }
 
     // The source may only go when what the pieces hold adds up to it.
