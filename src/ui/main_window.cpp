@@ -13,6 +13,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -59,8 +60,8 @@ bool IsInput(QEvent::Type type) {
     }
 }
 
-// Takes only digits and backspace of what is typed; keys that type nothing (arrows, Home, Delete) work as
-// usual. Enter and Esc go on to the window, which presses its buttons with them.
+// Takes only digits, one decimal point and backspace of what is typed; keys that type nothing (arrows,
+// Home, Delete) work as usual. Enter and Esc go on to the window, which presses its buttons with them.
 class NumberEdit final : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
@@ -73,7 +74,8 @@ protected:
         }
         const QString text = event->text();
         const bool digit = text.size() == 1 && text[0] >= QChar('0') && text[0] <= QChar('9');
-        if (text.isEmpty() || digit || key == Qt::Key_Backspace || key == Qt::Key_Delete) {
+        const bool point = text == "." && !this->text().contains('.');
+        if (text.isEmpty() || digit || point || key == Qt::Key_Backspace || key == Qt::Key_Delete) {
             return QLineEdit::keyPressEvent(event);
         }
         event->accept(); // letters, signs, and control characters such as the paste key
@@ -185,10 +187,15 @@ void frmMain::buildControls() {
         m_optFSize[i]->setFocusPolicy(Qt::ClickFocus);
         connect(m_optFSize[i], &QRadioButton::toggled, this, [this, i](bool checked) {
             m_optFSize[i]->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+            showPlan();
         });
     }
     m_txtNum = named(new NumberEdit(m_fraFSize), "txtNum");
     m_txtNum->setGeometry(ToPixels(kSizeControls[8], dpiX, dpiY));
+    m_lblPlan = named(new QLabel(m_fraFSize), "lblPlan");
+    m_lblPlan->setWordWrap(true);
+    m_lblPlan->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lblPlan->setTextFormat(Qt::PlainText);
 
     m_fraDest = named(new QGroupBox("Destination Directory:", client), "fraDest");
     m_destDir = named(new FolderTree(roots, m_fraDest), "DestDir");
@@ -219,6 +226,11 @@ void frmMain::buildControls() {
 
     connect(m_dir, &FolderTree::FolderClick, this, &frmMain::Dir_FolderClick);
     connect(m_file1, &FileList::Click, this, &frmMain::File1_Click);
+    connect(m_txtNum, &QLineEdit::textEdited, this, &frmMain::txtNum_Change);
+    // With the plan line as context: the trees drop their choice as the window is taken apart.
+    connect(m_txtNum, &QLineEdit::textChanged, m_lblPlan, [this] { showPlan(); });
+    connect(m_destDir->selectionModel(), &QItemSelectionModel::currentChanged, m_lblPlan,
+            [this] { showPlan(); });
     for (FolderTree* tree : {m_dir, m_destDir}) {
         connect(tree, &FolderTree::MouseUp, this, [this](int button) {
             if (button == 2) {
@@ -309,7 +321,7 @@ void frmMain::applyLayout() {
         {m_cmdCancel, &m_layout.cmdCancel}, {m_dir, &m_layout.Dir},
         {m_file1, &m_layout.File1},         {m_label1, &m_layout.Label1},
         {m_lblSize, &m_layout.lblSize},     {m_destDir, &m_layout.DestDir},
-        {m_cmdNewDir, &m_layout.cmdNewDir}};
+        {m_cmdNewDir, &m_layout.cmdNewDir}, {m_lblPlan, &m_layout.lblPlan}};
     for (const auto& [widget, rect] : placed) {
         widget->setGeometry(ToPixels(*rect, dpiX, dpiY));
     }

@@ -70,6 +70,12 @@ private:
     void buildMenus();
     void buildControls();
     void optFSize_Click(int index);
+    // The number box was typed in: its number is the size.
+    void txtNum_Change();
+    // The path of the file chosen in the list; empty when none is.
+    QString chosenFilePath() const;
+    // Redraws the plan line for the file, size and destination chosen now.
+    void showPlan();
     void showPopUp();
     void applyLayout();
     void SaveAndEnd();
@@ -84,6 +90,8 @@ private:
     std::function<void()> m_endProgram;
 
     int m_sizeIndex = 3;
+    // The unit (6 for M, 7 for K) a typed number is in, as chosen last.
+    int m_lastUnitIndex = 6;
     // The list's pattern before an unlistable folder replaced it with its mark.
     QString m_patternBeforeMark;
     // A split or a join runs.
@@ -101,6 +109,7 @@ private:
     QPushButton* m_cmdNewDir = nullptr;
     std::array<QRadioButton*, 8> m_optFSize{};
     QLineEdit* m_txtNum = nullptr;
+    QLabel* m_lblPlan = nullptr;
     QPushButton* m_cmdSplit = nullptr;
     QPushButton* m_cmdCancel = nullptr;
     QFrame* m_line1 = nullptr;

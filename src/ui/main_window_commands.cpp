@@ -4,6 +4,8 @@
 #include "engine/piece_sizes.h"
 #include "engine/setting_values.h"
 #include "engine/split_job.h"
+#include "forms/split_command.h"
+#include "forms/split_plan.h"
 #include "platform/path_text.h"
 #include "ui/file_list.h"
 #include "ui/folder_tree.h"
@@ -18,11 +20,49 @@
 #include <QMenu>
 #include <QRadioButton>
 
+#include <iterator>
+
 namespace parvola {
 
 void frmMain::optFSize_Click(int index) {
     m_sizeIndex = index;
+    if (index >= static_cast<int>(std::size(kFixedPieceSizes))) {
+        m_lastUnitIndex = index;
+    }
     m_settings.WriteSetting(SettingName::OptIdx, std::to_string(index));
+}
+
+void frmMain::txtNum_Change() {
+    const int index = SizeIndexAfterTyping(m_sizeIndex, m_lastUnitIndex);
+    if (index != m_sizeIndex) {
+        m_optFSize[index]->setChecked(true);
+        optFSize_Click(index);
+    }
+}
+
+QString frmMain::chosenFilePath() const {
+    if (m_file1->fileName().isEmpty()) {
+        return {};
+    }
+    const QString folder = m_dir->selectedPath();
+    if (folder == "Desktop" || folder == "My Computer") {
+        return m_dir->specialFolder(kDesktopDirectory) + '/' + m_file1->fileName();
+    }
+    return QString::fromStdString(JoinPath(Std(folder), Std(m_file1->fileName())));
+}
+
+void frmMain::showPlan() {
+    if (!m_lblPlan) {
+        return; // a size toggled while the window is still being built
+    }
+    const QString path = chosenFilePath();
+    const auto length = path.isEmpty() ? std::nullopt : m_platform.files.FileLength(Std(path));
+    const QString dest = resolveDesktop(m_destDir->selectedPath());
+    const std::string plan =
+        PlanText(length, ChosenPieceBytes(Std(m_optFSize[m_sizeIndex]->text()), Std(m_txtNum->text())),
+                 dest.contains('/') ? ShownFolder(Std(dest), m_platform.paths.HomeFolder()) : Std(dest));
+    m_lblPlan->setText(QString::fromStdString(plan));
+    m_lblPlan->setToolTip(m_lblPlan->text());
 }
 
 QString frmMain::resolveDesktop(const QString& path) const {
@@ -46,16 +86,11 @@ void frmMain::Dir_FolderClick(const FolderInfo& folder) {
 }
 
 void frmMain::File1_Click() {
-    const QString folder = m_dir->selectedPath();
-    QString path;
-    if (folder == "Desktop" || folder == "My Computer") {
-        path = m_dir->specialFolder(kDesktopDirectory) + '/' + m_file1->fileName();
-    } else {
-        path = QString::fromStdString(JoinPath(Std(folder), Std(m_file1->fileName())));
-    }
+    const QString path = chosenFilePath();
     if (const auto length = m_platform.files.FileLength(Std(path))) {
         m_lblSize->setText(QString::number(*length / 1024) + " KB");
     }
+    showPlan();
 }
 
 void frmMain::showPopUp() {
@@ -101,44 +136,30 @@ void frmMain::cmdSplit_Click() {
     }
     const QString source = resolveDesktop(m_dir->selectedPath());
     const QString dest = resolveDesktop(m_destDir->selectedPath());
-    if (!dest.contains('/')) {
-        return m_dialogs.ShowMessage("Folder selected for output not recognized.", MessageIcon::Information);
+    const SplitChoice choice{Std(source), Std(dest), Std(m_file1->fileName()),
+                             Std(m_optFSize[m_sizeIndex]->text()), Std(m_txtNum->text())};
+    const SplitStep step = CheckSplitChoice(choice);
+    if (!step.refusal.empty()) {
+        return m_dialogs.ShowMessage(step.refusal, step.icon);
     }
-    if (!source.contains('/')) {
-        return m_dialogs.ShowMessage("Folder selected for input not recognized.", MessageIcon::Information);
+    if (step.question.empty()) {
+        return;
     }
-    if (m_file1->fileName().isEmpty()) {
-        return m_dialogs.ShowMessage("You must select a file to split.", MessageIcon::Critical);
+    // A file deleted since it was listed would otherwise be called too small to split.
+    const QString path = chosenFilePath();
+    const auto length = m_platform.files.FileLength(Std(path));
+    if (!length) {
+        m_file1->refresh();
+        showPlan();
+        return m_dialogs.ShowMessage(MissingFileText(Std(path)), MessageIcon::Exclamation);
     }
-
-    const QString caption = m_optFSize[m_sizeIndex]->text();
-    double pieceSize = 0;
-    for (const auto& fixed : kFixedPieceSizes) {
-        if (caption == fixed.caption) {
-            if (!m_dialogs.AskYesNo(fixed.question, MessageIcon::Information, DefaultAnswer::Yes)) {
-                return;
-            }
-            pieceSize = fixed.bytes;
-        }
+    const double pieceSize = step.pieceBytes;
+    if (auto refusal = RoomRefusal(m_platform.drives, Std(dest), *length, pieceSize)) {
+        return m_dialogs.ShowMessage(*refusal, MessageIcon::Critical);
     }
-    for (const char* unitCaption : kCustomSizeUnits) {
-        if (caption != unitCaption) {
-            continue;
-        }
-        const std::string number = Std(m_txtNum->text());
-        const char unit = unitCaption[0];
-        const auto bytes = PieceBytes(number, unit);
-        if (!bytes) {
-            return m_dialogs.ShowMessage("Please enter the piece size as a whole number of at least 1.",
-                                         MessageIcon::Exclamation);
-        }
-        if (!m_dialogs.AskYesNo(CustomSizeQuestion(number, unit), MessageIcon::Information,
-                                DefaultAnswer::Yes)) {
-            return;
-        }
-        pieceSize = *bytes;
-    }
-    if (pieceSize < 1) {
+    showPlan();
+    if (!m_dialogs.AskYesNo(QuestionWithPlan(step.question, Std(m_lblPlan->text())), step.icon,
+                            DefaultAnswer::Yes)) {
         return;
     }
 

@@ -26,6 +26,9 @@ void frmMain::Form_Load(const QString& commandLine) {
     // A stored index that is no option of the window chooses 1.44 M like a missing one.
     m_sizeIndex = ReadSizeIndex(m_settings);
     m_optFSize[m_sizeIndex]->setChecked(true);
+    if (m_sizeIndex >= 6) {
+        m_lastUnitIndex = m_sizeIndex;
+    }
 
     if (ReadCheck(m_settings, SettingName::ChkSaveDestDir)) {
         const auto destDir = m_settings.ReadSetting(SettingName::DestDir).value_or("");
@@ -34,6 +37,7 @@ void frmMain::Form_Load(const QString& commandLine) {
         }
     }
 
+    showPlan();
     if (commandLine.isEmpty()) {
         return;
     }

@@ -2,6 +2,8 @@
 // What the windows decide, without any window.
 #include "forms/file_pattern.h"
 #include "forms/shown_options.h"
+#include "forms/split_command.h"
+#include "forms/split_plan.h"
 #include "support/memory_settings.h"
 
 #include <gtest/gtest.h>
@@ -30,6 +32,68 @@ TEST(ShowsHiddenNames, OnlyAPatternThatBeginsWithADot) {
     for (const auto& [pattern, shown] : rows) {
         EXPECT_EQ(ShowsHiddenNames(pattern), shown) << "pattern \"" << pattern << '"';
     }
+}
+
+// The plan line for a file length, the chosen size caption and the number typed.
+TEST(PlanText, FollowsTheFileAndTheSize) {
+    const std::tuple<std::int64_t, const char*, const char*, const char*> rows[] = {
+        {734003200, "100 M", "", "8 pieces of 100 MB (the last 34 MB) \xe2\x86\x92 ~/uploads"},
+        {4000000000, "K", "1", "4000000 pieces of 1 KB \xe2\x86\x92 ~/uploads"},
+        {1440000, "1.44 M", "", "1 piece of 1.44 MB \xe2\x86\x92 ~/uploads"},
+        {1439999, "1.44 M", "", "File is too small to split."},
+        {7000000, "M", "2.5", "3 pieces of 2.5 MB (the last 2 MB) \xe2\x86\x92 ~/uploads"},
+        {2500, "K", "1", "3 pieces of 1 KB (the last 500 bytes) \xe2\x86\x92 ~/uploads"},
+        {999600, "K", "0.5", "2000 pieces of 500 bytes (the last 100 bytes) \xe2\x86\x92 ~/uploads"},
+        {5000, "M", "", ""},
+        {5000, "K", "2..5", ""},
+        {5000, "none", "", ""}};
+    for (const auto& [length, caption, number, plan] : rows) {
+        EXPECT_EQ(PlanText(length, ChosenPieceBytes(caption, number),
+                           ShownFolder("/home/ann/uploads", "/home/ann")),
+                  plan)
+            << caption << " " << number;
+    }
+    EXPECT_EQ(PlanText(std::nullopt, 1000.0, "~"), "") << "no file chosen";
+}
+
+// The typed number in K or M, with a decimal point; no value where it is no whole number of bytes of at
+// least 1.
+TEST(TypedPieceBytes, TakesADecimalPointAndOnlyWholeBytes) {
+    const std::tuple<const char*, char, double> rows[] = {{"2.5", 'M', 2500000},
+                                                          {"1.44", 'M', 1440000},
+                                                          {".5", 'K', 500},
+                                                          {"7.", 'K', 7000},
+                                                          {"0.001", 'K', 1},
+                                                          {"0.0005", 'K', 0},
+                                                          {"1.0000000", 'M', 1e6},
+                                                          {"0", 'M', 0},
+                                                          {"", 'M', 0},
+                                                          {".", 'M', 0},
+                                                          {"1.2.3", 'M', 0},
+                                                          {"-1", 'K', 0},
+                                                          {"1e3", 'K', 0},
+                                                          {"9007199254.740992", 'M', 9007199254740992.0},
+                                                          {"9007199254.740993", 'M', 0}};
+    for (const auto& [number, unit, bytes] : rows) {
+        EXPECT_EQ(TypedPieceBytes(number, unit).value_or(0), bytes) << number << unit;
+    }
+}
+
+TEST(ReadableBytes, ThreeDigitsInDecimalUnits) {
+    const std::pair<std::int64_t, const char*> rows[] = {
+        {0, "0 bytes"},      {1, "1 byte"},         {999, "999 bytes"},
+        {1000, "1 KB"},      {1440000, "1.44 MB"},  {999600, "1 MB"},
+        {34003200, "34 MB"}, {150600000, "151 MB"}, {4294967296, "4.29 GB"}};
+    for (const auto& [bytes, shown] : rows) {
+        EXPECT_EQ(ReadableBytes(bytes), shown) << bytes;
+    }
+}
+
+// Typing in the number box chooses the unit chosen last, M unless it was K; a unit stays.
+TEST(SizeIndexAfterTyping, ChoosesTheLastUnit) {
+    EXPECT_EQ(SizeIndexAfterTyping(4, 6), 6);
+    EXPECT_EQ(SizeIndexAfterTyping(4, 7), 7);
+    EXPECT_EQ(SizeIndexAfterTyping(7, 6), 7);
 }
 
 } // namespace

@@ -202,13 +202,29 @@ private slots:
         }
     }
 
-    void numberBoxTakesOnlyDigits() {
-        open();
+    // Digits and one decimal point; typing chooses the unit chosen last, M unless it was K, and the plan
+    // line follows the file, the size, the typed number and the destination.
+    void numberBoxTakesDigitsAndChoosesTheUnit() {
+        makeFile("data/report.doc", 7000000);
+        open(at("data/report.doc"));
+        tree("DestDir")->setSelectedPath(at("out"));
+        auto* plan = child<QLabel>("lblPlan");
+        QCOMPARE(plan->text(), "5 pieces of 1.44 MB (the last 1.24 MB) \u2192 " + at("out"));
         auto* txtNum = child<QLineEdit>("txtNum");
+        QTest::keyClicks(txtNum, "2a-.5.");
+        QVERIFY(child<QRadioButton>("optFSize6")->isChecked());
+        QCOMPARE(m_window->currentSizeIndex(), 6);
+        QCOMPARE(plan->text(), "3 pieces of 2.5 MB (the last 2 MB) \u2192 " + at("out"));
+        child<QRadioButton>("optFSize7")->click();
+        child<QRadioButton>("optFSize0")->click();
+        QTest::keyClicks(txtNum, "0");
+        QCOMPARE(m_window->currentSizeIndex(), 7);
+        QCOMPARE(plan->text(), "2800 pieces of 2.5 KB \u2192 " + at("out"));
+        txtNum->clear();
         QTest::keyClicks(txtNum, "6a-5.0");
         QTest::keyClick(txtNum, Qt::Key_Backspace);
         QTest::keyClick(txtNum, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(txtNum->text(), QString("65"));
+        QCOMPARE(txtNum->text(), QString("65."));
         txtNum->clear();
         QTest::keyClicks(txtNum, "0123456789");
         QCOMPARE(txtNum->text(), QString("0123456789"));
@@ -259,9 +275,11 @@ private slots:
     // box splits it: refused before any question while something is missing, else asked, and the pieces,
     // the batch script and the Readme written only on Yes (answered where rows expect them).
     void splitCommand() {
-        const QString out = "information: Folder selected for output not recognized.",
-                      bad = "exclamation: Please enter the piece size as a whole number of at least 1.",
-                      ask = "ask: Split the file into partitions 1 KB long?";
+        const QString
+            out = "information: Folder selected for output not recognized.",
+            bad = "exclamation: Please enter the piece size as a whole number of at least 1.",
+            ask = "ask: Split the file into partitions 1 KB long?\r\n\r\n3 pieces of 1 KB (the last 500 "
+                  "bytes) \u2192 @/out";
         // Source folder ("": the command line names the file in another case, which chooses none),
         // destination, size option, number => boxes, files written.
         const std::tuple<QString, QString, int, QString, QStringList, int> rows[] = {
@@ -289,9 +307,37 @@ private slots:
             child<QLineEdit>("txtNum")->setText(number);
             m_dialogs.answers = {written > 0};
             QTest::keyClick(child<QLineEdit>("txtNum"), Qt::Key_Return);
-            QCOMPARE(m_dialogs.log, log);
+            QCOMPARE(m_dialogs.log.replaceInStrings(m_temp->path(), "@"), log);
             QCOMPARE(QDir(at("out")).entryList(QDir::Files).size(), written);
         }
+    }
+
+    // A fixed destination without room for the split is told before anything is written there; a file
+    // deleted after it was listed is told as gone, and the list no longer shows it.
+    void splitRefusedBeforeWriting() {
+        makeFile("data/report.doc", 3000000);
+        const test::TmpfsMount small(at("small").toStdString(), "size=1m");
+        if (!small.mounted()) {
+            QSKIP(small.whyNot().c_str());
+        }
+        open(at("data/report.doc"));
+        tree("DestDir")->setSelectedPath(at("small"));
+        QTest::keyClick(child("txtNum"), Qt::Key_Return);
+        QCOMPARE(m_dialogs.log.size(), 1);
+        const QString full = m_dialogs.log.takeFirst().replace(m_temp->path(), "@");
+        QVERIFY2(
+            full.startsWith("critical: Error: 61\r\n\r\nDisk full\r\nThe file was not split.\r\n@/small: 3."),
+            qPrintable(full));
+        QVERIFY2(full.endsWith(" MB needed, 1.05 MB free."), qPrintable(full));
+        QCOMPARE(QDir(at("small")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+                 0);
+
+        QVERIFY(QFile::remove(at("data/report.doc")));
+        tree("DestDir")->setSelectedPath(at("out"));
+        QTest::keyClick(child("txtNum"), Qt::Key_Return);
+        QCOMPARE(m_dialogs.log.replaceInStrings(m_temp->path(), "@"),
+                 QStringList{"exclamation: @/data/report.doc no longer exists."});
+        QCOMPARE(child<FileList>("File1")->entryCount(), 0);
     }
 
     // The job waits inside a block while the window goes on: timers fire, it paints, it takes no input, its
