@@ -164,6 +164,7 @@ void frmMain::cmdSplit_Click() {
     }
 
     SplitRequest request{JoinPath(Std(source), Std(m_file1->fileName())), Std(dest), pieceSize};
+    m_dialogs.DescribeJob(Std(m_file1->fileName()), *length, pieceSize);
     m_jobRunning = true;
     SplitInBackground(request, m_dialogs, m_settings, m_platform);
     m_jobRunning = false;
@@ -190,6 +191,7 @@ void frmMain::mnuFileJoin_Click() {
             return;
         }
     }
+    m_dialogs.DescribeJob({}, 0, 0);
     m_jobRunning = true;
     JoinInBackground(JoinRequest{piece, dest, ReplaceExisting::Ask, false, false, UncheckedJoin::Ask},
                      m_dialogs, m_platform);

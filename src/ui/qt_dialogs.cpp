@@ -77,12 +77,21 @@ bool QtDialogs::AskYesNo(const std::string& text, MessageIcon icon, DefaultAnswe
     return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 
-void QtDialogs::ShowProgress() {
+frmProgress& QtDialogs::progress() {
     if (!m_progress) {
         m_progress = new frmProgress(m_owner);
         QObject::connect(m_progress, &frmProgress::cancelRequested, m_progress,
                          [this] { m_cancelRequested = true; });
     }
+    return *m_progress;
+}
+
+void QtDialogs::DescribeJob(const std::string& fileName, std::int64_t length, double pieceBytes) {
+    progress().describe(fileName, length, pieceBytes);
+}
+
+void QtDialogs::ShowProgress() {
+    progress();
     // A window shown again would otherwise start from where the last split ended.
     m_cancelRequested = false;
     m_progress->restart();

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include <atomic>
+#include <cstdint>
 #include <string>
 
 class QProgressDialog;
@@ -26,6 +27,11 @@ public:
                                    const std::string& filter) = 0;
     // A modal folder chooser starting at folder; the folder chosen, empty on Cancel.
     virtual std::string ChooseFolder(const std::string& caption, const std::string& folder) = 0;
+    // What the progress window tells of the job that starts next: the file split, its length and the piece
+    // size; an empty name for a job without pieces.
+    virtual void DescribeJob(const std::string& fileName, std::int64_t length, double pieceBytes) {
+        (void)fileName, (void)length, (void)pieceBytes;
+    }
 };
 
 // Message boxes, questions, the input box, the progress window, the disk dialog and the progress of a copy
@@ -45,6 +51,7 @@ public:
                            const std::string& filter) override;
     std::string ChooseFolder(const std::string& caption, const std::string& folder) override;
     DiskChoice ShowDiskDialog() override;
+    void DescribeJob(const std::string& fileName, std::int64_t length, double pieceBytes) override;
     void ShowCopyProgress(const std::string& name, int percent) override;
     // The progress window's Cancel was pressed during this split; safe from any thread.
     bool CancelRequested() override { return m_cancelRequested; }
@@ -53,6 +60,8 @@ public:
     frmProgress* progressWindow() const { return m_progress; }
 
 private:
+    frmProgress& progress();
+
     QWidget* m_owner;
     QPointer<frmProgress> m_progress;
     // Made at the first copy and kept hidden between copies.

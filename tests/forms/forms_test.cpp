@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the windows decide, without any window.
 #include "forms/file_pattern.h"
+#include "forms/progress_figures.h"
 #include "forms/shown_options.h"
 #include "forms/split_command.h"
 #include "forms/split_plan.h"
@@ -94,6 +95,35 @@ TEST(SizeIndexAfterTyping, ChoosesTheLastUnit) {
     EXPECT_EQ(SizeIndexAfterTyping(4, 6), 6);
     EXPECT_EQ(SizeIndexAfterTyping(4, 7), 7);
     EXPECT_EQ(SizeIndexAfterTyping(7, 6), 7);
+}
+
+struct SteppedClock final : ProgressClock {
+    std::chrono::steady_clock::time_point Now() override { return now; }
+    std::chrono::steady_clock::time_point now{};
+};
+
+// 990 MB in pieces of 100 MB, the bar stepped at the seconds of the fake clock: after each step the piece,
+// the speed with the time left (nothing in the first second) and the title.
+TEST(ProgressFigures, FollowTheBarAndTheClock) {
+    SteppedClock clock;
+    ProgressFigures figures(clock, 990000000, 100000000);
+    figures.Start();
+    const std::tuple<int, int, const char*, const char*, const char*> rows[] = {
+        {0, 0, "piece 1 of 10", "", "0% - Parvola"},
+        {900, 29, "piece 3 of 10", "", "29% - Parvola"},
+        {3000, 33, "piece 4 of 10", "110 MB/s - 6 s left", "33% - Parvola"},
+        {183000, 66, "piece 7 of 10", "3.61 MB/s - 1 min 32 s left", "66% - Parvola"},
+        {200000, 99, "piece 10 of 10", "4.95 MB/s", "99% - Parvola"}};
+    for (const auto& [milliseconds, percent, piece, speed, title] : rows) {
+        clock.now = std::chrono::steady_clock::time_point(std::chrono::milliseconds(milliseconds));
+        figures.Update(percent);
+        EXPECT_EQ(figures.PieceText(), piece) << milliseconds;
+        EXPECT_EQ(figures.SpeedText(), speed) << milliseconds;
+        EXPECT_EQ(figures.Title("Parvola"), title) << milliseconds;
+    }
+    ProgressFigures join(clock, 0, 0);
+    join.Update(50);
+    EXPECT_EQ(join.PieceText() + join.SpeedText(), "");
 }
 
 } // namespace

@@ -617,8 +617,13 @@ private slots:
     // Cancel, or Esc, asks the split to stop, once; a new split starts with neither pressed. The copy's
     // progress, once it shows, has a Cancel of its own.
     void progressWindowAndCopyProgressCanStopTheSplit() {
+        m_qtDialogs.DescribeJob("big.iso", 990000000, 100000000);
         m_qtDialogs.ShowProgress();
         frmProgress* window = m_qtDialogs.progressWindow();
+        m_qtDialogs.SetProgress(33);
+        const auto shown = [window](const char* name) { return window->findChild<QLabel*>(name)->text(); };
+        QCOMPARE(window->windowTitle(), QString("33% - Parvola"));
+        QCOMPARE(shown("lblFile") + " " + shown("lblPiece"), QString("big.iso piece 4 of 10"));
         auto* cancel = window->findChild<QPushButton*>("cmdCancel");
         m_qtDialogs.SetProgress(100);
         QVERIFY(window->isVisible() && window->value() == 100 && !m_qtDialogs.CancelRequested());
