@@ -4,6 +4,7 @@
 #include "engine/piece_sizes.h"
 #include "engine/setting_values.h"
 #include "engine/split_job.h"
+#include "forms/result_text.h"
 #include "forms/split_command.h"
 #include "forms/split_plan.h"
 #include "platform/path_text.h"
@@ -20,9 +21,61 @@
 #include <QMenu>
 #include <QRadioButton>
 
+#include <chrono>
+#include <functional>
 #include <iterator>
 
 namespace parvola {
+
+namespace {
+
+// The split's side of the window's boxes: "Completed splitting files." gains the line of what was made
+// and where, and the "Open Folder" button; the end of a long job is told on the desktop when the user
+// looks elsewhere. Everything else goes to the boxes as it is.
+class ResultUi final : public SplitUi {
+public:
+    ResultUi(WindowDialogs& dialogs, std::string resultLine, std::function<bool()> windowActive,
+             std::function<void()> openFolder)
+        : m_dialogs(dialogs), m_resultLine(std::move(resultLine)), m_windowActive(std::move(windowActive)),
+          m_openFolder(std::move(openFolder)), m_start(std::chrono::steady_clock::now()) {}
+
+    void ShowMessage(const std::string& text, MessageIcon icon) override {
+        if (text != kCompletedMessage) {
+            return m_dialogs.ShowMessage(text, icon);
+        }
+        const std::string result = text + "\r\n" + m_resultLine;
+        notifyIfAway(result);
+        if (m_dialogs.ShowResult(result)) {
+            m_openFolder();
+        }
+    }
+    bool AskYesNo(const std::string& text, MessageIcon icon, DefaultAnswer defaultAnswer) override {
+        return m_dialogs.AskYesNo(text, icon, defaultAnswer);
+    }
+    void ShowProgress() override { m_dialogs.ShowProgress(); }
+    void SetProgress(int value) override { m_dialogs.SetProgress(value); }
+    void HideProgress() override { m_dialogs.HideProgress(); }
+    DiskChoice ShowDiskDialog() override { return m_dialogs.ShowDiskDialog(); }
+    void ShowCopyProgress(const std::string& name, int percent) override {
+        m_dialogs.ShowCopyProgress(name, percent);
+    }
+    bool CancelRequested() override { return m_dialogs.CancelRequested(); }
+
+    void notifyIfAway(const std::string& text) {
+        if (NotifiesAtEnd(m_windowActive(), std::chrono::steady_clock::now() - m_start)) {
+            m_dialogs.Notify(text);
+        }
+    }
+
+private:
+    WindowDialogs& m_dialogs;
+    const std::string m_resultLine;
+    const std::function<bool()> m_windowActive;
+    const std::function<void()> m_openFolder;
+    const std::chrono::steady_clock::time_point m_start;
+};
+
+} // namespace
 
 void frmMain::optFSize_Click(int index) {
     m_sizeIndex = index;
@@ -165,9 +218,29 @@ void frmMain::cmdSplit_Click() {
 
     SplitRequest request{JoinPath(Std(source), Std(m_file1->fileName())), Std(dest), pieceSize};
     m_dialogs.DescribeJob(Std(m_file1->fileName()), *length, pieceSize);
+    const std::string shownDest = ShownFolder(Std(dest), m_platform.paths.HomeFolder());
+    const auto pieceBytes = static_cast<std::int64_t>(pieceSize);
+    ResultUi ui(
+        m_dialogs,
+        ResultText((*length + pieceBytes - 1) / pieceBytes, ReadReadmeWanted(m_settings, false),
+                   ReadChecksumWanted(m_settings), shownDest),
+        [this] { return isActiveWindow(); },
+        [this, folder = Std(dest)] {
+            if (!m_platform.files.Inspect(folder, true)) {
+                return m_dialogs.ShowMessage(FolderNotOpenedText(folder), MessageIcon::Exclamation);
+            }
+            m_shell.OpenFolder(folder);
+        });
+    const bool removable =
+        m_platform.drives.TypeOf(m_platform.drives.DriveOf(Std(dest) + "/")) == DriveType::Removable;
     m_jobRunning = true;
-    SplitInBackground(request, m_dialogs, m_settings, m_platform);
+    const SplitOutcome outcome = SplitInBackground(request, ui, m_settings, m_platform);
     m_jobRunning = false;
+    if (outcome == SplitOutcome::Cancelled) {
+        const std::string text = CancelledText(Std(m_file1->fileName()), shownDest, removable);
+        ui.notifyIfAway(text);
+        m_dialogs.ShowMessage(text, MessageIcon::Information);
+    }
 }
 
 void frmMain::mnuFileJoin_Click() {

@@ -3,6 +3,7 @@
 
 #include "ui/progress_window.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -10,6 +11,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSystemTrayIcon>
 
 namespace parvola {
 
@@ -75,6 +77,30 @@ bool QtDialogs::AskYesNo(const std::string& text, MessageIcon icon, DefaultAnswe
     box.exec();
     // Esc and the close box end on No, or on no button at all.
     return box.clickedButton() == box.button(QMessageBox::Yes);
+}
+
+bool QtDialogs::ShowResult(const std::string& text) {
+    QMessageBox box(m_owner);
+    PrepareBox(box, text, MessageIcon::Information);
+    box.setStandardButtons(QMessageBox::Ok);
+    QPushButton* open = box.addButton(QStringLiteral("Open Folder"), QMessageBox::ActionRole);
+    open->setObjectName(QStringLiteral("cmdOpenFolder"));
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    return box.clickedButton() == open;
+}
+
+void QtDialogs::Notify(const std::string& text) {
+    if (!QSystemTrayIcon::isSystemTrayAvailable() || !QSystemTrayIcon::supportsMessages()) {
+        // No tray to speak through: the taskbar entry asks for attention instead.
+        QApplication::alert(m_owner ? m_owner->window() : nullptr);
+        return;
+    }
+    if (!m_tray) {
+        m_tray = new QSystemTrayIcon(QApplication::windowIcon(), m_owner);
+    }
+    m_tray->show();
+    m_tray->showMessage(QString::fromUtf8(kAppTitle), DisplayText(text), QSystemTrayIcon::Information);
 }
 
 frmProgress& QtDialogs::progress() {

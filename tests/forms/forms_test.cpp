@@ -2,6 +2,7 @@
 // What the windows decide, without any window.
 #include "forms/file_pattern.h"
 #include "forms/progress_figures.h"
+#include "forms/result_text.h"
 #include "forms/shown_options.h"
 #include "forms/split_command.h"
 #include "forms/split_plan.h"
@@ -124,6 +125,24 @@ TEST(ProgressFigures, FollowTheBarAndTheClock) {
     ProgressFigures join(clock, 0, 0);
     join.Update(50);
     EXPECT_EQ(join.PieceText() + join.SpeedText(), "");
+}
+
+// The line under "Completed splitting files." for what the settings had written.
+TEST(ResultText, NamesWhatWasWrittenAndWhere) {
+    const std::tuple<int, bool, bool, const char*> rows[] = {
+        {8, true, false, "8 pieces, the batch file and Readme.txt are in ~/uploads."},
+        {1, false, false, "1 piece and the batch file are in ~/uploads."},
+        {3, true, true, "3 pieces, the batch file, Readme.txt and the checksum file are in ~/uploads."}};
+    for (const auto& [pieces, readme, checksum, text] : rows) {
+        EXPECT_EQ(ResultText(pieces, readme, checksum, "~/uploads"), text);
+    }
+}
+
+TEST(NotifiesAtEnd, OnlyAfterTenSecondsWithTheWindowInactive) {
+    using std::chrono::seconds;
+    EXPECT_TRUE(NotifiesAtEnd(false, seconds(11)));
+    EXPECT_FALSE(NotifiesAtEnd(false, seconds(10)));
+    EXPECT_FALSE(NotifiesAtEnd(true, seconds(60)));
 }
 
 } // namespace

@@ -60,10 +60,15 @@ public:
         log << "choose folder: " + QString::fromStdString(caption);
         return chosenFolder;
     }
+    bool ShowResult(const std::string& text) override {
+        ShowMessage(text, MessageIcon::Information);
+        return openFolder;
+    }
 
     QStringList log;
     QList<bool> answers;
     std::string typed, chosen, chosenFolder;
+    bool openFolder = false;
 };
 
 // A folder the test's own, read-only, until it goes.
@@ -75,9 +80,10 @@ struct ReadOnlyFolder final : test::TestMount {
 
 struct FakeShell final : Shell {
     std::string DesktopFolder() override { return desktop; }
-    void OpenFolder(const std::string&) override {}
+    void OpenFolder(const std::string& folder) override { opened.push_back(folder); }
     void OpenUrl(const std::string&) override {}
     std::string desktop;
+    std::vector<std::string> opened;
 };
 
 } // namespace
@@ -109,6 +115,7 @@ class UiTest : public QObject {
         m_shell.desktop = at("Desktop").toStdString();
         m_settings = std::make_unique<IniSettingsStore>(at("Parvola.conf").toStdString());
         m_dialogs = ScriptedDialogs();
+        m_shell.opened.clear();
         m_ended = 0;
     }
     QString at(const QString& name) const { return m_temp->filePath(name); }
@@ -292,7 +299,13 @@ private slots:
             {"data", "out", 7, "1e3", {bad}, 0},
             {"data", "out", 7, QString(300, '9'), {bad}, 0},
             {"data", "out", 7, "1", {ask}, 0},
-            {"Desktop", "out/", 7, "1", {ask, "information: Completed splitting files."}, 6}};
+            {"Desktop",
+             "out/",
+             7,
+             "1",
+             {ask, "information: Completed splitting files.\r\n3 pieces, the batch file, Readme.txt and the "
+                   "checksum file are in @/out."},
+             6}};
         for (const auto& [source, dest, size, number, log, written] : rows) {
             fresh();
             store("optClean", "2");
@@ -310,6 +323,27 @@ private slots:
             QCOMPARE(m_dialogs.log.replaceInStrings(m_temp->path(), "@"), log);
             QCOMPARE(QDir(at("out")).entryList(QDir::Files).size(), written);
         }
+    }
+
+    // The result box's "Open Folder" beside OK opens the destination in the file manager.
+    void resultBoxOpensTheFolder() {
+        for (const bool open : {true, false}) {
+            const auto answered = test::AnswerModal<QMessageBox>([open](QMessageBox& box) {
+                QCOMPARE(box.buttons().size(), 2);
+                (open ? box.findChild<QPushButton*>("cmdOpenFolder") : box.button(QMessageBox::Ok))->click();
+            });
+            QCOMPARE(m_qtDialogs.ShowResult("Completed splitting files.\r\n1 piece"), open);
+            QVERIFY(*answered);
+        }
+        makeFile("data/report.doc", 2500);
+        open(at("data/report.doc"));
+        tree("DestDir")->setSelectedPath(at("out"));
+        child<QRadioButton>("optFSize7")->click();
+        child<QLineEdit>("txtNum")->setText("1");
+        m_dialogs.answers = {true};
+        m_dialogs.openFolder = true;
+        QTest::keyClick(child("txtNum"), Qt::Key_Return);
+        QCOMPARE(m_shell.opened, std::vector<std::string>{at("out").toStdString()});
     }
 
     // A fixed destination without room for the split is told before anything is written there; a file
@@ -363,14 +397,19 @@ private slots:
         test::AnswerModal<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
         int ticks = 0;
         bool strayBox = false;
-        // Any box after the size question, a second split's or the end of a split not stopped, is answered
-        // No: the test then fails instead of hanging.
+        QString cancelled, strayText;
+        // Any box after the size question but the one that tells the cancel, a second split's or the end of
+        // a split not stopped, is answered No: the test then fails instead of hanging.
         const auto answerNo = [&] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                strayBox = true;
+                const bool told = box->text().startsWith("Split cancelled");
+                (told ? cancelled : strayText) = box->text();
+                strayBox = strayBox || !told;
                 box->done(QMessageBox::No);
             }
         };
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, answerNo);
         m_window->installEventFilter(this);
         QTimer timer;
         QTimer::singleShot(10000, &timer, answerNo);
@@ -387,13 +426,17 @@ private slots:
             QTest::keyClick(m_window.get(), Qt::Key_Escape);
             dialogs.progressWindow()->findChild<QPushButton*>("cmdCancel")->click();
             released = true;
+            closer.start(20);
         });
         timer.start(5);
 
         m_window->cmdSplit_Click();
 
-        QVERIFY(ticks >= 5 && m_paints >= 5 && !strayBox);
+        QVERIFY2(ticks >= 5 && m_paints >= 5 && !strayBox, qPrintable(strayText));
         QVERIFY(m_window->isVisible() && m_ended == 0 && QDir(at("out")).isEmpty());
+        QCOMPARE(cancelled.replace(m_temp->path(), "@"),
+                 "Split cancelled: the pieces and files it had written in @/out were removed. report.doc is "
+                 "unchanged.");
         QCOMPARE(QFileInfo(at("data/report.doc")).size(), 3000000);
     }
 
