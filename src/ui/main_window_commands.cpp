@@ -4,6 +4,8 @@
 #include "engine/piece_sizes.h"
 #include "engine/setting_values.h"
 #include "engine/split_job.h"
+#include "engine/watched_file_system.h"
+#include "forms/error_details.h"
 #include "forms/result_text.h"
 #include "forms/split_command.h"
 #include "forms/split_plan.h"
@@ -34,14 +36,15 @@ namespace {
 // looks elsewhere. Everything else goes to the boxes as it is.
 class ResultUi final : public SplitUi {
 public:
-    ResultUi(WindowDialogs& dialogs, std::string resultLine, std::function<bool()> windowActive,
-             std::function<void()> openFolder)
-        : m_dialogs(dialogs), m_resultLine(std::move(resultLine)), m_windowActive(std::move(windowActive)),
-          m_openFolder(std::move(openFolder)), m_start(std::chrono::steady_clock::now()) {}
+    ResultUi(WindowDialogs& dialogs, const FailureLog& failures, std::string resultLine,
+             std::function<bool()> windowActive, std::function<void()> openFolder)
+        : m_dialogs(dialogs), m_failures(failures), m_resultLine(std::move(resultLine)),
+          m_windowActive(std::move(windowActive)), m_openFolder(std::move(openFolder)),
+          m_start(std::chrono::steady_clock::now()) {}
 
     void ShowMessage(const std::string& text, MessageIcon icon) override {
         if (text != kCompletedMessage) {
-            return m_dialogs.ShowMessage(text, icon);
+            return m_dialogs.ShowMessage(WithFailureNamed(text, m_failures), icon);
         }
         const std::string result = text + "\r\n" + m_resultLine;
         notifyIfAway(result);
@@ -50,7 +53,7 @@ public:
         }
     }
     bool AskYesNo(const std::string& text, MessageIcon icon, DefaultAnswer defaultAnswer) override {
-        return m_dialogs.AskYesNo(text, icon, defaultAnswer);
+        return m_dialogs.AskYesNo(WithFailureNamed(text, m_failures), icon, defaultAnswer);
     }
     void ShowProgress() override { m_dialogs.ShowProgress(); }
     void SetProgress(int value) override { m_dialogs.SetProgress(value); }
@@ -69,6 +72,8 @@ public:
 
 private:
     WindowDialogs& m_dialogs;
+    // Each box names the latest failure of its kind, as the job noted it.
+    const FailureLog& m_failures;
     const std::string m_resultLine;
     const std::function<bool()> m_windowActive;
     const std::function<void()> m_openFolder;
@@ -176,9 +181,13 @@ void frmMain::cmdNewDir_Click() {
         return;
     }
     // "My Computer" is no folder: a relative path would land in the program's working folder.
-    const bool made = dest.startsWith('/') && !m_platform.files.MakeFolder(JoinPath(Std(dest), name));
-    if (!made) {
-        m_dialogs.ShowMessage("Error: Can not create directory.", MessageIcon::Exclamation);
+    if (!dest.startsWith('/')) {
+        return m_dialogs.ShowMessage("Error: Can not create directory.", MessageIcon::Exclamation);
+    }
+    const std::string folder = JoinPath(Std(dest), name);
+    if (const auto error = m_platform.files.MakeFolder(folder)) {
+        m_dialogs.ShowMessage("Error: Can not create directory.\r\n" + FolderFailure(folder, *error),
+                              MessageIcon::Exclamation);
     }
 }
 
@@ -220,8 +229,12 @@ void frmMain::cmdSplit_Click() {
     m_dialogs.DescribeJob(Std(m_file1->fileName()), *length, pieceSize);
     const std::string shownDest = ShownFolder(Std(dest), m_platform.paths.HomeFolder());
     const auto pieceBytes = static_cast<std::int64_t>(pieceSize);
+    FailureLog failures;
+    WatchedFileSystem watched(m_platform.files, failures);
+    Platform platform{watched, m_platform.drives, m_platform.paths, m_platform.codePages,
+                      m_platform.checksums};
     ResultUi ui(
-        m_dialogs,
+        m_dialogs, failures,
         ResultText((*length + pieceBytes - 1) / pieceBytes, ReadReadmeWanted(m_settings, false),
                    ReadChecksumWanted(m_settings), shownDest),
         [this] { return isActiveWindow(); },
@@ -234,7 +247,7 @@ void frmMain::cmdSplit_Click() {
     const bool removable =
         m_platform.drives.TypeOf(m_platform.drives.DriveOf(Std(dest) + "/")) == DriveType::Removable;
     m_jobRunning = true;
-    const SplitOutcome outcome = SplitInBackground(request, ui, m_settings, m_platform);
+    const SplitOutcome outcome = SplitInBackground(request, ui, m_settings, platform);
     m_jobRunning = false;
     if (outcome == SplitOutcome::Cancelled) {
         const std::string text = CancelledText(Std(m_file1->fileName()), shownDest, removable);
@@ -265,9 +278,15 @@ void frmMain::mnuFileJoin_Click() {
         }
     }
     m_dialogs.DescribeJob({}, 0, 0);
+    FailureLog failures;
+    WatchedFileSystem watched(m_platform.files, failures);
+    Platform platform{watched, m_platform.drives, m_platform.paths, m_platform.codePages,
+                      m_platform.checksums};
+    ResultUi ui(
+        m_dialogs, failures, {}, [this] { return isActiveWindow(); }, [] {});
     m_jobRunning = true;
-    JoinInBackground(JoinRequest{piece, dest, ReplaceExisting::Ask, false, false, UncheckedJoin::Ask},
-                     m_dialogs, m_platform);
+    JoinInBackground(JoinRequest{piece, dest, ReplaceExisting::Ask, false, false, UncheckedJoin::Ask}, ui,
+                     platform);
     m_jobRunning = false;
 }
 

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What the windows decide, without any window.
+#include "forms/error_details.h"
 #include "forms/file_pattern.h"
 #include "forms/progress_figures.h"
 #include "forms/result_text.h"
@@ -143,6 +144,28 @@ TEST(NotifiesAtEnd, OnlyAfterTenSecondsWithTheWindowInactive) {
     EXPECT_TRUE(NotifiesAtEnd(false, seconds(11)));
     EXPECT_FALSE(NotifiesAtEnd(false, seconds(10)));
     EXPECT_FALSE(NotifiesAtEnd(true, seconds(60)));
+}
+
+// An error box gains the file or folder and the system's words of the latest failure it tells.
+TEST(WithFailureNamed, AddsTheLatestNotedFailureOfTheErrorTold) {
+    FailureLog failures;
+    failures.Note({61, "Disk full", "No space left on device"}, "cannot write to /x/a.001");
+    failures.Note({61, "Disk full", "No space left on device"}, "cannot write to /x/a.002");
+    failures.Note({75, "Path/File access error"}, "cannot create /x/a.bat");
+    const std::pair<const char*, const char*> rows[] = {
+        {"Error: 61\r\n\r\nDisk full\r\nThe file was not split.",
+         "Error: 61\r\n\r\nDisk full\r\nThe file was not split.\r\nCannot write to /x/a.002: No space left "
+         "on "
+         "device"},
+        {"No folder (~/t~).\r\n\r\nError: 75\r\n\r\nPath/File access error",
+         "No folder (~/t~).\r\n\r\nError: 75\r\n\r\nPath/File access error\r\nCannot create /x/a.bat: "
+         "Path/File access error"},
+        {"Error: 70\r\n\r\nPermission denied", "Error: 70\r\n\r\nPermission denied"},
+        {"Error: 61\r\n\r\nDisk fullness", "Error: 61\r\n\r\nDisk fullness"},
+        {"Completed splitting files.", "Completed splitting files."}};
+    for (const auto& [text, shown] : rows) {
+        EXPECT_EQ(WithFailureNamed(text, failures), shown);
+    }
 }
 
 } // namespace

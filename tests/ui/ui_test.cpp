@@ -325,6 +325,27 @@ private slots:
         }
     }
 
+    // An error box names the folder and gives the system's words.
+    void errorBoxNamesTheFolder() {
+        makeFile("data/report.doc", 2500);
+        QVERIFY(QDir().mkpath(at("ro")));
+        const ReadOnlyFolder readOnly(at("ro").toStdString());
+        if (!readOnly.mounted()) {
+            QSKIP(readOnly.whyNot().c_str());
+        }
+        open(at("data/report.doc"));
+        tree("DestDir")->setSelectedPath(at("ro"));
+        child<QRadioButton>("optFSize7")->click();
+        child<QLineEdit>("txtNum")->setText("1");
+        m_dialogs.answers = {true};
+        QTest::keyClick(child("txtNum"), Qt::Key_Return);
+        QCOMPARE(
+            m_dialogs.log.value(1).replace(m_temp->path(), "@"),
+            "critical: Error: 75\r\n\r\nPath/File access error\r\n\r\nThis error is most commonly caused "
+            "when you try to write the split file to a read-only destination (e.g. a CDROM)\r\nCannot write "
+            "to @/ro: Read-only file system");
+    }
+
     // The result box's "Open Folder" beside OK opens the destination in the file manager.
     void resultBoxOpensTheFolder() {
         for (const bool open : {true, false}) {
@@ -524,7 +545,7 @@ private slots:
         const std::tuple<QString, std::string, QString, QString> rows[] = {
             {"out", "pieces", "out/pieces", ""},
             {"Desktop", "pieces", "Desktop/pieces", ""},
-            {"out", "..", "", failed},
+            {"out", "..", "", failed + "\r\n@/out/..: File exists"},
             {"My Computer", "x", "", failed},
             {"out", "", "", ""}};
         for (const auto& [dest, typed, made, box] : rows) {
@@ -535,7 +556,7 @@ private slots:
             child<QPushButton>("cmdNewDir")->click();
             const QString shown = dest == "My Computer" ? dest : at(dest);
             QCOMPARE(m_dialogs.log.value(0), "input: Enter name of new folder to create in:\r\n" + shown);
-            QCOMPARE(m_dialogs.log.value(1), box);
+            QCOMPARE(m_dialogs.log.value(1).replace(m_temp->path(), "@"), box);
             QVERIFY(made.isEmpty() || QFileInfo(at(made)).isDir());
             QCOMPARE(QDir(at("out")).isEmpty(), dest != "out" || made.isEmpty());
         }
