@@ -3,6 +3,7 @@
 #include "ui/main_window_parts.h"
 
 #include "engine/piece_sizes.h"
+#include "forms/dropped_path.h"
 #include "ui/about_box.h"
 #include "ui/file_list.h"
 #include "ui/folder_tree.h"
@@ -12,6 +13,9 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -19,8 +23,10 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -98,6 +104,7 @@ frmMain::frmMain(SettingsStore& settings, Platform& platform, Shell& shell, Wind
     setWindowTitle(kAppTitle);
     buildMenus();
     buildControls();
+    setAcceptDrops(true);
 
     // Both lists start in the home folder, so that they agree before the first folder choice.
     const QString home = QDir::homePath();
@@ -302,6 +309,36 @@ void frmMain::keyPressEvent(QKeyEvent* event) {
     default:
         QMainWindow::keyPressEvent(event);
     }
+}
+
+QString frmMain::droppedPath(const QMimeData* mime) {
+    const QList<QUrl> urls = mime->urls();
+    return urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (!m_jobRunning && !droppedPath(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    const QString path = droppedPath(event->mimeData());
+    if (m_jobRunning || path.isEmpty()) {
+        return;
+    }
+    const QPoint onTree = m_destDir->mapFrom(this, event->position().toPoint());
+    switch (WhatADropChooses(QFileInfo(path).isDir(), m_destDir->rect().contains(onTree))) {
+    case DropChoice::SourceFile:
+        chooseFile(path);
+        break;
+    case DropChoice::Destination:
+        m_destDir->setSelectedPath(QDir::cleanPath(path));
+        break;
+    case DropChoice::Nothing:
+        return;
+    }
+    event->acceptProposedAction();
 }
 
 void frmMain::resizeEvent(QResizeEvent* event) {

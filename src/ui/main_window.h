@@ -13,6 +13,7 @@
 #include <memory>
 
 class QFrame;
+class QMimeData;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -63,10 +64,17 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     // F1 opens the help from every window of the program.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Chooses a file, a path as the user gave it, in its folder in both trees and the list, as the
+    // command line does; a path that names no file changes nothing.
+    void chooseFile(const QString& given);
+    // The one local file or folder a drag carries; empty for anything else.
+    static QString droppedPath(const QMimeData* mime);
     void buildMenus();
     void buildControls();
     void optFSize_Click(int index);

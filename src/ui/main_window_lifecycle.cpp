@@ -38,10 +38,13 @@ void frmMain::Form_Load(const QString& commandLine) {
     }
 
     showPlan();
-    if (commandLine.isEmpty()) {
-        return;
+    if (!commandLine.isEmpty()) {
+        chooseFile(commandLine);
     }
-    const std::string file = m_platform.paths.ShortPathName(m_platform.paths.Absolute(Std(commandLine)));
+}
+
+void frmMain::chooseFile(const QString& given) {
+    const std::string file = m_platform.paths.ShortPathName(m_platform.paths.Absolute(Std(given)));
     if (file.empty()) {
         return; // no such file: everything stays as it is
     }

@@ -325,6 +325,31 @@ private slots:
         }
     }
 
+    // A file dropped anywhere on the window is chosen as one named on the command line is; a folder is taken
+    // as the destination only where it is dropped on the destination tree.
+    void dropChoosesTheFileOrTheDestination() {
+        makeFile("data/report.doc", 2500);
+        open();
+        const auto drop = [this](const QString& path, QWidget* on) {
+            QMimeData mime;
+            mime.setUrls({QUrl::fromLocalFile(path)});
+            const QPoint at = on->mapTo(m_window.get(), on->rect().center());
+            QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(m_window.get(), &enter);
+            QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(m_window.get(), &dropped);
+            return enter.isAccepted() && dropped.isAccepted();
+        };
+        QVERIFY(drop(at("data/report.doc"), child("fraFSize")));
+        QCOMPARE(child<FileList>("File1")->fileName(), QString("report.doc"));
+        QCOMPARE(tree("Dir")->selectedPath() + " " + tree("DestDir")->selectedPath(),
+                 at("data") + " " + at("data"));
+        QVERIFY(!drop(at("out"), child("Dir")));
+        QCOMPARE(tree("DestDir")->selectedPath(), at("data"));
+        QVERIFY(drop(at("out"), child("DestDir")));
+        QCOMPARE(tree("DestDir")->selectedPath(), at("out"));
+    }
+
     // An error box names the folder and gives the system's words.
     void errorBoxNamesTheFolder() {
         makeFile("data/report.doc", 2500);
