@@ -6,6 +6,7 @@
 #include "forms/dropped_path.h"
 #include "ui/about_box.h"
 #include "ui/file_list.h"
+#include "ui/focus_frame.h"
 #include "ui/folder_tree.h"
 #include "ui/help_window.h"
 #include "ui/options_dialog.h"
@@ -222,6 +223,10 @@ void frmMain::buildControls() {
     const int captionWidth = m_label1->fontMetrics().horizontalAdvance(m_label1->text());
     m_layout.lblSize.left =
         std::max(m_layout.lblSize.left, m_layout.Label1.left + (captionWidth + 6) * twipsPerPixel);
+
+    for (QAbstractItemView* view : std::initializer_list<QAbstractItemView*>{m_dir, m_destDir, m_file1}) {
+        ShowFocusFrame(*view);
+    }
 
     // Names a screen reader reads out; the number box would otherwise take its frame's caption.
     m_dir->setAccessibleName("Source folder");

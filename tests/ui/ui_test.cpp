@@ -350,6 +350,40 @@ private slots:
         QCOMPARE(tree("DestDir")->selectedPath(), at("out"));
     }
 
+    // The current folder or file is framed while its tree or list has the focus, in the Fusion style and
+    // in Qt's other built-in one.
+    void focusIsVisibleInTheTreesAndTheList() {
+        makeFile("data/report.doc", 10);
+        for (const char* name : {"Fusion", "Windows"}) {
+            const std::unique_ptr<QStyle> style(QStyleFactory::create(name));
+            QVERIFY2(style, name);
+            open(at("data/report.doc"));
+            m_window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+            for (const char* viewName : {"Dir", "DestDir", "File1"}) {
+                auto* view = child<QAbstractItemView>(viewName);
+                view->setStyle(style.get());
+                child<QPushButton>("cmdSplit")->setFocus();
+                const QRect row = view->visualRect(view->currentIndex());
+                QVERIFY2(row.isValid(), viewName);
+                const QImage before = view->viewport()->grab(row).toImage();
+                view->setFocus(Qt::TabFocusReason);
+                QVERIFY(view->hasFocus());
+                const QImage after = view->viewport()->grab(row).toImage();
+                // A frame one can see: along at least half the row's width, a change of a third of the
+                // grey scale, not the faint shade some styles give.
+                int changed = 0;
+                for (int y = 0; y < after.height(); ++y) {
+                    for (int x = 0; x < after.width(); ++x) {
+                        changed += std::abs(qGray(after.pixel(x, y)) - qGray(before.pixel(x, y))) > 85;
+                    }
+                }
+                QVERIFY2(changed > row.width() / 2, qPrintable(name + QString(" ") + viewName));
+            }
+            m_window.reset();
+        }
+    }
+
     // An error box names the folder and gives the system's words.
     void errorBoxNamesTheFolder() {
         makeFile("data/report.doc", 2500);
