@@ -351,10 +351,18 @@ void frmMain::resizeEvent(QResizeEvent* event) {
     applyLayout();
 }
 
+void frmMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (frameGeometry().size() != m_laidOutFor) {
+        applyLayout();
+    }
+}
+
 void frmMain::applyLayout() {
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
     const QSize outer = frameGeometry().size();
+    m_laidOutFor = outer;
     Form_Resize(m_layout, outer.width() * kTwipsPerInch / dpiX, outer.height() * kTwipsPerInch / dpiY);
 
     const std::pair<QWidget*, const TwipRect*> placed[] = {

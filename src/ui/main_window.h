@@ -62,6 +62,8 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The window frame is known only once the desktop has framed the window, after the first layout.
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -87,6 +89,8 @@ private:
     void showPopUp();
     void applyLayout();
     void SaveAndEnd();
+    // Stores where the window is and how large, for the next start.
+    void storePlace();
     // "Desktop" stands for the desktop folder wherever a command takes a tree's path.
     QString resolveDesktop(const QString& path) const;
 
@@ -105,6 +109,8 @@ private:
     // A split or a join runs.
     bool m_jobRunning = false;
     MainLayout m_layout;
+    // The outer size the layout was last made for.
+    QSize m_laidOutFor;
 
     QGroupBox* m_fraSource = nullptr;
     QGroupBox* m_fraFSize = nullptr;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's start-up and its three ways of ending.
 #include "engine/setting_values.h"
+#include "forms/window_place.h"
 #include "platform/path_text.h"
 #include "ui/file_list.h"
 #include "ui/folder_tree.h"
@@ -9,9 +10,11 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace parvola {
 
@@ -35,6 +38,17 @@ void frmMain::Form_Load(const QString& commandLine) {
         if (!destDir.empty()) {
             m_destDir->setSelectedPath(QString::fromStdString(destDir)); // one it cannot show is left alone
         }
+    }
+
+    std::vector<WindowPlace> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        screens.push_back({area.x(), area.y(), area.width(), area.height()});
+    }
+    // No smaller than a quarter of the designed size, where the controls still show.
+    if (const auto place = ReadWindowPlace(m_settings, screens, width() / 4, height() / 4)) {
+        move(place->left, place->top);
+        resize(place->width, place->height);
     }
 
     showPlan();
@@ -75,7 +89,12 @@ void frmMain::mnuFileExit_Click() {
     SaveAndEnd();
 }
 
+void frmMain::storePlace() {
+    WriteWindowPlace(m_settings, {x(), y(), width(), height()});
+}
+
 void frmMain::SaveAndEnd() {
+    storePlace();
     if (!m_txtNum->text().isEmpty()) {
         m_settings.WriteSetting(SettingName::TxtNum, Std(m_txtNum->text()));
     }
@@ -91,7 +110,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (m_jobRunning) {
         return event->ignore();
     }
-    // The close box stores nothing, but ends the program like the other two ways.
+    // The close box stores none of the choices, but ends the program like the other two ways; where the
+    // window was is kept whichever way it ends.
+    storePlace();
     event->accept();
     m_endProgram();
 }

@@ -7,6 +7,7 @@
 #include "forms/shown_options.h"
 #include "forms/split_command.h"
 #include "forms/split_plan.h"
+#include "forms/window_place.h"
 #include "support/memory_settings.h"
 
 #include <gtest/gtest.h>
@@ -165,6 +166,37 @@ TEST(WithFailureNamed, AddsTheLatestNotedFailureOfTheErrorTold) {
         {"Completed splitting files.", "Completed splitting files."}};
     for (const auto& [text, shown] : rows) {
         EXPECT_EQ(WithFailureNamed(text, failures), shown);
+    }
+}
+
+// The stored place comes back only whole, large enough, and with its title on a screen there is now.
+TEST(ReadWindowPlace, OnlyAWholePlaceOnAScreenThereIs) {
+    const std::vector<WindowPlace> screens = {{0, 0, 1280, 900}, {1280, 0, 1024, 768}};
+    // left, top, width, height as stored ("-": none) => the place read, "none" for none
+    const std::pair<std::vector<const char*>, const char*> rows[] = {
+        {{"100", "50", "640", "400"}, "100 50 640 400"},
+        {{"1500", "20", "640", "400"}, "1500 20 640 400"},
+        {{"-30", "0", "640", "400"}, "-30 0 640 400"},
+        {{"2300", "20", "640", "400"}, "none"},
+        {{"100", "890", "640", "400"}, "none"},
+        {{"100", "50", "50", "400"}, "none"},
+        {{"100", "50", "640.5", "400"}, "none"},
+        {{"100", "-", "640", "400"}, "none"},
+        {{"x", "50", "640", "400"}, "none"}};
+    for (const auto& [stored, read] : rows) {
+        test::MemorySettings settings;
+        const char* names[] = {"WindowLeft", "WindowTop", "WindowWidth", "WindowHeight"};
+        for (int i = 0; i < 4; ++i) {
+            if (std::string(stored[i]) != "-") {
+                settings.values[names[i]] = stored[i];
+            }
+        }
+        const auto place = ReadWindowPlace(settings, screens, 100, 100);
+        EXPECT_EQ(place ? std::to_string(place->left) + " " + std::to_string(place->top) + " " +
+                              std::to_string(place->width) + " " + std::to_string(place->height)
+                        : "none",
+                  read)
+            << read;
     }
 }
 

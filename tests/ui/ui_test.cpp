@@ -178,6 +178,18 @@ private slots:
         }
     }
 
+    // Where the window was and how large comes back at the next start, whichever way it ended.
+    void placeIsRemembered() {
+        open();
+        m_window->move(70, 40);
+        m_window->resize(700, 500);
+        m_window->close();
+        QCOMPARE(stored("WindowLeft WindowTop WindowWidth WindowHeight"), QString("70 40 700 500"));
+        open();
+        QCOMPARE(m_window->pos(), QPoint(70, 40));
+        QCOMPARE(m_window->size(), QSize(700, 500));
+    }
+
     // Only Close and Esc store the pattern, and never the mark of a folder that cannot be listed in its
     // place; File>Exit stores the number and the destination (if chkSaveDestDir asks); the close box nothing.
     void eachWayOfEndingStoresItsOwnValues() {
