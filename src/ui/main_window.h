@@ -88,7 +88,8 @@ private:
     void showPlan();
     void showPopUp();
     void applyLayout();
-    void SaveAndEnd();
+    // Stores the choices (the list's pattern too when withPattern) and ends the program.
+    void SaveAndEnd(bool withPattern);
     // Stores where the window is and how large, for the next start.
     void storePlace();
     // "Desktop" stands for the desktop folder wherever a command takes a tree's path.

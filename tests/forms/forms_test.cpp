@@ -2,6 +2,7 @@
 // What the windows decide, without any window.
 #include "forms/error_details.h"
 #include "forms/file_pattern.h"
+#include "forms/main_choices.h"
 #include "forms/progress_figures.h"
 #include "forms/result_text.h"
 #include "forms/shown_options.h"
@@ -197,6 +198,30 @@ TEST(ReadWindowPlace, OnlyAWholePlaceOnAScreenThereIs) {
                         : "none",
                   read)
             << read;
+    }
+}
+
+// What is read back at the start, and what an ending stores: the pattern only with Close, the number when
+// there is one, the destination when chkSaveDestDir asks.
+TEST(MainChoices, ReadAndStoredAsTheEndingAsks) {
+    // chkSaveDestDir, optIdx, the number now, withPattern => fMask, txtNum, DestDir stored, then read back
+    const std::tuple<const char*, const char*, const char*, bool, const char*> rows[] = {
+        {"1", "5", "650", true, "*.txt 650 /out | *.txt 650 5 /out"},
+        {"0", "7", "650", true, "*.txt 650 - | *.txt 650 7 "},
+        {"1", "8", "", false, "- - /out |   3 /out"},
+        {"1.0", "x", "2.5", false, "- 2.5 /out |  2.5 3 /out"}};
+    for (const auto& [save, index, number, withPattern, expected] : rows) {
+        test::MemorySettings settings;
+        settings.values = {{"chkSaveDestDir", save}, {"optIdx", index}};
+        StoreMainChoices(settings, {"*.txt", number, 0, "/out"}, withPattern);
+        std::string shown;
+        for (const char* name : {"fMask", "txtNum", "DestDir"}) {
+            shown += (settings.values.count(name) ? settings.values[name] : "-") + " ";
+        }
+        const MainChoices read = ReadMainChoices(settings);
+        shown += "| " + read.pattern + " " + read.number + " " + std::to_string(read.sizeIndex) + " " +
+                 read.destination;
+        EXPECT_EQ(shown, expected);
     }
 }
 
