@@ -141,6 +141,8 @@ void frmMain::Dir_FolderClick(const FolderInfo& folder) {
         m_patternBeforeMark = m_file1->pattern();
     }
     m_file1->setPattern(failed ? kEmptyListPattern : QStringLiteral("*.*"));
+    // The list was filled anew, with no file chosen.
+    showPlan();
 }
 
 void frmMain::File1_Click() {

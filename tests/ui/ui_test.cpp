@@ -239,6 +239,8 @@ private slots:
         QTest::keyClicks(txtNum, "0");
         QCOMPARE(m_window->currentSizeIndex(), 7);
         QCOMPARE(plan->text(), "2800 pieces of 2.5 KB \u2192 " + at("out"));
+        m_window->Dir_FolderClick({at("out"), at("out"), m_temp->path()});
+        QCOMPARE(plan->text(), QString());
         txtNum->clear();
         QTest::keyClicks(txtNum, "6a-5.0");
         QTest::keyClick(txtNum, Qt::Key_Backspace);
