@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "app/watched_file_system.h"
+#include "engine/watched_file_system.h"
 #include "engine/split_ui.h"
 
 #include <csignal>

@@ -3,7 +3,7 @@
 #include "app/console_ui.h"
 #include "app/interrupts.h"
 #include "app/join_options.h"
-#include "app/watched_file_system.h"
+#include "engine/watched_file_system.h"
 #include "engine/join_job.h"
 #include "platform/linux/linux_checksums.h"
 #include "platform/linux/linux_code_pages.h"

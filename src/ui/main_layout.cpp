@@ -28,7 +28,9 @@ int RoundedPixels(double twips, double dpi) {
 MainLayout DesignLayout() {
     MainLayout layout;
     layout.fraSource.left = 120;
-    layout.fraFSize.height = 1335;
+    // Two lines under the sizes for the plan.
+    layout.fraFSize.height = 1815;
+    layout.lblPlan = {120, 1230, 0, 540};
     layout.cmdSplit = {0, 210, 1335, 375};
     layout.cmdCancel = {0, 655, 1335, 375};
     layout.DestDir.top = 240;
@@ -50,6 +52,7 @@ void Form_Resize(MainLayout& form, double outerWidth, double outerHeight) {
     SetExtent(form.fraDest.width, w / 2 - 950);
     form.fraFSize.left = form.fraSource.width + 250;
     SetExtent(form.fraFSize.width, w / 2 - 950);
+    SetExtent(form.lblPlan.width, form.fraFSize.width - 240);
     form.cmdCancel.left = form.fraFSize.width + form.fraSource.width + 400;
     form.cmdSplit.left = form.fraFSize.width + form.fraSource.width + 400;
     form.Dir.left = 150;

@@ -20,6 +20,7 @@ struct MainLayout {
     TwipRect fraSource, fraFSize, fraDest, cmdSplit, cmdCancel;
     TwipRect Dir, File1, Label1, lblSize; // inside fraSource
     TwipRect DestDir, cmdNewDir;          // inside fraDest
+    TwipRect lblPlan;                     // inside fraFSize, under the sizes
     double line1X2 = 0;
     double line2X2 = 0;
 };

@@ -3,8 +3,10 @@
 #include "ui/main_window_parts.h"
 
 #include "engine/piece_sizes.h"
+#include "forms/dropped_path.h"
 #include "ui/about_box.h"
 #include "ui/file_list.h"
+#include "ui/focus_frame.h"
 #include "ui/folder_tree.h"
 #include "ui/help_window.h"
 #include "ui/options_dialog.h"
@@ -12,14 +14,20 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QUrl>
 
 #include <algorithm>
 
@@ -59,8 +67,8 @@ bool IsInput(QEvent::Type type) {
     }
 }
 
-// Takes only digits and backspace of what is typed; keys that type nothing (arrows, Home, Delete) work as
-// usual. Enter and Esc go on to the window, which presses its buttons with them.
+// Takes only digits, one decimal point and backspace of what is typed; keys that type nothing (arrows,
+// Home, Delete) work as usual. Enter and Esc go on to the window, which presses its buttons with them.
 class NumberEdit final : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
@@ -73,7 +81,8 @@ protected:
         }
         const QString text = event->text();
         const bool digit = text.size() == 1 && text[0] >= QChar('0') && text[0] <= QChar('9');
-        if (text.isEmpty() || digit || key == Qt::Key_Backspace || key == Qt::Key_Delete) {
+        const bool point = text == "." && !this->text().contains('.');
+        if (text.isEmpty() || digit || point || key == Qt::Key_Backspace || key == Qt::Key_Delete) {
             return QLineEdit::keyPressEvent(event);
         }
         event->accept(); // letters, signs, and control characters such as the paste key
@@ -96,6 +105,7 @@ frmMain::frmMain(SettingsStore& settings, Platform& platform, Shell& shell, Wind
     setWindowTitle(kAppTitle);
     buildMenus();
     buildControls();
+    setAcceptDrops(true);
 
     // Both lists start in the home folder, so that they agree before the first folder choice.
     const QString home = QDir::homePath();
@@ -185,10 +195,15 @@ void frmMain::buildControls() {
         m_optFSize[i]->setFocusPolicy(Qt::ClickFocus);
         connect(m_optFSize[i], &QRadioButton::toggled, this, [this, i](bool checked) {
             m_optFSize[i]->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+            showPlan();
         });
     }
     m_txtNum = named(new NumberEdit(m_fraFSize), "txtNum");
     m_txtNum->setGeometry(ToPixels(kSizeControls[8], dpiX, dpiY));
+    m_lblPlan = named(new QLabel(m_fraFSize), "lblPlan");
+    m_lblPlan->setWordWrap(true);
+    m_lblPlan->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_lblPlan->setTextFormat(Qt::PlainText);
 
     m_fraDest = named(new QGroupBox("Destination Directory:", client), "fraDest");
     m_destDir = named(new FolderTree(roots, m_fraDest), "DestDir");
@@ -209,6 +224,10 @@ void frmMain::buildControls() {
     m_layout.lblSize.left =
         std::max(m_layout.lblSize.left, m_layout.Label1.left + (captionWidth + 6) * twipsPerPixel);
 
+    for (QAbstractItemView* view : std::initializer_list<QAbstractItemView*>{m_dir, m_destDir, m_file1}) {
+        ShowFocusFrame(*view);
+    }
+
     // Names a screen reader reads out; the number box would otherwise take its frame's caption.
     m_dir->setAccessibleName("Source folder");
     m_destDir->setAccessibleName("Destination folder");
@@ -219,6 +238,11 @@ void frmMain::buildControls() {
 
     connect(m_dir, &FolderTree::FolderClick, this, &frmMain::Dir_FolderClick);
     connect(m_file1, &FileList::Click, this, &frmMain::File1_Click);
+    connect(m_txtNum, &QLineEdit::textEdited, this, &frmMain::txtNum_Change);
+    // With the plan line as context: the trees drop their choice as the window is taken apart.
+    connect(m_txtNum, &QLineEdit::textChanged, m_lblPlan, [this] { showPlan(); });
+    connect(m_destDir->selectionModel(), &QItemSelectionModel::currentChanged, m_lblPlan,
+            [this] { showPlan(); });
     for (FolderTree* tree : {m_dir, m_destDir}) {
         connect(tree, &FolderTree::MouseUp, this, [this](int button) {
             if (button == 2) {
@@ -292,15 +316,53 @@ void frmMain::keyPressEvent(QKeyEvent* event) {
     }
 }
 
+QString frmMain::droppedPath(const QMimeData* mime) {
+    const QList<QUrl> urls = mime->urls();
+    return urls.size() == 1 && urls.front().isLocalFile() ? urls.front().toLocalFile() : QString();
+}
+
+void frmMain::dragEnterEvent(QDragEnterEvent* event) {
+    if (!m_jobRunning && !droppedPath(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void frmMain::dropEvent(QDropEvent* event) {
+    const QString path = droppedPath(event->mimeData());
+    if (m_jobRunning || path.isEmpty()) {
+        return;
+    }
+    const QPoint onTree = m_destDir->mapFrom(this, event->position().toPoint());
+    switch (WhatADropChooses(QFileInfo(path).isDir(), m_destDir->rect().contains(onTree))) {
+    case DropChoice::SourceFile:
+        chooseFile(path);
+        break;
+    case DropChoice::Destination:
+        m_destDir->setSelectedPath(QDir::cleanPath(path));
+        break;
+    case DropChoice::Nothing:
+        return;
+    }
+    event->acceptProposedAction();
+}
+
 void frmMain::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     applyLayout();
+}
+
+void frmMain::moveEvent(QMoveEvent* event) {
+    QMainWindow::moveEvent(event);
+    if (frameGeometry().size() != m_laidOutFor) {
+        applyLayout();
+    }
 }
 
 void frmMain::applyLayout() {
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
     const QSize outer = frameGeometry().size();
+    m_laidOutFor = outer;
     Form_Resize(m_layout, outer.width() * kTwipsPerInch / dpiX, outer.height() * kTwipsPerInch / dpiY);
 
     const std::pair<QWidget*, const TwipRect*> placed[] = {
@@ -309,7 +371,7 @@ void frmMain::applyLayout() {
         {m_cmdCancel, &m_layout.cmdCancel}, {m_dir, &m_layout.Dir},
         {m_file1, &m_layout.File1},         {m_label1, &m_layout.Label1},
         {m_lblSize, &m_layout.lblSize},     {m_destDir, &m_layout.DestDir},
-        {m_cmdNewDir, &m_layout.cmdNewDir}};
+        {m_cmdNewDir, &m_layout.cmdNewDir}, {m_lblPlan, &m_layout.lblPlan}};
     for (const auto& [widget, rect] : placed) {
         widget->setGeometry(ToPixels(*rect, dpiX, dpiY));
     }

@@ -13,6 +13,7 @@
 #include <memory>
 
 class QFrame;
+class QMimeData;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -61,18 +62,36 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The window frame is known only once the desktop has framed the window, after the first layout.
+    void moveEvent(QMoveEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     // F1 opens the help from every window of the program.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Chooses a file, a path as the user gave it, in its folder in both trees and the list, as the
+    // command line does; a path that names no file changes nothing.
+    void chooseFile(const QString& given);
+    // The one local file or folder a drag carries; empty for anything else.
+    static QString droppedPath(const QMimeData* mime);
     void buildMenus();
     void buildControls();
     void optFSize_Click(int index);
+    // The number box was typed in: its number is the size.
+    void txtNum_Change();
+    // The path of the file chosen in the list; empty when none is.
+    QString chosenFilePath() const;
+    // Redraws the plan line for the file, size and destination chosen now.
+    void showPlan();
     void showPopUp();
     void applyLayout();
-    void SaveAndEnd();
+    // Stores the choices (the list's pattern too when withPattern) and ends the program.
+    void SaveAndEnd(bool withPattern);
+    // Stores where the window is and how large, for the next start.
+    void storePlace();
     // "Desktop" stands for the desktop folder wherever a command takes a tree's path.
     QString resolveDesktop(const QString& path) const;
 
@@ -84,11 +103,15 @@ private:
     std::function<void()> m_endProgram;
 
     int m_sizeIndex = 3;
+    // The unit (6 for M, 7 for K) a typed number is in, as chosen last.
+    int m_lastUnitIndex = 6;
     // The list's pattern before an unlistable folder replaced it with its mark.
     QString m_patternBeforeMark;
     // A split or a join runs.
     bool m_jobRunning = false;
     MainLayout m_layout;
+    // The outer size the layout was last made for.
+    QSize m_laidOutFor;
 
     QGroupBox* m_fraSource = nullptr;
     QGroupBox* m_fraFSize = nullptr;
@@ -101,6 +124,7 @@ private:
     QPushButton* m_cmdNewDir = nullptr;
     std::array<QRadioButton*, 8> m_optFSize{};
     QLineEdit* m_txtNum = nullptr;
+    QLabel* m_lblPlan = nullptr;
     QPushButton* m_cmdSplit = nullptr;
     QPushButton* m_cmdCancel = nullptr;
     QFrame* m_line1 = nullptr;

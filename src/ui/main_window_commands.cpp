@@ -4,6 +4,11 @@
 #include "engine/piece_sizes.h"
 #include "engine/setting_values.h"
 #include "engine/split_job.h"
+#include "engine/watched_file_system.h"
+#include "forms/error_details.h"
+#include "forms/result_text.h"
+#include "forms/split_command.h"
+#include "forms/split_plan.h"
 #include "platform/path_text.h"
 #include "ui/file_list.h"
 #include "ui/folder_tree.h"
@@ -18,11 +23,104 @@
 #include <QMenu>
 #include <QRadioButton>
 
+#include <chrono>
+#include <functional>
+#include <iterator>
+
 namespace parvola {
+
+namespace {
+
+// The split's side of the window's boxes: "Completed splitting files." gains the line of what was made
+// and where, and the "Open Folder" button; the end of a long job is told on the desktop when the user
+// looks elsewhere. Everything else goes to the boxes as it is.
+class ResultUi final : public SplitUi {
+public:
+    ResultUi(WindowDialogs& dialogs, const FailureLog& failures, std::string resultLine,
+             std::function<bool()> windowActive, std::function<void()> openFolder)
+        : m_dialogs(dialogs), m_failures(failures), m_resultLine(std::move(resultLine)),
+          m_windowActive(std::move(windowActive)), m_openFolder(std::move(openFolder)),
+          m_start(std::chrono::steady_clock::now()) {}
+
+    void ShowMessage(const std::string& text, MessageIcon icon) override {
+        if (text != kCompletedMessage) {
+            return m_dialogs.ShowMessage(WithFailureNamed(text, m_failures), icon);
+        }
+        const std::string result = text + "\r\n" + m_resultLine;
+        notifyIfAway(result);
+        if (m_dialogs.ShowResult(result)) {
+            m_openFolder();
+        }
+    }
+    bool AskYesNo(const std::string& text, MessageIcon icon, DefaultAnswer defaultAnswer) override {
+        return m_dialogs.AskYesNo(WithFailureNamed(text, m_failures), icon, defaultAnswer);
+    }
+    void ShowProgress() override { m_dialogs.ShowProgress(); }
+    void SetProgress(int value) override { m_dialogs.SetProgress(value); }
+    void HideProgress() override { m_dialogs.HideProgress(); }
+    DiskChoice ShowDiskDialog() override { return m_dialogs.ShowDiskDialog(); }
+    void ShowCopyProgress(const std::string& name, int percent) override {
+        m_dialogs.ShowCopyProgress(name, percent);
+    }
+    bool CancelRequested() override { return m_dialogs.CancelRequested(); }
+
+    void notifyIfAway(const std::string& text) {
+        if (NotifiesAtEnd(m_windowActive(), std::chrono::steady_clock::now() - m_start)) {
+            m_dialogs.Notify(text);
+        }
+    }
+
+private:
+    WindowDialogs& m_dialogs;
+    // Each box names the latest failure of its kind, as the job noted it.
+    const FailureLog& m_failures;
+    const std::string m_resultLine;
+    const std::function<bool()> m_windowActive;
+    const std::function<void()> m_openFolder;
+    const std::chrono::steady_clock::time_point m_start;
+};
+
+} // namespace
 
 void frmMain::optFSize_Click(int index) {
     m_sizeIndex = index;
+    if (index >= static_cast<int>(std::size(kFixedPieceSizes))) {
+        m_lastUnitIndex = index;
+    }
     m_settings.WriteSetting(SettingName::OptIdx, std::to_string(index));
+}
+
+void frmMain::txtNum_Change() {
+    const int index = SizeIndexAfterTyping(m_sizeIndex, m_lastUnitIndex);
+    if (index != m_sizeIndex) {
+        m_optFSize[index]->setChecked(true);
+        optFSize_Click(index);
+    }
+}
+
+QString frmMain::chosenFilePath() const {
+    if (m_file1->fileName().isEmpty()) {
+        return {};
+    }
+    const QString folder = m_dir->selectedPath();
+    if (folder == "Desktop" || folder == "My Computer") {
+        return m_dir->specialFolder(kDesktopDirectory) + '/' + m_file1->fileName();
+    }
+    return QString::fromStdString(JoinPath(Std(folder), Std(m_file1->fileName())));
+}
+
+void frmMain::showPlan() {
+    if (!m_lblPlan) {
+        return; // a size toggled while the window is still being built
+    }
+    const QString path = chosenFilePath();
+    const auto length = path.isEmpty() ? std::nullopt : m_platform.files.FileLength(Std(path));
+    const QString dest = resolveDesktop(m_destDir->selectedPath());
+    const std::string plan =
+        PlanText(length, ChosenPieceBytes(Std(m_optFSize[m_sizeIndex]->text()), Std(m_txtNum->text())),
+                 dest.contains('/') ? ShownFolder(Std(dest), m_platform.paths.HomeFolder()) : Std(dest));
+    m_lblPlan->setText(QString::fromStdString(plan));
+    m_lblPlan->setToolTip(m_lblPlan->text());
 }
 
 QString frmMain::resolveDesktop(const QString& path) const {
@@ -43,19 +141,16 @@ void frmMain::Dir_FolderClick(const FolderInfo& folder) {
         m_patternBeforeMark = m_file1->pattern();
     }
     m_file1->setPattern(failed ? kEmptyListPattern : QStringLiteral("*.*"));
+    // The list was filled anew, with no file chosen.
+    showPlan();
 }
 
 void frmMain::File1_Click() {
-    const QString folder = m_dir->selectedPath();
-    QString path;
-    if (folder == "Desktop" || folder == "My Computer") {
-        path = m_dir->specialFolder(kDesktopDirectory) + '/' + m_file1->fileName();
-    } else {
-        path = QString::fromStdString(JoinPath(Std(folder), Std(m_file1->fileName())));
-    }
+    const QString path = chosenFilePath();
     if (const auto length = m_platform.files.FileLength(Std(path))) {
         m_lblSize->setText(QString::number(*length / 1024) + " KB");
     }
+    showPlan();
 }
 
 void frmMain::showPopUp() {
@@ -88,9 +183,13 @@ void frmMain::cmdNewDir_Click() {
         return;
     }
     // "My Computer" is no folder: a relative path would land in the program's working folder.
-    const bool made = dest.startsWith('/') && !m_platform.files.MakeFolder(JoinPath(Std(dest), name));
-    if (!made) {
-        m_dialogs.ShowMessage("Error: Can not create directory.", MessageIcon::Exclamation);
+    if (!dest.startsWith('/')) {
+        return m_dialogs.ShowMessage("Error: Can not create directory.", MessageIcon::Exclamation);
+    }
+    const std::string folder = JoinPath(Std(dest), name);
+    if (const auto error = m_platform.files.MakeFolder(folder)) {
+        m_dialogs.ShowMessage("Error: Can not create directory.\r\n" + FolderFailure(folder, *error),
+                              MessageIcon::Exclamation);
     }
 }
 
@@ -101,51 +200,62 @@ void frmMain::cmdSplit_Click() {
     }
     const QString source = resolveDesktop(m_dir->selectedPath());
     const QString dest = resolveDesktop(m_destDir->selectedPath());
-    if (!dest.contains('/')) {
-        return m_dialogs.ShowMessage("Folder selected for output not recognized.", MessageIcon::Information);
+    const SplitChoice choice{Std(source), Std(dest), Std(m_file1->fileName()),
+                             Std(m_optFSize[m_sizeIndex]->text()), Std(m_txtNum->text())};
+    const SplitStep step = CheckSplitChoice(choice);
+    if (!step.refusal.empty()) {
+        return m_dialogs.ShowMessage(step.refusal, step.icon);
     }
-    if (!source.contains('/')) {
-        return m_dialogs.ShowMessage("Folder selected for input not recognized.", MessageIcon::Information);
+    if (step.question.empty()) {
+        return;
     }
-    if (m_file1->fileName().isEmpty()) {
-        return m_dialogs.ShowMessage("You must select a file to split.", MessageIcon::Critical);
+    // A file deleted since it was listed would otherwise be called too small to split.
+    const QString path = chosenFilePath();
+    const auto length = m_platform.files.FileLength(Std(path));
+    if (!length) {
+        m_file1->refresh();
+        showPlan();
+        return m_dialogs.ShowMessage(MissingFileText(Std(path)), MessageIcon::Exclamation);
     }
-
-    const QString caption = m_optFSize[m_sizeIndex]->text();
-    double pieceSize = 0;
-    for (const auto& fixed : kFixedPieceSizes) {
-        if (caption == fixed.caption) {
-            if (!m_dialogs.AskYesNo(fixed.question, MessageIcon::Information, DefaultAnswer::Yes)) {
-                return;
-            }
-            pieceSize = fixed.bytes;
-        }
+    const double pieceSize = step.pieceBytes;
+    if (auto refusal = RoomRefusal(m_platform.drives, Std(dest), *length, pieceSize)) {
+        return m_dialogs.ShowMessage(*refusal, MessageIcon::Critical);
     }
-    for (const char* unitCaption : kCustomSizeUnits) {
-        if (caption != unitCaption) {
-            continue;
-        }
-        const std::string number = Std(m_txtNum->text());
-        const char unit = unitCaption[0];
-        const auto bytes = PieceBytes(number, unit);
-        if (!bytes) {
-            return m_dialogs.ShowMessage("Please enter the piece size as a whole number of at least 1.",
-                                         MessageIcon::Exclamation);
-        }
-        if (!m_dialogs.AskYesNo(CustomSizeQuestion(number, unit), MessageIcon::Information,
-                                DefaultAnswer::Yes)) {
-            return;
-        }
-        pieceSize = *bytes;
-    }
-    if (pieceSize < 1) {
+    showPlan();
+    if (!m_dialogs.AskYesNo(QuestionWithPlan(step.question, Std(m_lblPlan->text())), step.icon,
+                            DefaultAnswer::Yes)) {
         return;
     }
 
     SplitRequest request{JoinPath(Std(source), Std(m_file1->fileName())), Std(dest), pieceSize};
+    m_dialogs.DescribeJob(Std(m_file1->fileName()), *length, pieceSize);
+    const std::string shownDest = ShownFolder(Std(dest), m_platform.paths.HomeFolder());
+    const auto pieceBytes = static_cast<std::int64_t>(pieceSize);
+    FailureLog failures;
+    WatchedFileSystem watched(m_platform.files, failures);
+    Platform platform{watched, m_platform.drives, m_platform.paths, m_platform.codePages,
+                      m_platform.checksums};
+    ResultUi ui(
+        m_dialogs, failures,
+        ResultText((*length + pieceBytes - 1) / pieceBytes, ReadReadmeWanted(m_settings, false),
+                   ReadChecksumWanted(m_settings), shownDest),
+        [this] { return isActiveWindow(); },
+        [this, folder = Std(dest)] {
+            if (!m_platform.files.Inspect(folder, true)) {
+                return m_dialogs.ShowMessage(FolderNotOpenedText(folder), MessageIcon::Exclamation);
+            }
+            m_shell.OpenFolder(folder);
+        });
+    const bool removable =
+        m_platform.drives.TypeOf(m_platform.drives.DriveOf(Std(dest) + "/")) == DriveType::Removable;
     m_jobRunning = true;
-    SplitInBackground(request, m_dialogs, m_settings, m_platform);
+    const SplitOutcome outcome = SplitInBackground(request, ui, m_settings, platform);
     m_jobRunning = false;
+    if (outcome == SplitOutcome::Cancelled) {
+        const std::string text = CancelledText(Std(m_file1->fileName()), shownDest, removable);
+        ui.notifyIfAway(text);
+        m_dialogs.ShowMessage(text, MessageIcon::Information);
+    }
 }
 
 void frmMain::mnuFileJoin_Click() {
@@ -169,9 +279,16 @@ void frmMain::mnuFileJoin_Click() {
             return;
         }
     }
+    m_dialogs.DescribeJob({}, 0, 0);
+    FailureLog failures;
+    WatchedFileSystem watched(m_platform.files, failures);
+    Platform platform{watched, m_platform.drives, m_platform.paths, m_platform.codePages,
+                      m_platform.checksums};
+    ResultUi ui(
+        m_dialogs, failures, {}, [this] { return isActiveWindow(); }, [] {});
     m_jobRunning = true;
-    JoinInBackground(JoinRequest{piece, dest, ReplaceExisting::Ask, false, false, UncheckedJoin::Ask},
-                     m_dialogs, m_platform);
+    JoinInBackground(JoinRequest{piece, dest, ReplaceExisting::Ask, false, false, UncheckedJoin::Ask}, ui,
+                     platform);
     m_jobRunning = false;
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's start-up and its three ways of ending.
 #include "engine/setting_values.h"
+#include "forms/main_choices.h"
+#include "forms/window_place.h"
 #include "platform/path_text.h"
 #include "ui/file_list.h"
 #include "ui/folder_tree.h"
@@ -9,35 +11,49 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace parvola {
 
 void frmMain::Form_Load(const QString& commandLine) {
     m_lblSize->setText("0 KB");
-    m_file1->setPattern(QString::fromStdString(m_settings.ReadSetting(SettingName::FMask).value_or("")));
-    const auto number = m_settings.ReadSetting(SettingName::TxtNum).value_or("");
-    if (!number.empty()) {
-        m_txtNum->setText(QString::fromStdString(number));
+    const MainChoices stored = ReadMainChoices(m_settings);
+    m_file1->setPattern(QString::fromStdString(stored.pattern));
+    if (!stored.number.empty()) {
+        m_txtNum->setText(QString::fromStdString(stored.number));
     }
-
-    // A stored index that is no option of the window chooses 1.44 M like a missing one.
-    m_sizeIndex = ReadSizeIndex(m_settings);
+    m_sizeIndex = stored.sizeIndex;
     m_optFSize[m_sizeIndex]->setChecked(true);
-
-    if (ReadCheck(m_settings, SettingName::ChkSaveDestDir)) {
-        const auto destDir = m_settings.ReadSetting(SettingName::DestDir).value_or("");
-        if (!destDir.empty()) {
-            m_destDir->setSelectedPath(QString::fromStdString(destDir)); // one it cannot show is left alone
-        }
+    if (m_sizeIndex >= 6) {
+        m_lastUnitIndex = m_sizeIndex;
+    }
+    if (!stored.destination.empty()) {
+        m_destDir->setSelectedPath(QString::fromStdString(stored.destination)); // one it cannot show stays
     }
 
-    if (commandLine.isEmpty()) {
-        return;
+    std::vector<WindowPlace> screens;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->availableGeometry();
+        screens.push_back({area.x(), area.y(), area.width(), area.height()});
     }
-    const std::string file = m_platform.paths.ShortPathName(m_platform.paths.Absolute(Std(commandLine)));
+    // No smaller than a quarter of the designed size, where the controls still show.
+    if (const auto place = ReadWindowPlace(m_settings, screens, width() / 4, height() / 4)) {
+        move(place->left, place->top);
+        resize(place->width, place->height);
+    }
+
+    showPlan();
+    if (!commandLine.isEmpty()) {
+        chooseFile(commandLine);
+    }
+}
+
+void frmMain::chooseFile(const QString& given) {
+    const std::string file = m_platform.paths.ShortPathName(m_platform.paths.Absolute(Std(given)));
     if (file.empty()) {
         return; // no such file: everything stays as it is
     }
@@ -58,23 +74,25 @@ void frmMain::Form_Load(const QString& commandLine) {
 }
 
 void frmMain::cmdCancel_Click() {
-    const QString pattern = m_file1->pattern();
-    m_settings.WriteSetting(SettingName::FMask,
-                            Std(pattern == kEmptyListPattern ? m_patternBeforeMark : pattern));
-    SaveAndEnd();
+    SaveAndEnd(true);
 }
 
 void frmMain::mnuFileExit_Click() {
-    SaveAndEnd();
+    SaveAndEnd(false);
 }
 
-void frmMain::SaveAndEnd() {
-    if (!m_txtNum->text().isEmpty()) {
-        m_settings.WriteSetting(SettingName::TxtNum, Std(m_txtNum->text()));
-    }
-    if (ReadCheck(m_settings, SettingName::ChkSaveDestDir)) {
-        m_settings.WriteSetting(SettingName::DestDir, Std(m_destDir->selectedPath()));
-    }
+void frmMain::storePlace() {
+    WriteWindowPlace(m_settings, {x(), y(), width(), height()});
+}
+
+void frmMain::SaveAndEnd(bool withPattern) {
+    storePlace();
+    // The mark of an unlistable folder is no pattern of the user's: the one it replaced is stored.
+    const QString pattern = m_file1->pattern();
+    StoreMainChoices(m_settings,
+                     {Std(pattern == kEmptyListPattern ? m_patternBeforeMark : pattern),
+                      Std(m_txtNum->text()), m_sizeIndex, Std(m_destDir->selectedPath())},
+                     withPattern);
     m_endProgram();
 }
 
@@ -84,7 +102,9 @@ void frmMain::closeEvent(QCloseEvent* event) {
     if (m_jobRunning) {
         return event->ignore();
     }
-    // The close box stores nothing, but ends the program like the other two ways.
+    // The close box stores none of the choices, but ends the program like the other two ways; where the
+    // window was is kept whichever way it ends.
+    storePlace();
     event->accept();
     m_endProgram();
 }

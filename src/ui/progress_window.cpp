@@ -6,17 +6,21 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <utility>
 
 namespace parvola {
 
-frmProgress::frmProgress(QWidget* owner)
+frmProgress::frmProgress(QWidget* owner, ProgressClock* clock)
     // No close button: closing the window could not stop the split, only hide its progress.
     : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_label(new QLabel(QStringLiteral("Processing - Please wait..."), this)), m_bar(new QProgressBar(this)),
-      m_cancel(new QPushButton(QStringLiteral("Cancel"), this)) {
+      m_clock(clock ? *clock : m_steadyClock), m_figures(std::make_unique<ProgressFigures>(m_clock, 0, 0)),
+      m_label(new QLabel(QStringLiteral("Processing - Please wait..."), this)), m_file(new QLabel(this)),
+      m_piece(new QLabel(this)), m_speed(new QLabel(this)), m_tick(new QTimer(this)),
+      m_bar(new QProgressBar(this)), m_cancel(new QPushButton(QStringLiteral("Cancel"), this)) {
     setObjectName(QStringLiteral("frmProgress"));
     setWindowTitle(QString::fromUtf8(kAppTitle));
     setModal(false);
@@ -27,20 +31,61 @@ frmProgress::frmProgress(QWidget* owner)
     m_bar->setValue(0);
     m_bar->setTextVisible(true);
 
+    for (auto [label, name] : {std::pair{m_file, "lblFile"}, {m_piece, "lblPiece"}, {m_speed, "lblSpeed"}}) {
+        label->setObjectName(QString::fromLatin1(name));
+        label->setTextFormat(Qt::PlainText);
+    }
+    m_tick->setInterval(1000);
+    connect(m_tick, &QTimer::timeout, this, &frmProgress::showFigures);
+
     m_cancel->setObjectName(QStringLiteral("cmdCancel"));
     m_cancel->setAutoDefault(false);
     connect(m_cancel, &QPushButton::clicked, this, &frmProgress::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_label);
+    layout->addWidget(m_file);
     layout->addWidget(m_bar);
+    auto* figures = new QHBoxLayout;
+    figures->addWidget(m_piece);
+    figures->addStretch();
+    figures->addWidget(m_speed);
+    layout->addLayout(figures);
     layout->addWidget(m_cancel, 0, Qt::AlignRight);
-    setFixedSize(layout->sizeHint().expandedTo(QSize(320, 0)));
+    // Wide enough for the figures at their longest; a long file name is cut in the middle instead.
+    m_piece->setText(QStringLiteral("piece 00000 of 00000"));
+    m_speed->setText(QStringLiteral("000 MB/s - 00 min 00 s left"));
+    setFixedSize(layout->sizeHint().expandedTo(QSize(360, 0)));
+    m_piece->clear();
+    m_speed->clear();
+}
+
+frmProgress::~frmProgress() = default;
+
+void frmProgress::describe(const std::string& fileName, std::int64_t length, double pieceBytes) {
+    m_figures = std::make_unique<ProgressFigures>(m_clock, fileName.empty() ? 0 : length, pieceBytes);
+    const QString name = QString::fromStdString(fileName);
+    m_file->setText(m_file->fontMetrics().elidedText(name, Qt::ElideMiddle, width() - 24));
+    m_file->setToolTip(name);
 }
 
 void frmProgress::restart() {
     m_bar->setValue(0);
     m_cancel->setEnabled(true);
+    m_figures->Start();
+    setWindowTitle(QString::fromUtf8(kAppTitle));
+    showFigures();
+    m_tick->start();
+}
+
+void frmProgress::hideEvent(QHideEvent* event) {
+    m_tick->stop();
+    QDialog::hideEvent(event);
+}
+
+void frmProgress::showFigures() {
+    m_piece->setText(QString::fromStdString(m_figures->PieceText()));
+    m_speed->setText(QString::fromStdString(m_figures->SpeedText()));
 }
 
 void frmProgress::reject() {
@@ -58,6 +103,10 @@ void frmProgress::setValue(int value) {
         return;
     }
     m_bar->setValue(value);
+    m_figures->Update(value);
+    // The taskbar shows the title: the percentage first, where a narrow entry still shows it.
+    setWindowTitle(QString::fromStdString(m_figures->Title(kAppTitle)));
+    showFigures();
 }
 
 int frmProgress::value() const {

@@ -3,6 +3,7 @@
 
 #include "ui/progress_window.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -10,6 +11,7 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSystemTrayIcon>
 
 namespace parvola {
 
@@ -77,12 +79,45 @@ bool QtDialogs::AskYesNo(const std::string& text, MessageIcon icon, DefaultAnswe
     return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 
-void QtDialogs::ShowProgress() {
+bool QtDialogs::ShowResult(const std::string& text) {
+    QMessageBox box(m_owner);
+    PrepareBox(box, text, MessageIcon::Information);
+    box.setStandardButtons(QMessageBox::Ok);
+    QPushButton* open = box.addButton(QStringLiteral("Open Folder"), QMessageBox::ActionRole);
+    open->setObjectName(QStringLiteral("cmdOpenFolder"));
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    return box.clickedButton() == open;
+}
+
+void QtDialogs::Notify(const std::string& text) {
+    if (!QSystemTrayIcon::isSystemTrayAvailable() || !QSystemTrayIcon::supportsMessages()) {
+        // No tray to speak through: the taskbar entry asks for attention instead.
+        QApplication::alert(m_owner ? m_owner->window() : nullptr);
+        return;
+    }
+    if (!m_tray) {
+        m_tray = new QSystemTrayIcon(QApplication::windowIcon(), m_owner);
+    }
+    m_tray->show();
+    m_tray->showMessage(QString::fromUtf8(kAppTitle), DisplayText(text), QSystemTrayIcon::Information);
+}
+
+frmProgress& QtDialogs::progress() {
     if (!m_progress) {
         m_progress = new frmProgress(m_owner);
         QObject::connect(m_progress, &frmProgress::cancelRequested, m_progress,
                          [this] { m_cancelRequested = true; });
     }
+    return *m_progress;
+}
+
+void QtDialogs::DescribeJob(const std::string& fileName, std::int64_t length, double pieceBytes) {
+    progress().describe(fileName, length, pieceBytes);
+}
+
+void QtDialogs::ShowProgress() {
+    progress();
     // A window shown again would otherwise start from where the last split ended.
     m_cancelRequested = false;
     m_progress->restart();

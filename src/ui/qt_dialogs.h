@@ -8,9 +8,11 @@
 #include <QPointer>
 
 #include <atomic>
+#include <cstdint>
 #include <string>
 
 class QProgressDialog;
+class QSystemTrayIcon;
 class QWidget;
 
 namespace parvola {
@@ -26,6 +28,17 @@ public:
                                    const std::string& filter) = 0;
     // A modal folder chooser starting at folder; the folder chosen, empty on Cancel.
     virtual std::string ChooseFolder(const std::string& caption, const std::string& folder) = 0;
+    // What the progress window tells of the job that starts next: the file split, its length and the piece
+    // size; an empty name for a job without pieces.
+    // The box that tells a completed job, with OK and "Open Folder"; true when the folder is asked for.
+    virtual bool ShowResult(const std::string& text) {
+        return ShowMessage(text, MessageIcon::Information), false;
+    }
+    // Tells text on the desktop, outside the program's windows, where the desktop can.
+    virtual void Notify(const std::string& text) { (void)text; }
+    virtual void DescribeJob(const std::string& fileName, std::int64_t length, double pieceBytes) {
+        (void)fileName, (void)length, (void)pieceBytes;
+    }
 };
 
 // Message boxes, questions, the input box, the progress window, the disk dialog and the progress of a copy
@@ -45,6 +58,9 @@ public:
                            const std::string& filter) override;
     std::string ChooseFolder(const std::string& caption, const std::string& folder) override;
     DiskChoice ShowDiskDialog() override;
+    void DescribeJob(const std::string& fileName, std::int64_t length, double pieceBytes) override;
+    bool ShowResult(const std::string& text) override;
+    void Notify(const std::string& text) override;
     void ShowCopyProgress(const std::string& name, int percent) override;
     // The progress window's Cancel was pressed during this split; safe from any thread.
     bool CancelRequested() override { return m_cancelRequested; }
@@ -53,10 +69,14 @@ public:
     frmProgress* progressWindow() const { return m_progress; }
 
 private:
+    frmProgress& progress();
+
     QWidget* m_owner;
     QPointer<frmProgress> m_progress;
     // Made at the first copy and kept hidden between copies.
     QPointer<QProgressDialog> m_copyProgress;
+    // Made at the first notification: the desktop's notices go through a tray icon.
+    QPointer<QSystemTrayIcon> m_tray;
     // Kept hidden between showings, so its options stay as left, until the close box discards it.
     QPointer<frmDisk> m_disk;
     // Lasts for the whole run: a fresh dialog starts with no option checked but leaves the choice alone.

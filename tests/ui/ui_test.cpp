@@ -60,10 +60,15 @@ public:
         log << "choose folder: " + QString::fromStdString(caption);
         return chosenFolder;
     }
+    bool ShowResult(const std::string& text) override {
+        ShowMessage(text, MessageIcon::Information);
+        return openFolder;
+    }
 
     QStringList log;
     QList<bool> answers;
     std::string typed, chosen, chosenFolder;
+    bool openFolder = false;
 };
 
 // A folder the test's own, read-only, until it goes.
@@ -75,9 +80,10 @@ struct ReadOnlyFolder final : test::TestMount {
 
 struct FakeShell final : Shell {
     std::string DesktopFolder() override { return desktop; }
-    void OpenFolder(const std::string&) override {}
+    void OpenFolder(const std::string& folder) override { opened.push_back(folder); }
     void OpenUrl(const std::string&) override {}
     std::string desktop;
+    std::vector<std::string> opened;
 };
 
 } // namespace
@@ -109,6 +115,7 @@ class UiTest : public QObject {
         m_shell.desktop = at("Desktop").toStdString();
         m_settings = std::make_unique<IniSettingsStore>(at("Parvola.conf").toStdString());
         m_dialogs = ScriptedDialogs();
+        m_shell.opened.clear();
         m_ended = 0;
     }
     QString at(const QString& name) const { return m_temp->filePath(name); }
@@ -171,6 +178,18 @@ private slots:
         }
     }
 
+    // Where the window was and how large comes back at the next start, whichever way it ended.
+    void placeIsRemembered() {
+        open();
+        m_window->move(70, 40);
+        m_window->resize(700, 500);
+        m_window->close();
+        QCOMPARE(stored("WindowLeft WindowTop WindowWidth WindowHeight"), QString("70 40 700 500"));
+        open();
+        QCOMPARE(m_window->pos(), QPoint(70, 40));
+        QCOMPARE(m_window->size(), QSize(700, 500));
+    }
+
     // Only Close and Esc store the pattern, and never the mark of a folder that cannot be listed in its
     // place; File>Exit stores the number and the destination (if chkSaveDestDir asks); the close box nothing.
     void eachWayOfEndingStoresItsOwnValues() {
@@ -202,13 +221,31 @@ private slots:
         }
     }
 
-    void numberBoxTakesOnlyDigits() {
-        open();
+    // Digits and one decimal point; typing chooses the unit chosen last, M unless it was K, and the plan
+    // line follows the file, the size, the typed number and the destination.
+    void numberBoxTakesDigitsAndChoosesTheUnit() {
+        makeFile("data/report.doc", 7000000);
+        open(at("data/report.doc"));
+        tree("DestDir")->setSelectedPath(at("out"));
+        auto* plan = child<QLabel>("lblPlan");
+        QCOMPARE(plan->text(), "5 pieces of 1.44 MB (the last 1.24 MB) \u2192 " + at("out"));
         auto* txtNum = child<QLineEdit>("txtNum");
+        QTest::keyClicks(txtNum, "2a-.5.");
+        QVERIFY(child<QRadioButton>("optFSize6")->isChecked());
+        QCOMPARE(m_window->currentSizeIndex(), 6);
+        QCOMPARE(plan->text(), "3 pieces of 2.5 MB (the last 2 MB) \u2192 " + at("out"));
+        child<QRadioButton>("optFSize7")->click();
+        child<QRadioButton>("optFSize0")->click();
+        QTest::keyClicks(txtNum, "0");
+        QCOMPARE(m_window->currentSizeIndex(), 7);
+        QCOMPARE(plan->text(), "2800 pieces of 2.5 KB \u2192 " + at("out"));
+        m_window->Dir_FolderClick({at("out"), at("out"), m_temp->path()});
+        QCOMPARE(plan->text(), QString());
+        txtNum->clear();
         QTest::keyClicks(txtNum, "6a-5.0");
         QTest::keyClick(txtNum, Qt::Key_Backspace);
         QTest::keyClick(txtNum, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(txtNum->text(), QString("65"));
+        QCOMPARE(txtNum->text(), QString("65."));
         txtNum->clear();
         QTest::keyClicks(txtNum, "0123456789");
         QCOMPARE(txtNum->text(), QString("0123456789"));
@@ -259,9 +296,11 @@ private slots:
     // box splits it: refused before any question while something is missing, else asked, and the pieces,
     // the batch script and the Readme written only on Yes (answered where rows expect them).
     void splitCommand() {
-        const QString out = "information: Folder selected for output not recognized.",
-                      bad = "exclamation: Please enter the piece size as a whole number of at least 1.",
-                      ask = "ask: Split the file into partitions 1 KB long?";
+        const QString
+            out = "information: Folder selected for output not recognized.",
+            bad = "exclamation: Please enter the piece size as a whole number of at least 1.",
+            ask = "ask: Split the file into partitions 1 KB long?\r\n\r\n3 pieces of 1 KB (the last 500 "
+                  "bytes) \u2192 @/out";
         // Source folder ("": the command line names the file in another case, which chooses none),
         // destination, size option, number => boxes, files written.
         const std::tuple<QString, QString, int, QString, QStringList, int> rows[] = {
@@ -274,7 +313,13 @@ private slots:
             {"data", "out", 7, "1e3", {bad}, 0},
             {"data", "out", 7, QString(300, '9'), {bad}, 0},
             {"data", "out", 7, "1", {ask}, 0},
-            {"Desktop", "out/", 7, "1", {ask, "information: Completed splitting files."}, 6}};
+            {"Desktop",
+             "out/",
+             7,
+             "1",
+             {ask, "information: Completed splitting files.\r\n3 pieces, the batch file, Readme.txt and the "
+                   "checksum file are in @/out."},
+             6}};
         for (const auto& [source, dest, size, number, log, written] : rows) {
             fresh();
             store("optClean", "2");
@@ -289,9 +334,138 @@ private slots:
             child<QLineEdit>("txtNum")->setText(number);
             m_dialogs.answers = {written > 0};
             QTest::keyClick(child<QLineEdit>("txtNum"), Qt::Key_Return);
-            QCOMPARE(m_dialogs.log, log);
+            QCOMPARE(m_dialogs.log.replaceInStrings(m_temp->path(), "@"), log);
             QCOMPARE(QDir(at("out")).entryList(QDir::Files).size(), written);
         }
+    }
+
+    // A file dropped anywhere on the window is chosen as one named on the command line is; a folder is taken
+    // as the destination only where it is dropped on the destination tree.
+    void dropChoosesTheFileOrTheDestination() {
+        makeFile("data/report.doc", 2500);
+        open();
+        const auto drop = [this](const QString& path, QWidget* on) {
+            QMimeData mime;
+            mime.setUrls({QUrl::fromLocalFile(path)});
+            const QPoint at = on->mapTo(m_window.get(), on->rect().center());
+            QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(m_window.get(), &enter);
+            QDropEvent dropped(at, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(m_window.get(), &dropped);
+            return enter.isAccepted() && dropped.isAccepted();
+        };
+        QVERIFY(drop(at("data/report.doc"), child("fraFSize")));
+        QCOMPARE(child<FileList>("File1")->fileName(), QString("report.doc"));
+        QCOMPARE(tree("Dir")->selectedPath() + " " + tree("DestDir")->selectedPath(),
+                 at("data") + " " + at("data"));
+        QVERIFY(!drop(at("out"), child("Dir")));
+        QCOMPARE(tree("DestDir")->selectedPath(), at("data"));
+        QVERIFY(drop(at("out"), child("DestDir")));
+        QCOMPARE(tree("DestDir")->selectedPath(), at("out"));
+    }
+
+    // The current folder or file is framed while its tree or list has the focus, in the Fusion style and
+    // in Qt's other built-in one.
+    void focusIsVisibleInTheTreesAndTheList() {
+        makeFile("data/report.doc", 10);
+        for (const char* name : {"Fusion", "Windows"}) {
+            const std::unique_ptr<QStyle> style(QStyleFactory::create(name));
+            QVERIFY2(style, name);
+            open(at("data/report.doc"));
+            m_window->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+            for (const char* viewName : {"Dir", "DestDir", "File1"}) {
+                auto* view = child<QAbstractItemView>(viewName);
+                view->setStyle(style.get());
+                child<QPushButton>("cmdSplit")->setFocus();
+                const QRect row = view->visualRect(view->currentIndex());
+                QVERIFY2(row.isValid(), viewName);
+                const QImage before = view->viewport()->grab(row).toImage();
+                view->setFocus(Qt::TabFocusReason);
+                QVERIFY(view->hasFocus());
+                const QImage after = view->viewport()->grab(row).toImage();
+                // A frame one can see: along at least half the row's width, a change of a third of the
+                // grey scale, not the faint shade some styles give.
+                int changed = 0;
+                for (int y = 0; y < after.height(); ++y) {
+                    for (int x = 0; x < after.width(); ++x) {
+                        changed += std::abs(qGray(after.pixel(x, y)) - qGray(before.pixel(x, y))) > 85;
+                    }
+                }
+                QVERIFY2(changed > row.width() / 2, qPrintable(name + QString(" ") + viewName));
+            }
+            m_window.reset();
+        }
+    }
+
+    // An error box names the folder and gives the system's words.
+    void errorBoxNamesTheFolder() {
+        makeFile("data/report.doc", 2500);
+        QVERIFY(QDir().mkpath(at("ro")));
+        const ReadOnlyFolder readOnly(at("ro").toStdString());
+        if (!readOnly.mounted()) {
+            QSKIP(readOnly.whyNot().c_str());
+        }
+        open(at("data/report.doc"));
+        tree("DestDir")->setSelectedPath(at("ro"));
+        child<QRadioButton>("optFSize7")->click();
+        child<QLineEdit>("txtNum")->setText("1");
+        m_dialogs.answers = {true};
+        QTest::keyClick(child("txtNum"), Qt::Key_Return);
+        QCOMPARE(
+            m_dialogs.log.value(1).replace(m_temp->path(), "@"),
+            "critical: Error: 75\r\n\r\nPath/File access error\r\n\r\nThis error is most commonly caused "
+            "when you try to write the split file to a read-only destination (e.g. a CDROM)\r\nCannot write "
+            "to @/ro: Read-only file system");
+    }
+
+    // The result box's "Open Folder" beside OK opens the destination in the file manager.
+    void resultBoxOpensTheFolder() {
+        for (const bool open : {true, false}) {
+            const auto answered = test::AnswerModal<QMessageBox>([open](QMessageBox& box) {
+                QCOMPARE(box.buttons().size(), 2);
+                (open ? box.findChild<QPushButton*>("cmdOpenFolder") : box.button(QMessageBox::Ok))->click();
+            });
+            QCOMPARE(m_qtDialogs.ShowResult("Completed splitting files.\r\n1 piece"), open);
+            QVERIFY(*answered);
+        }
+        makeFile("data/report.doc", 2500);
+        open(at("data/report.doc"));
+        tree("DestDir")->setSelectedPath(at("out"));
+        child<QRadioButton>("optFSize7")->click();
+        child<QLineEdit>("txtNum")->setText("1");
+        m_dialogs.answers = {true};
+        m_dialogs.openFolder = true;
+        QTest::keyClick(child("txtNum"), Qt::Key_Return);
+        QCOMPARE(m_shell.opened, std::vector<std::string>{at("out").toStdString()});
+    }
+
+    // A fixed destination without room for the split is told before anything is written there; a file
+    // deleted after it was listed is told as gone, and the list no longer shows it.
+    void splitRefusedBeforeWriting() {
+        makeFile("data/report.doc", 3000000);
+        const test::TmpfsMount small(at("small").toStdString(), "size=1m");
+        if (!small.mounted()) {
+            QSKIP(small.whyNot().c_str());
+        }
+        open(at("data/report.doc"));
+        tree("DestDir")->setSelectedPath(at("small"));
+        QTest::keyClick(child("txtNum"), Qt::Key_Return);
+        QCOMPARE(m_dialogs.log.size(), 1);
+        const QString full = m_dialogs.log.takeFirst().replace(m_temp->path(), "@");
+        QVERIFY2(
+            full.startsWith("critical: Error: 61\r\n\r\nDisk full\r\nThe file was not split.\r\n@/small: 3."),
+            qPrintable(full));
+        QVERIFY2(full.endsWith(" MB needed, 1.05 MB free."), qPrintable(full));
+        QCOMPARE(QDir(at("small")).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(),
+                 0);
+
+        QVERIFY(QFile::remove(at("data/report.doc")));
+        tree("DestDir")->setSelectedPath(at("out"));
+        QTest::keyClick(child("txtNum"), Qt::Key_Return);
+        QCOMPARE(m_dialogs.log.replaceInStrings(m_temp->path(), "@"),
+                 QStringList{"exclamation: @/data/report.doc no longer exists."});
+        QCOMPARE(child<FileList>("File1")->entryCount(), 0);
     }
 
     // The job waits inside a block while the window goes on: timers fire, it paints, it takes no input, its
@@ -317,14 +491,19 @@ private slots:
         test::AnswerModal<QMessageBox>([](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
         int ticks = 0;
         bool strayBox = false;
-        // Any box after the size question, a second split's or the end of a split not stopped, is answered
-        // No: the test then fails instead of hanging.
+        QString cancelled, strayText;
+        // Any box after the size question but the one that tells the cancel, a second split's or the end of
+        // a split not stopped, is answered No: the test then fails instead of hanging.
         const auto answerNo = [&] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                strayBox = true;
+                const bool told = box->text().startsWith("Split cancelled");
+                (told ? cancelled : strayText) = box->text();
+                strayBox = strayBox || !told;
                 box->done(QMessageBox::No);
             }
         };
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, answerNo);
         m_window->installEventFilter(this);
         QTimer timer;
         QTimer::singleShot(10000, &timer, answerNo);
@@ -341,13 +520,17 @@ private slots:
             QTest::keyClick(m_window.get(), Qt::Key_Escape);
             dialogs.progressWindow()->findChild<QPushButton*>("cmdCancel")->click();
             released = true;
+            closer.start(20);
         });
         timer.start(5);
 
         m_window->cmdSplit_Click();
 
-        QVERIFY(ticks >= 5 && m_paints >= 5 && !strayBox);
+        QVERIFY2(ticks >= 5 && m_paints >= 5 && !strayBox, qPrintable(strayText));
         QVERIFY(m_window->isVisible() && m_ended == 0 && QDir(at("out")).isEmpty());
+        QCOMPARE(cancelled.replace(m_temp->path(), "@"),
+                 "Split cancelled: the pieces and files it had written in @/out were removed. report.doc is "
+                 "unchanged.");
         QCOMPARE(QFileInfo(at("data/report.doc")).size(), 3000000);
     }
 
@@ -435,7 +618,7 @@ private slots:
         const std::tuple<QString, std::string, QString, QString> rows[] = {
             {"out", "pieces", "out/pieces", ""},
             {"Desktop", "pieces", "Desktop/pieces", ""},
-            {"out", "..", "", failed},
+            {"out", "..", "", failed + "\r\n@/out/..: File exists"},
             {"My Computer", "x", "", failed},
             {"out", "", "", ""}};
         for (const auto& [dest, typed, made, box] : rows) {
@@ -446,7 +629,7 @@ private slots:
             child<QPushButton>("cmdNewDir")->click();
             const QString shown = dest == "My Computer" ? dest : at(dest);
             QCOMPARE(m_dialogs.log.value(0), "input: Enter name of new folder to create in:\r\n" + shown);
-            QCOMPARE(m_dialogs.log.value(1), box);
+            QCOMPARE(m_dialogs.log.value(1).replace(m_temp->path(), "@"), box);
             QVERIFY(made.isEmpty() || QFileInfo(at(made)).isDir());
             QCOMPARE(QDir(at("out")).isEmpty(), dest != "out" || made.isEmpty());
         }
@@ -571,8 +754,13 @@ private slots:
     // Cancel, or Esc, asks the split to stop, once; a new split starts with neither pressed. The copy's
     // progress, once it shows, has a Cancel of its own.
     void progressWindowAndCopyProgressCanStopTheSplit() {
+        m_qtDialogs.DescribeJob("big.iso", 990000000, 100000000);
         m_qtDialogs.ShowProgress();
         frmProgress* window = m_qtDialogs.progressWindow();
+        m_qtDialogs.SetProgress(33);
+        const auto shown = [window](const char* name) { return window->findChild<QLabel*>(name)->text(); };
+        QCOMPARE(window->windowTitle(), QString("33% - Parvola"));
+        QCOMPARE(shown("lblFile") + " " + shown("lblPiece"), QString("big.iso piece 4 of 10"));
         auto* cancel = window->findChild<QPushButton*>("cmdCancel");
         m_qtDialogs.SetProgress(100);
         QVERIFY(window->isVisible() && window->value() == 100 && !m_qtDialogs.CancelRequested());

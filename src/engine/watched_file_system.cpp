@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/watched_file_system.h"
+#include "engine/watched_file_system.h"
 
 namespace parvola {
 
@@ -80,10 +80,17 @@ FileStatus Watch(FailureLog& log, FileStatus status, std::unique_ptr<OutputFile>
 } // namespace
 
 void FailureLog::Note(const FileError& error, std::string what) {
+    const std::lock_guard<std::mutex> lock(m_mutex);
     m_failures.push_back({error, std::move(what)});
 }
 
+void FailureLog::Forget() {
+    const std::lock_guard<std::mutex> lock(m_mutex);
+    m_failures.clear();
+}
+
 std::optional<std::string> FailureLog::Describe(int number, const std::string& description) const {
+    const std::lock_guard<std::mutex> lock(m_mutex);
     for (auto failure = m_failures.rbegin(); failure != m_failures.rend(); ++failure) {
         if (failure->error.number == number && failure->error.description == description) {
             return failure->what + ": " +

@@ -3,6 +3,7 @@
 
 #include "platform/file_system.h"
 
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,20 +11,22 @@
 namespace parvola {
 
 // The file operations that failed since the last message, each told as a command-line program tells it
-// ("cannot write to /x/f.001"), for the messages that give no more than "Error: 61" and "Disk full".
+// ("cannot write to /x/f.001"), for the messages that give no more than "Error: 61" and "Disk full". Noted
+// from any thread: the checksums are read on threads of their own.
 class FailureLog {
 public:
     void Note(const FileError& error, std::string what);
     // "cannot write to /x/f.001: No space left on device": the latest failure the job told as number and
     // description, in the system's words where it gave them; no value when none was noted.
     std::optional<std::string> Describe(int number, const std::string& description) const;
-    void Forget() { m_failures.clear(); }
+    void Forget();
 
 private:
     struct Failure {
         FileError error;
         std::string what;
     };
+    mutable std::mutex m_mutex;
     std::vector<Failure> m_failures;
 };
 
