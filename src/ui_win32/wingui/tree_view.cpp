@@ -138,16 +138,6 @@ bool TreeView::SelectPath(const std::vector<std::string>& path) {
     return found != nullptr;
 }
 
-bool TreeView::ChoosePath(const std::vector<std::string>& path) {
-    if (!SelectPath(path)) {
-        return false;
-    }
-    if (m_onSelect) {
-        m_onSelect(SelectedKey());
-    }
-    return true;
-}
-
 std::vector<std::string> TreeView::ChildKeys(const std::string& key) {
     HTREEITEM child = TreeView_GetRoot(hwnd());
     if (!key.empty()) {

@@ -26,7 +26,7 @@ public:
 
 struct TreeViewArgs {
     TreeModel* model = nullptr;
-    // The user chose another entry (the program's own choices are silent, unless made by ChoosePath).
+    // The user chose another entry (the program's own choices are silent).
     std::function<void(const std::string& key)> onSelect;
     // The right button was released over the tree, or the context-menu key pressed in it.
     std::function<void()> onContextMenu;
@@ -44,8 +44,6 @@ public:
     // Opens the entries along path, a chain of keys from a top entry down, and chooses the last. False,
     // choosing nothing new, when an entry on the way is not there.
     bool SelectPath(const std::vector<std::string>& path);
-    // SelectPath as the user's choice: onSelect hears it.
-    bool ChoosePath(const std::vector<std::string>& path);
     // The keys of the entries shown under key (the top ones for the empty key), opening it first.
     std::vector<std::string> ChildKeys(const std::string& key);
     std::string TextOf(const std::string& key) const;

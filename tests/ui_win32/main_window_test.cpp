@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Win32 main window, made hidden over settings in memory and a folder of real files.
+#include "engine/setting_values.h"
+#include "support/memory_settings.h"
+#include "ui_win32/main_window.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace parvola {
+namespace {
+
+namespace fs = std::filesystem;
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_folder = fs::temp_directory_path() / ("parvola-main-" + std::to_string(GetCurrentProcessId()));
+        fs::create_directories(m_folder / "inner");
+        for (const auto& [name, length] : {std::pair{"b.txt", 5000}, {"a10.dat", 10}, {"a2.dat", 2}}) {
+            std::ofstream(m_folder / name, std::ios::binary) << std::string(length, 'x');
+        }
+        ASSERT_TRUE(window.Create());
+        window.Form_Load("");
+    }
+    void TearDown() override { fs::remove_all(m_folder); }
+
+    std::string folder() const { return m_folder.u8string(); }
+
+    // The user clicks the folder in the source tree: the tree tells its window, as it does.
+    void chooseSourceFolder(const std::string& path) {
+        wingui::TreeView& tree = window.Dir();
+        ASSERT_TRUE(tree.SelectPath(FolderTreeModel::PathTo(path)));
+        NMTREEVIEWW change{};
+        change.hdr = {tree.hwnd(), static_cast<UINT_PTR>(tree.id()), TVN_SELCHANGEDW};
+        change.action = TVC_BYMOUSE;
+        change.itemNew.hItem = TreeView_GetSelection(tree.hwnd());
+        SendMessageW(window.hwnd(), WM_NOTIFY, change.hdr.idFrom, reinterpret_cast<LPARAM>(&change));
+    }
+
+    test::MemorySettings settings;
+    bool ended = false;
+    frmMain window{settings, [this] { ended = true; }};
+
+private:
+    fs::path m_folder;
+};
+
+TEST_F(MainWindowTest, BothTreesStartAtMyComputerWithTheDrives) {
+    std::vector<std::string> drives;
+    wchar_t roots[4 * 26 + 1] = {};
+    GetLogicalDriveStringsW(4 * 26, roots);
+    for (const wchar_t* root = roots; *root; root += 4) {
+        drives.push_back(std::string(1, static_cast<char>(root[0])) + ":\\");
+    }
+    ASSERT_FALSE(drives.empty());
+    for (wingui::TreeView* tree : {&window.Dir(), &window.DestDir()}) {
+        EXPECT_EQ(tree->SelectedKey(), "My Computer");
+        EXPECT_EQ(tree->ChildKeys(""), (std::vector<std::string>{"Desktop", "My Computer"}));
+        EXPECT_EQ(tree->TextOf("My Computer"), "My Computer");
+        EXPECT_EQ(tree->ChildKeys("My Computer"), drives);
+        for (const std::string& drive : drives) {
+            EXPECT_NE(tree->TextOf(drive).find(drive.substr(0, 2)), std::string::npos) << drive;
+        }
+    }
+}
+
+TEST_F(MainWindowTest, ChoosingAFolderListsItsFilesAndChoosingAFileShowsItsSize) {
+    chooseSourceFolder(folder());
+    wingui::ListBox& files = window.File1().box();
+    ASSERT_EQ(files.Count(), 3); // no folder among them
+    EXPECT_EQ(files.Item(0), "a2.dat");
+    EXPECT_EQ(files.Item(1), "a10.dat");
+    EXPECT_EQ(files.Item(2), "b.txt");
+
+    EXPECT_EQ(window.lblSize().Text(), "0 KB");
+    SendMessageW(files.hwnd(), LB_SETCURSEL, 2, 0);
+    SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(files.id(), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(files.hwnd()));
+    EXPECT_EQ(window.lblSize().Text(), "4 KB");
+}
+
+TEST_F(MainWindowTest, TheNumberBoxTakesDigitsAndBackspaceOnly) {
+    for (const wchar_t c : std::wstring(L"1a-.2 \x16+9")) {
+        window.txtNum().Type(c);
+    }
+    EXPECT_EQ(window.txtNum().Text(), "129");
+    window.txtNum().Type(L'\b');
+    EXPECT_EQ(window.txtNum().Text(), "12");
+}
+
+TEST_F(MainWindowTest, AClickedOptionIsChosenAndStoredAtOnce) {
+    EXPECT_TRUE(window.optFSize(3).Checked()); // nothing stored: 1.44 M
+    SendMessageW(window.optFSize(1).hwnd(), BM_CLICK, 0, 0);
+    EXPECT_EQ(settings.values[SettingName::OptIdx], "1");
+    EXPECT_EQ(window.currentSizeIndex(), 1);
+    EXPECT_TRUE(window.optFSize(1).Checked());
+    EXPECT_FALSE(window.optFSize(3).Checked());
+}
+
+// Pixels of a window 9000 by 6000 twips outside, in client coordinates.
+struct PlacedRow {
+    const char* control;
+    RECT MainPixels::*place;
+    RECT at96;
+    RECT at144;
+};
+
+const PlacedRow kPlaced[] = {
+    {"fraSource", &MainPixels::fraSource, {8, 7, 243, 346}, {12, 10, 365, 519}},
+    {"fraFSize", &MainPixels::fraFSize, {252, 7, 487, 96}, {378, 10, 731, 144}},
+    {"fraDest", &MainPixels::fraDest, {252, 102, 487, 346}, {378, 154, 731, 521}},
+    {"cmdSplit", &MainPixels::cmdSplit, {497, 14, 586, 39}, {745, 21, 879, 59}},
+    {"cmdCancel", &MainPixels::cmdCancel, {497, 44, 586, 69}, {745, 66, 879, 104}},
+    {"Dir", &MainPixels::Dir, {18, 24, 233, 177}, {27, 35, 350, 265}},
+    {"File1", &MainPixels::File1, {17, 180, 234, 326}, {25, 270, 351, 490}},
+    {"Label1", &MainPixels::Label1, {16, 326, 105, 343}, {24, 489, 158, 515}},
+    {"DestDir", &MainPixels::DestDir, {262, 118, 477, 304}, {393, 178, 716, 457}},
+    {"cmdNewDir", &MainPixels::cmdNewDir, {321, 311, 418, 336}, {482, 468, 628, 506}},
+};
+
+std::string Text(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
+}
+
+TEST_F(MainWindowTest, AWindow9000By6000TwipsPlacesItsControlsInPixelsAt96And144Dpi) {
+    MainLayout layout = window.layout();
+    Form_Resize(layout, 9000, 6000);
+    for (const UINT dpi : {96u, 144u}) {
+        const MainPixels pixels = PlaceMain(layout, dpi);
+        for (const PlacedRow& row : kPlaced) {
+            EXPECT_EQ(Text(pixels.*row.place), Text(dpi == 96 ? row.at96 : row.at144))
+                << row.control << " " << dpi;
+        }
+        EXPECT_EQ(pixels.line.right, dpi == 96 ? 630 : 945);
+    }
+
+    // The window itself, at the resolution it has.
+    const UINT dpi = window.Dpi();
+    if (dpi != 96 && dpi != 144) {
+        GTEST_SKIP() << "the window's resolution is " << dpi << " DPI";
+    }
+    SetWindowPos(window.hwnd(), nullptr, 0, 0, static_cast<int>(9000 * dpi / 1440),
+                 static_cast<int>(6000 * dpi / 1440), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const std::pair<wingui::Control*, const char*> controls[] = {{&window.cmdSplit(), "cmdSplit"},
+                                                                 {&window.cmdCancel(), "cmdCancel"},
+                                                                 {&window.Dir(), "Dir"},
+                                                                 {&window.File1().box(), "File1"},
+                                                                 {&window.DestDir(), "DestDir"}};
+    for (const auto& [control, name] : controls) {
+        const PlacedRow& row =
+            *std::find_if(std::begin(kPlaced), std::end(kPlaced),
+                          [name = name](const PlacedRow& r) { return r.control == std::string(name); });
+        EXPECT_EQ(Text(control->Bounds()), Text(dpi == 96 ? row.at96 : row.at144)) << name;
+    }
+}
+
+TEST_F(MainWindowTest, CloseStoresThePatternAndTheNumberAndEnds) {
+    window.txtNum().SetText("25");
+    chooseSourceFolder(folder());
+    SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(window.cmdCancel().hwnd()));
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(settings.values[SettingName::FMask], "*.*");
+    EXPECT_EQ(settings.values[SettingName::TxtNum], "25");
+}
+
+} // namespace
+} // namespace parvola
