@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // parvola.exe: the main window over the user's settings in the registry.
+#include "app/system_platform.h"
 #include "settings/registry_settings_store.h"
 #include "ui_win32/main_window.h"
 #include "ui_win32/wingui/text.h"
@@ -25,7 +26,13 @@ int main() {
     LocalFree(arguments);
 
     parvola::RegistrySettingsStore settings;
-    parvola::frmMain window(settings);
+    parvola::SystemFileSystem files;
+    parvola::SystemDrives drives;
+    parvola::SystemPaths paths;
+    parvola::SystemCodePages codePages;
+    parvola::SystemChecksums checksums;
+    parvola::Platform platform{files, drives, paths, codePages, checksums};
+    parvola::frmMain window(settings, platform);
     if (!window.Create()) {
         return 1;
     }

@@ -3,8 +3,10 @@
 
 #include "engine/piece_sizes.h"
 #include "engine/setting_values.h"
+#include "engine/split_job.h"
 #include "engine/split_ui.h"
 #include "platform/path_text.h"
+#include "ui_win32/split_runner.h"
 #include "ui_win32/wingui/text.h"
 
 #include <algorithm>
@@ -90,9 +92,9 @@ MainPixels PlaceMain(const MainLayout& layout, UINT dpi) {
     return pixels;
 }
 
-frmMain::frmMain(SettingsStore& settings, std::function<void()> endProgram)
-    : m_settings(settings), m_endProgram(std::move(endProgram)), m_folders(DesktopFolder()),
-      m_layout(DesignLayout()) {
+frmMain::frmMain(SettingsStore& settings, Platform& platform, std::function<void()> endProgram)
+    : m_settings(settings), m_platform(platform), m_endProgram(std::move(endProgram)),
+      m_folders(DesktopFolder()), m_layout(DesignLayout()) {
     if (!m_endProgram) {
         m_endProgram = [this] {
             DestroyWindow(hwnd());
@@ -279,48 +281,68 @@ void frmMain::File1_Click() {
     m_lblSize->SetText(std::to_string(length / 1024) + " KB");
 }
 
-void frmMain::ShowMessage(const std::string& text, UINT icon) {
-    MessageBoxW(hwnd(), Wide(text).c_str(), Wide(kAppTitle).c_str(), MB_OK | icon);
-}
-
-bool frmMain::AskYesNo(const std::string& text, UINT icon) {
-    return MessageBoxW(hwnd(), Wide(text).c_str(), Wide(kAppTitle).c_str(),
-                       MB_YESNO | MB_DEFBUTTON1 | icon) == IDYES;
-}
-
 void frmMain::cmdSplit_Click() {
+    // The window answers while a split runs; a second press must not start another.
+    if (m_jobRunning) {
+        return;
+    }
     const std::string source = ResolveDesktop(SelectedPath(*m_dir));
     const std::string dest = ResolveDesktop(SelectedPath(*m_destDir));
     if (dest.find('\\') == std::string::npos) {
-        return ShowMessage("Folder selected for output not recognized.", MB_ICONINFORMATION);
+        return m_ui.ShowMessage("Folder selected for output not recognized.", MessageIcon::Information);
     }
     if (source.find('\\') == std::string::npos) {
-        return ShowMessage("Folder selected for input not recognized.", MB_ICONINFORMATION);
+        return m_ui.ShowMessage("Folder selected for input not recognized.", MessageIcon::Information);
     }
     if (m_file1->FileName().empty()) {
-        return ShowMessage("You must select a file to split.", MB_ICONERROR);
+        return m_ui.ShowMessage("You must select a file to split.", MessageIcon::Critical);
     }
+
     const std::string caption = SizeCaption(m_sizeIndex);
+    double pieceSize = 0;
     for (const auto& fixed : kFixedPieceSizes) {
         if (caption == fixed.caption) {
-            AskYesNo(fixed.question, MB_ICONINFORMATION);
-            return; // the split itself is not wired to this window yet
+            if (!m_ui.AskYesNo(fixed.question, MessageIcon::Information, DefaultAnswer::Yes)) {
+                return;
+            }
+            pieceSize = fixed.bytes;
         }
     }
-    const std::string number = m_txtNum->Text();
-    if (!PieceBytes(number, caption[0])) {
-        return ShowMessage("Please enter the piece size as a whole number of at least 1.",
-                           MB_ICONEXCLAMATION);
+    if (pieceSize == 0) { // one of the units of the number box
+        const std::string number = m_txtNum->Text();
+        const auto bytes = PieceBytes(number, caption[0]);
+        if (!bytes) {
+            return m_ui.ShowMessage("Please enter the piece size as a whole number of at least 1.",
+                                    MessageIcon::Exclamation);
+        }
+        if (!m_ui.AskYesNo(CustomSizeQuestion(number, caption[0]), MessageIcon::Information,
+                           DefaultAnswer::Yes)) {
+            return;
+        }
+        pieceSize = *bytes;
     }
-    AskYesNo(CustomSizeQuestion(number, caption[0]), MB_ICONINFORMATION);
+
+    // The files listed are those of the list's folder, which for the shell's entries is the desktop's.
+    SplitRequest request{JoinPath(m_file1->Path(), m_file1->FileName()), dest, pieceSize};
+    m_jobRunning = true;
+    RunInBackground(*this, m_ui,
+                    [&](SplitUi& relayed) { SplitFile(request, relayed, m_settings, m_platform); });
+    m_jobRunning = false;
+    m_file1->Refresh();
 }
 
 void frmMain::cmdCancel_Click() {
+    if (m_jobRunning) {
+        return; // ending halfway would leave half of the pieces behind
+    }
     m_settings.WriteSetting(SettingName::FMask, m_file1->Pattern());
     SaveAndEnd();
 }
 
 void frmMain::mnuFileExit_Click() {
+    if (m_jobRunning) {
+        return;
+    }
     SaveAndEnd();
 }
 
@@ -341,8 +363,11 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ApplyLayout();
         return 0;
     case WM_CLOSE:
-        // The close box stores nothing, but ends the program like the other two ways.
-        m_endProgram();
+        // The close box stores nothing, but ends the program like the other two ways; not halfway through a
+        // split, which would leave half of its pieces behind.
+        if (!m_jobRunning) {
+            m_endProgram();
+        }
         return 0;
     case DM_GETDEFID:
         return MAKELRESULT(IDOK, DC_HASDEFID);

@@ -2,9 +2,11 @@
 #pragma once
 
 #include "forms/main_layout.h"
+#include "platform/platform.h"
 #include "settings/settings_store.h"
 #include "ui_win32/file_list.h"
 #include "ui_win32/folder_tree_model.h"
+#include "ui_win32/win32_split_ui.h"
 #include "ui_win32/wingui/control.h"
 #include "ui_win32/wingui/tree_view.h"
 #include "ui_win32/wingui/window.h"
@@ -31,7 +33,7 @@ MainPixels PlaceMain(const MainLayout& layout, UINT dpi);
 class frmMain final : public wingui::Window {
 public:
     // endProgram ends the whole program at once; null closes this window and leaves the message loop.
-    explicit frmMain(SettingsStore& settings, std::function<void()> endProgram = nullptr);
+    frmMain(SettingsStore& settings, Platform& platform, std::function<void()> endProgram = nullptr);
     ~frmMain() override;
 
     // Makes the window and its controls, hidden.
@@ -69,11 +71,13 @@ private:
     // "Desktop" stands for the desktop folder wherever a command takes a tree's path.
     std::string ResolveDesktop(const std::string& path) const;
     std::string SelectedPath(wingui::TreeView& tree) const;
-    void ShowMessage(const std::string& text, UINT icon);
-    bool AskYesNo(const std::string& text, UINT icon);
 
     SettingsStore& m_settings;
+    Platform& m_platform;
     std::function<void()> m_endProgram;
+    Win32SplitUi m_ui{*this};
+    // A split runs: the window paints and answers, but starts nothing and does not end.
+    bool m_jobRunning = false;
     FolderTreeModel m_folders;
     MainLayout m_layout;
     int m_sizeIndex = 3;

@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Win32 main window, made hidden over settings in memory and a folder of real files.
 #include "engine/setting_values.h"
+#include "platform/windows/windows_checksums.h"
+#include "platform/windows/windows_code_pages.h"
+#include "platform/windows/windows_drives.h"
+#include "platform/windows/windows_file_system.h"
+#include "platform/windows/windows_paths.h"
 #include "support/memory_settings.h"
 #include "ui_win32/main_window.h"
+#include "ui_win32/wingui/text.h"
 
 #include <gtest/gtest.h>
 
@@ -30,6 +36,7 @@ protected:
     void TearDown() override { fs::remove_all(m_folder); }
 
     std::string folder() const { return m_folder.u8string(); }
+    const fs::path& folderPath() const { return m_folder; }
 
     // The user clicks the folder in the source tree: the tree tells its window, as it does.
     void chooseSourceFolder(const std::string& path) {
@@ -43,8 +50,14 @@ protected:
     }
 
     test::MemorySettings settings;
+    WindowsFileSystem files;
+    WindowsDrives drives;
+    WindowsPaths paths;
+    WindowsCodePages codePages;
+    WindowsChecksums checksums;
+    Platform platform{files, drives, paths, codePages, checksums};
     bool ended = false;
-    frmMain window{settings, [this] { ended = true; }};
+    frmMain window{settings, platform, [this] { ended = true; }};
 
 private:
     fs::path m_folder;
@@ -168,6 +181,54 @@ TEST_F(MainWindowTest, CloseStoresThePatternAndTheNumberAndEnds) {
     EXPECT_TRUE(ended);
     EXPECT_EQ(settings.values[SettingName::FMask], "*.*");
     EXPECT_EQ(settings.values[SettingName::TxtNum], "25");
+}
+
+// The user's answers to the boxes the window shows, given as the boxes come up; their texts, in order.
+std::vector<std::string> g_boxes;
+
+void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND box, LPARAM) {
+            wchar_t className[16] = {};
+            GetClassNameW(box, className, 16);
+            if (std::wstring(className) != L"#32770" || !IsWindowVisible(box)) {
+                return TRUE;
+            }
+            wchar_t text[512] = {};
+            GetDlgItemTextW(box, 0xFFFF, text, 512); // the text of a message box
+            g_boxes.push_back(wingui::Narrow(text));
+            // Keep the source; yes to the rest.
+            const bool deleteQuestion = g_boxes.back().rfind("Would you like to delete", 0) == 0;
+            const int answer = GetDlgItem(box, IDYES) ? (deleteQuestion ? IDNO : IDYES) : IDOK;
+            PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+            return FALSE;
+        },
+        0);
+}
+
+TEST_F(MainWindowTest, SplitNowSplitsTheChosenFileAfterTheSizeQuestion) {
+    chooseSourceFolder(folder());
+    ASSERT_TRUE(window.DestDir().SelectPath(FolderTreeModel::PathTo(folder())));
+    window.File1().box().Select(2); // b.txt, 5000 bytes
+    SendMessageW(window.optFSize(7).hwnd(), BM_CLICK, 0, 0);
+    window.txtNum().SetText("2");
+
+    g_boxes.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerBoxes);
+    SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(window.cmdSplit().hwnd()));
+    KillTimer(nullptr, timer);
+
+    ASSERT_FALSE(g_boxes.empty());
+    EXPECT_EQ(g_boxes.front(), "Split the file into partitions 2 KB long?");
+    EXPECT_EQ(g_boxes.back(), "Completed splitting files.");
+    std::vector<std::uintmax_t> pieces;
+    for (const char* name : {"b.txt.001", "b.txt.002", "b.txt.003"}) {
+        pieces.push_back(fs::exists(folderPath() / name) ? fs::file_size(folderPath() / name) : 0);
+    }
+    EXPECT_EQ(pieces, (std::vector<std::uintmax_t>{2000, 2000, 1000}));
+    EXPECT_TRUE(fs::exists(folderPath() / "b.txt")); // kept, as answered
 }
 
 } // namespace

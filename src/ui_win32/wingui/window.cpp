@@ -6,12 +6,15 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 namespace wingui {
 
 namespace {
 
 constexpr wchar_t kClassName[] = L"ParvolaWindow";
+// wParam 0, lParam a std::function<void()> made by Post, for the window to run and delete.
+constexpr UINT kPostedCall = WM_APP + 1;
 
 void RegisterClassOnce(WNDPROC proc) {
     static const bool registered = [proc] {
@@ -47,9 +50,9 @@ Window::~Window() {
 bool Window::Create(const WindowArgs& args) {
     RegisterClassOnce(&Window::Proc);
     // Without WS_CLIPCHILDREN: the window paints the insides of its frames, which the frames do not.
-    const DWORD style = WS_OVERLAPPEDWINDOW;
+    const DWORD style = args.style;
     m_hwnd = CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, Wide(args.title).c_str(), style, CW_USEDEFAULT,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, args.menu,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, args.owner, args.menu,
                              GetModuleHandleW(nullptr), this);
     if (!m_hwnd) {
         return false;
@@ -101,8 +104,20 @@ Control* Window::ControlFor(HWND hwnd, int id) const {
     return nullptr;
 }
 
+void Window::Post(std::function<void()> call) {
+    auto* posted = new std::function<void()>(std::move(call));
+    if (!PostMessageW(m_hwnd, kPostedCall, 0, reinterpret_cast<LPARAM>(posted))) {
+        delete posted;
+    }
+}
+
 LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+    case kPostedCall: {
+        const std::unique_ptr<std::function<void()>> call(reinterpret_cast<std::function<void()>*>(lParam));
+        (*call)();
+        return 0;
+    }
     case WM_COMMAND: {
         // Esc and Enter reach the window as commands without the button's handle.
         const auto hwnd = reinterpret_cast<HWND>(lParam);

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ struct WindowArgs {
     double clientWidth = 0;
     double clientHeight = 0;
     HMENU menu = nullptr;
+    DWORD style = WS_OVERLAPPEDWINDOW;
+    // A window with an owner stays above it and goes with it.
+    HWND owner = nullptr;
 };
 
 // A top-level window. Subclasses handle what they need in OnMessage and pass the rest on to it; the
@@ -39,6 +43,10 @@ public:
     // The system's message font at the window's resolution; every control gets it.
     HFONT Font() const { return m_font; }
     int TwipsToPixels(double twips) const { return wingui::TwipsToPixels(twips, Dpi()); }
+
+    // Runs call on the window's thread, from its message loop; safe from any thread. A call posted to a
+    // window that is gone is dropped.
+    void Post(std::function<void()> call);
 
     // Called by Control: the window hands it its notifications and an id of its own when it has none.
     int Adopt(Control& control, int id);
