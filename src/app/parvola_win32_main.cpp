@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // parvola.exe: the main window over the user's settings in the registry.
 #include "app/system_platform.h"
+#include "platform/windows/windows_shell.h"
 #include "settings/registry_settings_store.h"
 #include "ui_win32/main_window.h"
 #include "ui_win32/wingui/text.h"
@@ -32,7 +33,8 @@ int main() {
     parvola::SystemCodePages codePages;
     parvola::SystemChecksums checksums;
     parvola::Platform platform{files, drives, paths, codePages, checksums};
-    parvola::frmMain window(settings, platform);
+    parvola::WindowsShell shell;
+    parvola::frmMain window(settings, platform, shell);
     if (!window.Create()) {
         return 1;
     }

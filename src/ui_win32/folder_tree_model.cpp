@@ -7,8 +7,6 @@
 
 #include <windows.h>
 
-#include <shlobj.h>
-
 namespace parvola {
 
 namespace {
@@ -121,16 +119,6 @@ std::vector<std::string> FolderTreeModel::PathTo(const std::string& path) {
         }
     }
     return chain;
-}
-
-std::string DesktopFolder() {
-    PWSTR path = nullptr;
-    std::string folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Desktop, 0, nullptr, &path))) {
-        folder = Narrow(path);
-    }
-    CoTaskMemFree(path);
-    return folder;
 }
 
 } // namespace parvola

@@ -27,7 +27,4 @@ private:
     std::string m_desktopFolder;
 };
 
-// The desktop folder of the user (special folder 16); empty when the system has none.
-std::string DesktopFolder();
-
 } // namespace parvola

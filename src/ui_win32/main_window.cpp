@@ -6,11 +6,13 @@
 #include "engine/split_job.h"
 #include "engine/split_ui.h"
 #include "platform/path_text.h"
+#include "ui_win32/input_box.h"
 #include "ui_win32/split_runner.h"
 #include "ui_win32/wingui/text.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
-#include <cwctype>
 
 namespace parvola {
 
@@ -19,7 +21,7 @@ namespace {
 using wingui::Narrow;
 using wingui::Wide;
 
-enum MenuId : int { mnuFileOptions = 101, mnuFileExit, mnuHelpIndex, mnuHelpAbout };
+enum MenuId : int { mnuFileOptions = 101, mnuFileExit, mnuHelpIndex, mnuHelpAbout, mnuPopUpExplore };
 
 // The fixed sizes' captions, then the units of a number of the user's own.
 const char* SizeCaption(int index) {
@@ -92,9 +94,9 @@ MainPixels PlaceMain(const MainLayout& layout, UINT dpi) {
     return pixels;
 }
 
-frmMain::frmMain(SettingsStore& settings, Platform& platform, std::function<void()> endProgram)
-    : m_settings(settings), m_platform(platform), m_endProgram(std::move(endProgram)),
-      m_folders(DesktopFolder()), m_layout(DesignLayout()) {
+frmMain::frmMain(SettingsStore& settings, Platform& platform, Shell& shell, std::function<void()> endProgram)
+    : m_settings(settings), m_platform(platform), m_shell(shell), m_endProgram(std::move(endProgram)),
+      m_folders(shell.DesktopFolder()), m_layout(DesignLayout()) {
     if (!m_endProgram) {
         m_endProgram = [this] {
             DestroyWindow(hwnd());
@@ -141,7 +143,8 @@ void frmMain::BuildControls() {
     m_line = std::make_unique<EtchedLine>(*this);
     m_fraSource = std::make_unique<GroupBox>(*this, GroupBoxArgs{"Source File:"});
     m_dir = std::make_unique<TreeView>(
-        *this, TreeViewArgs{&m_folders, [this](const std::string& path) { Dir_FolderClick(path); }, nullptr});
+        *this, TreeViewArgs{&m_folders, [this](const std::string& path) { Dir_FolderClick(path); },
+                            [this] { ShowPopUp(); }});
     m_file1 = std::make_unique<FileList>(*this, [this] { File1_Click(); });
     m_label1 = std::make_unique<Label>(*this, LabelArgs{"File Size:"});
     m_lblSize = std::make_unique<Label>(*this, LabelArgs{"0 KB"});
@@ -156,8 +159,9 @@ void frmMain::BuildControls() {
         *this, EditArgs{"", true, [](wchar_t c) { return (c >= L'0' && c <= L'9') || c == L'\b'; }});
 
     m_fraDest = std::make_unique<GroupBox>(*this, GroupBoxArgs{"Destination Directory:"});
-    m_destDir = std::make_unique<TreeView>(*this, TreeViewArgs{&m_folders, nullptr, nullptr});
-    m_cmdNewDir = std::make_unique<Button>(*this, ButtonArgs{"Make New Folder", 0, false, nullptr});
+    m_destDir = std::make_unique<TreeView>(*this, TreeViewArgs{&m_folders, nullptr, [this] { ShowPopUp(); }});
+    m_cmdNewDir = std::make_unique<Button>(
+        *this, ButtonArgs{"Make New Folder", 0, false, [this] { cmdNewDir_Click(); }});
 
     m_cmdSplit =
         std::make_unique<Button>(*this, ButtonArgs{"&Split Now", IDOK, true, [this] { cmdSplit_Click(); }});
@@ -331,6 +335,46 @@ void frmMain::cmdSplit_Click() {
     m_file1->Refresh();
 }
 
+void frmMain::cmdNewDir_Click() {
+    if (SelectedPath(*m_destDir) == kDesktopName) {
+        m_destDir->SelectPath(FolderTreeModel::PathTo(m_folders.desktopFolder()));
+    }
+    const std::string dest = SelectedPath(*m_destDir);
+    const std::string name = frmInput::Ask(*this, "Enter name of new folder to create in:\r\n" + dest);
+    if (name.empty()) {
+        return;
+    }
+    // "My Computer" is no folder: a relative path would land in the program's working folder.
+    const bool made =
+        dest.find('\\') != std::string::npos && !m_platform.files.MakeFolder(JoinPath(dest, name));
+    if (!made) {
+        m_ui.ShowMessage("Error: Can not create directory.", MessageIcon::Exclamation);
+    }
+}
+
+void frmMain::ShowPopUp() {
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, mnuPopUpExplore, L"&Explore");
+    const DWORD position = GetMessagePos();
+    TrackPopupMenu(menu, TPM_RIGHTBUTTON, GET_X_LPARAM(position), GET_Y_LPARAM(position), 0, hwnd(), nullptr);
+    DestroyMenu(menu);
+}
+
+void frmMain::mnuPopUpExplore_Click() {
+    const std::string dest = ResolveDesktop(SelectedPath(*m_destDir));
+    const std::string source = ResolveDesktop(SelectedPath(*m_dir));
+    if (dest.find('\\') == std::string::npos || source.find('\\') == std::string::npos) {
+        return m_ui.ShowMessage("Folder selected for exploring not recognized.", MessageIcon::Information);
+    }
+    // The tree the popup was opened on, and in it the folder it was opened on.
+    for (wingui::TreeView* tree : {m_dir.get(), m_destDir.get()}) {
+        const std::string pointed = ResolveDesktop(tree->PointedKey());
+        if (GetFocus() == tree->hwnd() && pointed.find('\\') != std::string::npos) {
+            m_shell.OpenFolder(pointed);
+        }
+    }
+}
+
 void frmMain::cmdCancel_Click() {
     if (m_jobRunning) {
         return; // ending halfway would leave half of the pieces behind
@@ -376,6 +420,9 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             switch (LOWORD(wParam)) {
             case mnuFileExit:
                 mnuFileExit_Click();
+                return 0;
+            case mnuPopUpExplore:
+                mnuPopUpExplore_Click();
                 return 0;
             case mnuFileOptions: // the options dialog, the help and the about box are not built yet
             case mnuHelpIndex:

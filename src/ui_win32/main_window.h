@@ -3,6 +3,7 @@
 
 #include "forms/main_layout.h"
 #include "platform/platform.h"
+#include "platform/shell.h"
 #include "settings/settings_store.h"
 #include "ui_win32/file_list.h"
 #include "ui_win32/folder_tree_model.h"
@@ -33,7 +34,8 @@ MainPixels PlaceMain(const MainLayout& layout, UINT dpi);
 class frmMain final : public wingui::Window {
 public:
     // endProgram ends the whole program at once; null closes this window and leaves the message loop.
-    frmMain(SettingsStore& settings, Platform& platform, std::function<void()> endProgram = nullptr);
+    frmMain(SettingsStore& settings, Platform& platform, Shell& shell,
+            std::function<void()> endProgram = nullptr);
     ~frmMain() override;
 
     // Makes the window and its controls, hidden.
@@ -45,6 +47,8 @@ public:
 
     void cmdSplit_Click();
     void cmdCancel_Click();
+    void cmdNewDir_Click();
+    void mnuPopUpExplore_Click();
     void mnuFileExit_Click();
     void Dir_FolderClick(const std::string& path);
     void File1_Click();
@@ -57,6 +61,7 @@ public:
     wingui::Edit& txtNum() { return *m_txtNum; }
     wingui::Button& cmdSplit() { return *m_cmdSplit; }
     wingui::Button& cmdCancel() { return *m_cmdCancel; }
+    wingui::Button& cmdNewDir() { return *m_cmdNewDir; }
     const MainLayout& layout() const { return m_layout; }
 
 protected:
@@ -66,6 +71,7 @@ private:
     HMENU BuildMenus();
     void BuildControls();
     void optFSize_Click(int index);
+    void ShowPopUp();
     void ApplyLayout();
     void SaveAndEnd();
     // "Desktop" stands for the desktop folder wherever a command takes a tree's path.
@@ -74,6 +80,7 @@ private:
 
     SettingsStore& m_settings;
     Platform& m_platform;
+    Shell& m_shell;
     std::function<void()> m_endProgram;
     Win32SplitUi m_ui{*this};
     // A split runs: the window paints and answers, but starts nothing and does not end.

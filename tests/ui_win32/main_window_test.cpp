@@ -6,6 +6,7 @@
 #include "platform/windows/windows_drives.h"
 #include "platform/windows/windows_file_system.h"
 #include "platform/windows/windows_paths.h"
+#include "platform/windows/windows_shell.h"
 #include "support/memory_settings.h"
 #include "ui_win32/main_window.h"
 #include "ui_win32/wingui/text.h"
@@ -57,7 +58,8 @@ protected:
     WindowsChecksums checksums;
     Platform platform{files, drives, paths, codePages, checksums};
     bool ended = false;
-    frmMain window{settings, platform, [this] { ended = true; }};
+    WindowsShell shell;
+    frmMain window{settings, platform, shell, [this] { ended = true; }};
 
 private:
     fs::path m_folder;

@@ -4,6 +4,8 @@
 #include "ui_win32/wingui/text.h"
 #include "ui_win32/wingui/window.h"
 
+#include <windowsx.h>
+
 namespace wingui {
 
 TreeView::TreeView(Window& parent, TreeViewArgs args)
@@ -78,13 +80,22 @@ LRESULT TreeView::OnNotify(const NMHDR* header) {
         }
         return 0;
     }
-    case NM_RCLICK:
+    case NM_RCLICK: {
+        const DWORD position = GetMessagePos();
+        TVHITTESTINFO hit{};
+        hit.pt = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+        ScreenToClient(hwnd(), &hit.pt);
+        const HTREEITEM item = TreeView_HitTest(hwnd(), &hit);
+        m_pointed = item ? KeyOf(item) : SelectedKey();
+        Focus();
         if (m_onContextMenu) {
             m_onContextMenu();
         }
         return TRUE;
+    }
     case TVN_KEYDOWN:
         if (reinterpret_cast<const NMTVKEYDOWN*>(header)->wVKey == VK_APPS && m_onContextMenu) {
+            m_pointed = SelectedKey();
             m_onContextMenu();
         }
         return 0;

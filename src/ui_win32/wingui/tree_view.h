@@ -47,6 +47,8 @@ public:
     // The keys of the entries shown under key (the top ones for the empty key), opening it first.
     std::vector<std::string> ChildKeys(const std::string& key);
     std::string TextOf(const std::string& key) const;
+    // The entry the last context menu was opened on: a right click points at one without choosing it.
+    const std::string& PointedKey() const { return m_pointed; }
 
 private:
     HTREEITEM Insert(HTREEITEM parent, const TreeEntry& entry);
@@ -65,6 +67,7 @@ private:
     };
     // An entry's lParam is its index here.
     std::vector<Item> m_items;
+    std::string m_pointed;
 };
 
 } // namespace wingui
