@@ -117,6 +117,21 @@ TEST_F(MainWindowTest, AClickedOptionIsChosenAndStoredAtOnce) {
     EXPECT_FALSE(window.optFSize(3).Checked());
 }
 
+TEST_F(MainWindowTest, TabVisitsTheControlsAsInTheQtWindowAndStopsAtTheChosenSizeOnly) {
+    SendMessageW(window.optFSize(5).hwnd(), BM_CLICK, 0, 0);
+    ShowWindow(window.hwnd(), SW_SHOWNOACTIVATE); // Tab passes over what cannot be seen
+    const std::vector<HWND> expected = {
+        window.Dir().hwnd(),      window.File1().box().hwnd(), window.optFSize(5).hwnd(),
+        window.txtNum().hwnd(),   window.DestDir().hwnd(),     window.cmdNewDir().hwnd(),
+        window.cmdSplit().hwnd(), window.cmdCancel().hwnd(),   window.Dir().hwnd()};
+    std::vector<HWND> visited = {window.Dir().hwnd()};
+    while (visited.size() < expected.size()) {
+        visited.push_back(GetNextDlgTabItem(window.hwnd(), visited.back(), FALSE));
+    }
+    ShowWindow(window.hwnd(), SW_HIDE);
+    EXPECT_EQ(visited, expected);
+}
+
 // Pixels of a window 9000 by 6000 twips outside, in client coordinates.
 struct PlacedRow {
     const char* control;

@@ -101,7 +101,11 @@ RadioButton::RadioButton(Window& parent, RadioButtonArgs args) : m_onClick(std::
 }
 
 void RadioButton::OnCommand(WORD code) {
-    if (code == BN_CLICKED && m_onClick) {
+    if (code != BN_CLICKED) {
+        return;
+    }
+    SetChecked(true); // and Tab stops at this one now
+    if (m_onClick) {
         m_onClick();
     }
 }
@@ -132,7 +136,6 @@ void RadioButton::SetChecked(bool checked) {
 }
 
 void RadioButton::Click() {
-    SetChecked(true);
     OnCommand(BN_CLICKED);
 }
 

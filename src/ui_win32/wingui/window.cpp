@@ -134,6 +134,20 @@ LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     }
+    case WM_ACTIVATE:
+        // The control that had the focus gets it back when the window is active again, as in a dialog.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            m_focus = focus && IsChild(m_hwnd, focus) ? focus : m_focus;
+        }
+        return 0;
+    case WM_SETFOCUS: {
+        const HWND focus = m_focus && IsWindow(m_focus) ? m_focus : GetNextDlgTabItem(m_hwnd, nullptr, FALSE);
+        if (focus) {
+            SetFocus(focus);
+        }
+        return 0;
+    }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         // Labels, frames and option buttons on the window's own face colour, not white.

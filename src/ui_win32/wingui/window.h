@@ -64,6 +64,7 @@ private:
 
     HWND m_hwnd = nullptr;
     HFONT m_font = nullptr;
+    HWND m_focus = nullptr;
     std::vector<Control*> m_controls;
     int m_nextId = 1000;
 };
