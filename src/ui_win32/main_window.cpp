@@ -65,6 +65,19 @@ std::string ShortPath(const std::string& path) {
     return Narrow(shortPath);
 }
 
+// The path made absolute, each name in its long form; empty when it names nothing.
+std::string LongPath(const std::string& path) {
+    const std::wstring wide = Wide(path);
+    std::wstring full(GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr), L'\0');
+    full.resize(GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
+    std::wstring longPath(full.empty() ? 0 : GetLongPathNameW(full.c_str(), nullptr, 0), L'\0');
+    if (longPath.empty()) {
+        return {};
+    }
+    longPath.resize(GetLongPathNameW(full.c_str(), longPath.data(), static_cast<DWORD>(longPath.size())));
+    return Narrow(longPath);
+}
+
 std::wstring Lower(std::wstring text) {
     CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
     return text;
@@ -230,7 +243,9 @@ void frmMain::Form_Load(const std::string& commandLine) {
     if (commandLine.empty()) {
         return;
     }
-    const std::string file = ShortPath(commandLine);
+    // The trees show long names; the entries are matched by their short forms, so that a command line in
+    // either form finds its file.
+    const std::string file = LongPath(commandLine);
     if (file.empty()) {
         return; // no such file: everything stays as it is
     }
@@ -241,7 +256,7 @@ void frmMain::Form_Load(const std::string& commandLine) {
     m_file1->Refresh();
     wingui::ProcessPendingMessages(*this);
 
-    const std::wstring wanted = Lower(Wide(file));
+    const std::wstring wanted = Lower(Wide(ShortPath(file)));
     for (int i = 0; i < m_file1->box().Count(); ++i) {
         const std::string entry = ShortPath(JoinPath(folder, m_file1->box().Item(i)));
         if (!entry.empty() && Lower(Wide(entry)) == wanted) {

@@ -23,7 +23,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class MainWindowTest : public ::testing::Test {
+// A window over settings in memory, made but not loaded, and a folder of files.
+class WindowFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         m_folder = fs::temp_directory_path() / ("parvola-main-" + std::to_string(GetCurrentProcessId()));
@@ -32,7 +33,6 @@ protected:
             std::ofstream(m_folder / name, std::ios::binary) << std::string(length, 'x');
         }
         ASSERT_TRUE(window.Create());
-        window.Form_Load("");
     }
     void TearDown() override { fs::remove_all(m_folder); }
 
@@ -63,6 +63,14 @@ protected:
 
 private:
     fs::path m_folder;
+};
+
+class MainWindowTest : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        window.Form_Load("");
+    }
 };
 
 TEST_F(MainWindowTest, BothTreesStartAtMyComputerWithTheDrives) {
@@ -202,15 +210,23 @@ TEST_F(MainWindowTest, CloseStoresThePatternAndTheNumberAndEnds) {
 
 // The user's answers to the boxes the window shows, given as the boxes come up; their texts, in order.
 std::vector<std::string> g_boxes;
+// What the user types into an input box.
+std::wstring g_typed;
 
 void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR, DWORD) {
     EnumThreadWindows(
         GetCurrentThreadId(),
         [](HWND box, LPARAM) {
-            wchar_t className[16] = {};
-            GetClassNameW(box, className, 16);
-            if (std::wstring(className) != L"#32770" || !IsWindowVisible(box)) {
+            wchar_t className[32] = {};
+            GetClassNameW(box, className, 32);
+            if (!IsWindowVisible(box) || !GetWindow(box, GW_OWNER)) {
                 return TRUE;
+            }
+            if (std::wstring(className) != L"#32770") { // the input box, a window of the program's own
+                g_boxes.push_back("input");
+                SetWindowTextW(FindWindowExW(box, nullptr, L"Edit", nullptr), g_typed.c_str());
+                PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                return FALSE;
             }
             wchar_t text[512] = {};
             GetDlgItemTextW(box, 0xFFFF, text, 512); // the text of a message box
@@ -246,6 +262,94 @@ TEST_F(MainWindowTest, SplitNowSplitsTheChosenFileAfterTheSizeQuestion) {
     }
     EXPECT_EQ(pieces, (std::vector<std::uintmax_t>{2000, 2000, 1000}));
     EXPECT_TRUE(fs::exists(folderPath() / "b.txt")); // kept, as answered
+}
+
+TEST_F(MainWindowTest, MakeNewFolderMakesTheNamedFolderInTheDestinationOrSaysItCannot) {
+    ASSERT_TRUE(window.DestDir().SelectPath(FolderTreeModel::PathTo(folder())));
+    g_boxes.clear();
+    g_typed = L"made";
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerBoxes);
+    window.cmdNewDir().Click();
+    EXPECT_TRUE(fs::is_directory(folderPath() / "made"));
+    EXPECT_EQ(g_boxes, std::vector<std::string>{"input"});
+
+    g_boxes.clear();
+    window.cmdNewDir().Click(); // it is there now
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(g_boxes, (std::vector<std::string>{"input", "Error: Can not create directory."}));
+}
+
+// Start-up with what an earlier run stored.
+class StartUpTest : public WindowFixture {};
+
+TEST_F(StartUpTest, StoredChoicesComeBackAndAStrangeSizeIndexChoosesOnePointFourFour) {
+    const struct {
+        const char* optIdx;
+        int chosen;
+    } rows[] = {{"6", 6}, {"0", 0}, {"9", 3}, {"x", 3}, {"", 3}};
+    for (const auto& row : rows) {
+        settings.values[SettingName::OptIdx] = row.optIdx;
+        window.Form_Load("");
+        EXPECT_EQ(window.currentSizeIndex(), row.chosen) << row.optIdx;
+        for (int i = 0; i < 8; ++i) {
+            EXPECT_EQ(window.optFSize(i).Checked(), i == row.chosen) << row.optIdx << " " << i;
+        }
+    }
+    settings.values[SettingName::TxtNum] = "42";
+    window.Form_Load("");
+    EXPECT_EQ(window.txtNum().Text(), "42");
+    EXPECT_EQ(window.lblSize().Text(), "0 KB");
+}
+
+TEST_F(StartUpTest, TheDestinationComesBackOnlyWhenItIsToBeSaved) {
+    settings.values[SettingName::DestDir] = folder();
+    settings.values[SettingName::ChkSaveDestDir] = "0";
+    window.Form_Load("");
+    EXPECT_EQ(window.DestDir().SelectedKey(), "My Computer");
+    settings.values[SettingName::ChkSaveDestDir] = "1";
+    window.Form_Load("");
+    EXPECT_EQ(window.DestDir().SelectedKey(), folder());
+}
+
+TEST_F(StartUpTest, AFileOnTheCommandLineOpensBothTreesAtItsFolderAndIsChosenWhateverItsCase) {
+    settings.values[SettingName::FMask] = "*.dat;*.txt";
+    window.Form_Load(folder() + "\\B.TXT");
+    EXPECT_EQ(window.Dir().SelectedKey(), folder());
+    EXPECT_EQ(window.DestDir().SelectedKey(), folder());
+    EXPECT_EQ(window.File1().FileName(), "b.txt");
+    EXPECT_EQ(window.lblSize().Text(), "4 KB");
+}
+
+TEST_F(StartUpTest, TheStoredPatternChoosesTheFilesListed) {
+    settings.values[SettingName::FMask] = "*.dat";
+    window.Form_Load(folder() + "\\a2.dat");
+    wingui::ListBox& files = window.File1().box();
+    ASSERT_EQ(files.Count(), 2);
+    EXPECT_EQ(files.Item(0) + " " + files.Item(1), "a2.dat a10.dat");
+}
+
+TEST_F(StartUpTest, AMissingFileOnTheCommandLineLeavesEverythingAsItWas) {
+    window.Form_Load(folder() + "\\none.bin");
+    EXPECT_EQ(window.Dir().SelectedKey(), "My Computer");
+    EXPECT_EQ(window.File1().FileName(), "");
+}
+
+// What each way of ending stores: Close all, File > Exit all but the pattern, the close box nothing.
+TEST_F(MainWindowTest, EachWayOfEndingStoresItsOwnShare) {
+    settings.values[SettingName::ChkSaveDestDir] = "1";
+    ASSERT_TRUE(window.DestDir().SelectPath(FolderTreeModel::PathTo(folder())));
+    window.txtNum().SetText("7");
+
+    SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(settings.values.count(SettingName::TxtNum) + settings.values.count(SettingName::DestDir), 0u);
+
+    ended = false;
+    SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(102, 0), 0); // File > Exit
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(settings.values[SettingName::TxtNum], "7");
+    EXPECT_EQ(settings.values[SettingName::DestDir], folder());
+    EXPECT_EQ(settings.values.count(SettingName::FMask), 0u);
 }
 
 } // namespace
