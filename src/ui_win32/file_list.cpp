@@ -17,30 +17,31 @@ namespace {
 using wingui::Narrow;
 using wingui::Wide;
 
-std::vector<std::wstring> PatternParts(const std::string& pattern) {
-    std::vector<std::wstring> parts;
-    std::string part;
+// The patterns of a list such as "*.dat; *.txt", without their blanks.
+std::vector<std::wstring> EachPattern(const std::string& pattern) {
+    std::vector<std::wstring> wildcards;
+    std::string one;
     for (const char c : pattern + ";") {
         if (c == ';' || c == ',') {
-            const auto first = part.find_first_not_of(" \t");
+            const auto first = one.find_first_not_of(" \t");
             if (first != std::string::npos) {
-                parts.push_back(Wide(part.substr(first, part.find_last_not_of(" \t") - first + 1)));
+                wildcards.push_back(Wide(one.substr(first, one.find_last_not_of(" \t") - first + 1)));
             }
-            part.clear();
+            one.clear();
         } else {
-            part += c;
+            one += c;
         }
     }
-    return parts;
+    return wildcards;
 }
 
 // Wildcards as the system's file dialogs take them: any case, and "*.*" also for a name without a dot.
-bool Matches(const std::vector<std::wstring>& parts, const std::wstring& name) {
-    if (parts.empty()) {
+bool Matches(const std::vector<std::wstring>& wildcards, const std::wstring& name) {
+    if (wildcards.empty()) {
         return true;
     }
-    for (const std::wstring& part : parts) {
-        if (PathMatchSpecW(name.c_str(), part.c_str())) {
+    for (const std::wstring& one : wildcards) {
+        if (PathMatchSpecW(name.c_str(), one.c_str())) {
             return true;
         }
     }
@@ -59,13 +60,13 @@ std::optional<std::vector<std::string>> MatchingFiles(const std::string& folder,
     if (search == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
-    const std::vector<std::wstring> parts = PatternParts(pattern);
+    const std::vector<std::wstring> wildcards = EachPattern(pattern);
     const bool dotNames = ShowsHiddenNames(pattern);
     std::vector<std::string> names;
     do {
         const std::wstring name = found.cFileName;
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && (dotNames || name[0] != L'.') &&
-            Matches(parts, name)) {
+            Matches(wildcards, name)) {
             names.push_back(Narrow(name));
         }
     } while (FindNextFileW(search, &found));
