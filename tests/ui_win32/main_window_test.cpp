@@ -222,9 +222,13 @@ void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR, DWORD) {
             if (!IsWindowVisible(box) || !GetWindow(box, GW_OWNER)) {
                 return TRUE;
             }
+            const HWND edit = FindWindowExW(box, nullptr, L"Edit", nullptr);
             if (std::wstring(className) != L"#32770") { // the input box, a window of the program's own
+                if (!edit) {
+                    return TRUE; // the progress window
+                }
                 g_boxes.push_back("input");
-                SetWindowTextW(FindWindowExW(box, nullptr, L"Edit", nullptr), g_typed.c_str());
+                SetWindowTextW(edit, g_typed.c_str());
                 PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
                 return FALSE;
             }
