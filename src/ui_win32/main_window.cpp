@@ -127,8 +127,8 @@ bool frmMain::Create() {
     BuildControls();
     // Both trees start at the drives; the file list shows what choosing "My Computer" shows.
     for (wingui::TreeView* tree : {m_dir.get(), m_destDir.get()}) {
-        tree->SelectPath({kComputerName, {}});
         tree->SelectPath({kComputerName});
+        tree->Expand(kComputerName);
     }
     m_file1->SetPath(m_folders.desktopFolder());
     ApplyLayout();

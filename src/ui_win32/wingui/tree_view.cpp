@@ -149,6 +149,13 @@ bool TreeView::SelectPath(const std::vector<std::string>& path) {
     return found != nullptr;
 }
 
+void TreeView::Expand(const std::string& key) {
+    if (const HTREEITEM item = ItemOf(key)) {
+        LoadChildren(item);
+        TreeView_Expand(hwnd(), item, TVE_EXPAND);
+    }
+}
+
 std::vector<std::string> TreeView::ChildKeys(const std::string& key) {
     HTREEITEM child = TreeView_GetRoot(hwnd());
     if (!key.empty()) {

@@ -44,6 +44,8 @@ public:
     // Opens the entries along path, a chain of keys from a top entry down, and chooses the last. False,
     // choosing nothing new, when an entry on the way is not there.
     bool SelectPath(const std::vector<std::string>& path);
+    // Opens the entry, showing its children.
+    void Expand(const std::string& key);
     // The keys of the entries shown under key (the top ones for the empty key), opening it first.
     std::vector<std::string> ChildKeys(const std::string& key);
     std::string TextOf(const std::string& key) const;
