@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what Parvola needs to build, run and test, from Debian's packages.
-# Does nothing when everything is already there.
+# Does nothing when everything is already there. With --windows, also what the Windows build needs: the
+# mingw-w64 cross compiler, wine to run its tests, NSIS for its installer, and GoogleTest's sources.
 set -euo pipefail
 
 packages=(
@@ -13,6 +14,10 @@ packages=(
     e2fsprogs dosfstools exfatprogs exfat-fuse fusefat
     dpkg-dev file man-db groff-base bsdextrautils desktop-file-utils appstream lintian
 )
+
+if [ "${1-}" = --windows ]; then
+    packages+=(g++-mingw-w64-x86-64-posix wine wine64 nsis zip googletest util-linux)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

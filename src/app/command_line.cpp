@@ -7,6 +7,12 @@
 #include <cstring>
 #include <optional>
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
 namespace parvola {
 
 CommandLine ReadCommandLine(const std::vector<std::string>& args, const std::vector<KnownOption>& known) {
@@ -88,6 +94,14 @@ int PrintToOutput(const char* program, const std::string& text) {
     const int error = errno;
     std::fprintf(stderr, "%s: write error: %s\n", program, std::strerror(error));
     return 1;
+}
+
+bool IsTerminal(int stream) {
+#ifdef _WIN32
+    return _isatty(stream) != 0;
+#else
+    return ::isatty(stream) != 0;
+#endif
 }
 
 } // namespace parvola

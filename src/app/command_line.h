@@ -40,4 +40,8 @@ std::string UsageError(const char* program, const std::string& error);
 // output is not taken for a success.
 int PrintToOutput(const char* program, const std::string& text);
 
+// Whether the standard stream numbered stream (0 input, 1 output, 2 errors) is a terminal, where a person
+// reads and may answer.
+bool IsTerminal(int stream);
+
 } // namespace parvola

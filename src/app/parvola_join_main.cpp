@@ -1,17 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // parvola-join: joins the pieces of a split on the command line, checking them as it goes.
+#include "app/command_line.h"
 #include "app/console_ui.h"
 #include "app/interrupts.h"
 #include "app/join_options.h"
-#include "engine/watched_file_system.h"
+#include "app/system_platform.h"
 #include "engine/join_job.h"
-#include "platform/linux/linux_checksums.h"
-#include "platform/linux/linux_code_pages.h"
-#include "platform/linux/linux_drives.h"
-#include "platform/linux/linux_file_system.h"
-#include "platform/linux/linux_paths.h"
-
-#include <unistd.h>
+#include "engine/watched_file_system.h"
 
 #include <csignal>
 #include <iostream>
@@ -19,7 +14,9 @@
 int main(int argc, char** argv) {
     using namespace parvola;
     // A file size limit then fails the write, which the join reports and cleans up after.
+#ifdef SIGXFSZ
     std::signal(SIGXFSZ, SIG_IGN);
+#endif
     const volatile std::sig_atomic_t* interrupted = CatchInterrupts();
 
     const auto parsed = ParseJoinArguments(std::vector<std::string>(argv + 1, argv + argc));
@@ -36,18 +33,18 @@ int main(int argc, char** argv) {
     }
 
     // The join asks nothing: a name there is replaced only with --force.
-    ConsoleUi ui("parvola-join", std::cin, std::cerr, false, ::isatty(STDERR_FILENO), interrupted);
-    LinuxFileSystem systemFiles;
+    ConsoleUi ui("parvola-join", std::cin, std::cerr, false, IsTerminal(2), interrupted);
+    SystemFileSystem systemFiles;
     FailureLog failures;
     WatchedFileSystem files(systemFiles, failures);
     ui.NameFailuresFrom(failures);
     // The join's only information is that it worked: told to a person watching; a script has the exit code.
     ui.HoldClosingMessage(
         [](const std::string&, MessageIcon icon) { return icon == MessageIcon::Information; });
-    LinuxDrives drives;
-    LinuxPaths paths;
-    LinuxCodePages codePages;
-    LinuxChecksums checksums;
+    SystemDrives drives;
+    SystemPaths paths;
+    SystemCodePages codePages;
+    SystemChecksums checksums;
     Platform platform{files, drives, paths, codePages, checksums};
     const JoinRequest request{paths.Absolute(options.piece),
                               options.dest.empty() ? std::string() : paths.Absolute(options.dest),
@@ -58,7 +55,7 @@ int main(int argc, char** argv) {
     const JoinOutcome outcome = JoinPieces(request, ui, platform);
     // An interrupt after the last block leaves a complete join, which counts as one.
     if (outcome == JoinOutcome::Joined || outcome == JoinOutcome::Verified) {
-        if (::isatty(STDOUT_FILENO) && !ui.closingMessage().empty()) {
+        if (IsTerminal(1) && !ui.closingMessage().empty()) {
             std::cout << ui.closingMessage() << std::endl;
         }
         return 0;

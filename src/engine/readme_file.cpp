@@ -3,7 +3,7 @@
 
 #include "engine/maker.h"
 #include "engine/naming.h"
-#include "engine/utf8.h"
+#include "platform/upper_case.h"
 
 #include <memory>
 

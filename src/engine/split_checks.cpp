@@ -7,6 +7,7 @@
 #include "engine/readme_file.h"
 #include "engine/rejoin_script.h"
 #include "engine/utf8.h"
+#include "platform/upper_case.h"
 
 #include <algorithm>
 #include <cstdio>

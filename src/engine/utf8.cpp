@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/utf8.h"
 
-#include <locale>
-#include <stdexcept>
 
 namespace parvola {
 
@@ -66,27 +64,6 @@ std::string ToUtf8(char32_t code) {
         out += static_cast<char>(0x80 | (code & 0x3f));
     }
     return out;
-}
-
-std::string UpperCase(const std::string& text) {
-    // The C library's UTF-8 rules; where it has none, only the ASCII letters change.
-    static const std::locale rules = [] {
-        try {
-            return std::locale("C.UTF-8");
-        } catch (const std::runtime_error&) {
-            return std::locale::classic();
-        }
-    }();
-    const auto& ctype = std::use_facet<std::ctype<wchar_t>>(rules);
-    std::string upper;
-    upper.reserve(text.size());
-    for (std::size_t at = 0; at < text.size();) {
-        const Utf8Char c = Utf8At(text, at);
-        upper += c.valid ? ToUtf8(static_cast<char32_t>(ctype.toupper(static_cast<wchar_t>(c.code))))
-                         : std::string(1, text[at]);
-        at += c.length;
-    }
-    return upper;
 }
 
 } // namespace parvola

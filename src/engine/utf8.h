@@ -19,8 +19,4 @@ Utf8Char Utf8At(const std::string& text, std::size_t at);
 
 std::string ToUtf8(char32_t code);
 
-// text with every letter in capitals, one character for one ("Größe" gives "GRÖßE"), as the system's
-// UTF-8 rules have them; other bytes stay.
-std::string UpperCase(const std::string& text);
-
 } // namespace parvola

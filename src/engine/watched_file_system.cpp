@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/watched_file_system.h"
 
+#include "platform/path_text.h"
+
 namespace parvola {
 
 namespace {
@@ -19,8 +21,7 @@ std::string CreateFailure(const FileStatus& status, const std::string& path) {
     if (status && (status->number == ErrorNumber::FileExists || status->number == ErrorNumber::BadFileName)) {
         return "cannot create " + path;
     }
-    const auto slash = path.find_last_of('/');
-    return "cannot write to " + (slash == std::string::npos ? "." : path.substr(0, slash == 0 ? 1 : slash));
+    return "cannot write to " + ParentFolder(path);
 }
 
 class WatchedInput final : public InputFile {

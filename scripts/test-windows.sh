@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Runs the Windows build's tests under wine: ctest --test-dir build-windows, with its arguments, in the
+# build's own wine prefix.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+export WINEPREFIX="$PWD/build-windows/wine" WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY= WINEDEBUG=err+module
+mkdir -p "$WINEPREFIX"
+# One server for the whole run, started with none of our standard streams: wine's background processes
+# inherit those of whoever starts them, and ctest waits for every holder of a test's pipes to go away.
+setsid wineserver -p </dev/null >/dev/null 2>&1 &
+trap 'wineserver -k 2>/dev/null || true' EXIT
+sleep 1
+# Makes the prefix the first time; starts wine's background processes under that server every time.
+wineboot --init </dev/null >/dev/null 2>&1
+ctest --test-dir build-windows --output-on-failure "$@"

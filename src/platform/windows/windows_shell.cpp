@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/windows/windows_shell.h"
+
+#include "platform/windows/utf16.h"
+#include "platform/windows/windows_paths.h"
+
+#include <windows.h>
+
+#include <knownfolders.h>
+#include <shellapi.h>
+
+namespace parvola {
+
+namespace {
+
+void Open(const std::string& target) {
+    const std::wstring wide = WideFromUtf8(target);
+    if (!wide.empty()) {
+        ::ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    }
+}
+
+} // namespace
+
+std::string WindowsShell::DesktopFolder() {
+    const std::string desktop = KnownFolder(&FOLDERID_Desktop);
+    return desktop.empty() ? KnownFolder(&FOLDERID_Profile) : desktop;
+}
+
+void WindowsShell::OpenFolder(const std::string& folder) {
+    Open(folder);
+}
+
+void WindowsShell::OpenUrl(const std::string& url) {
+    Open(url);
+}
+
+} // namespace parvola

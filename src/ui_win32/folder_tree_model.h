@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "ui_win32/wingui/tree_view.h"
+
+namespace parvola {
+
+// The names of the two entries at the top, which are no folders.
+inline constexpr const char* kDesktopName = "Desktop";
+inline constexpr const char* kComputerName = "My Computer";
+
+// The folders the two trees show: "Desktop" with the desktop folder's folders, then "My Computer" with
+// the drives and their folders. A folder's key is its path; a drive root ends in a backslash.
+class FolderTreeModel final : public wingui::TreeModel {
+public:
+    explicit FolderTreeModel(std::string desktopFolder);
+
+    std::vector<wingui::TreeEntry> Children(const std::string& key) override;
+    bool SameKey(const std::string& a, const std::string& b) const override;
+
+    // The keys from a top entry down to path: a folder's path, "Desktop" or "My Computer". Empty for a
+    // path no entry can stand for.
+    static std::vector<std::string> PathTo(const std::string& path);
+    const std::string& desktopFolder() const { return m_desktopFolder; }
+
+private:
+    std::string m_desktopFolder;
+};
+
+} // namespace parvola

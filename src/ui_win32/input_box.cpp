@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui_win32/input_box.h"
+
+#include "engine/split_ui.h"
+
+namespace parvola {
+
+namespace {
+
+// Places in twips of the box's client area.
+constexpr double kWidth = 6000;
+constexpr double kHeight = 1800;
+
+} // namespace
+
+std::string frmInput::Ask(wingui::Window& owner, const std::string& prompt) {
+    frmInput box;
+    if (!box.Create(owner.hwnd(), prompt)) {
+        return {};
+    }
+    // Modal: the owner takes no input until the box is answered.
+    EnableWindow(owner.hwnd(), FALSE);
+    ShowWindow(box.hwnd(), SW_SHOW);
+    box.m_answer->Focus();
+    MSG message;
+    while (!box.m_ended && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!IsDialogMessageW(box.hwnd(), &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    if (!box.m_ended) {
+        PostQuitMessage(static_cast<int>(message.wParam)); // for the loop that runs the program
+    }
+    // Enabled before the box goes, so that the system gives the owner the focus back.
+    EnableWindow(owner.hwnd(), TRUE);
+    return box.m_result;
+}
+
+bool frmInput::Create(HWND owner, const std::string& prompt) {
+    if (!Window::Create({kAppTitle, kWidth, kHeight, nullptr, WS_POPUP | WS_CAPTION | WS_SYSMENU, owner})) {
+        return false;
+    }
+    m_prompt = std::make_unique<wingui::Label>(*this, wingui::LabelArgs{prompt});
+    m_answer = std::make_unique<wingui::Edit>(*this, wingui::EditArgs{"", true, nullptr});
+    m_ok = std::make_unique<wingui::Button>(
+        *this, wingui::ButtonArgs{"OK", IDOK, true, [this] { End(m_answer->Text()); }});
+    m_cancel = std::make_unique<wingui::Button>(
+        *this, wingui::ButtonArgs{"Cancel", IDCANCEL, false, [this] { End({}); }});
+    const auto place = [this](wingui::Control& control, double left, double top, double width,
+                              double height) {
+        const int x = TwipsToPixels(left);
+        const int y = TwipsToPixels(top);
+        control.SetBounds({x, y, x + TwipsToPixels(width), y + TwipsToPixels(height)});
+    };
+    place(*m_prompt, 180, 150, kWidth - 1335 - 480, 900);
+    place(*m_ok, kWidth - 180 - 1335, 150, 1335, 375);
+    place(*m_cancel, kWidth - 180 - 1335, 600, 1335, 375);
+    place(*m_answer, 180, kHeight - 180 - 315, kWidth - 360, 315);
+
+    RECT ownerRect{};
+    RECT own{};
+    GetWindowRect(owner, &ownerRect);
+    GetWindowRect(hwnd(), &own);
+    SetWindowPos(hwnd(), nullptr, (ownerRect.left + ownerRect.right - (own.right - own.left)) / 2,
+                 (ownerRect.top + ownerRect.bottom - (own.bottom - own.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
+void frmInput::End(std::optional<std::string> answer) {
+    m_result = answer.value_or("");
+    m_ended = true;
+    ShowWindow(hwnd(), SW_HIDE);
+}
+
+LRESULT frmInput::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CLOSE:
+        End({}); // the close box is Cancel
+        return 0;
+    case DM_GETDEFID:
+        return MAKELRESULT(IDOK, DC_HASDEFID);
+    default:
+        return Window::OnMessage(message, wParam, lParam);
+    }
+}
+
+} // namespace parvola

@@ -1,0 +1,457 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui_win32/main_window.h"
+
+#include "engine/piece_sizes.h"
+#include "engine/setting_values.h"
+#include "engine/split_job.h"
+#include "engine/split_ui.h"
+#include "platform/path_text.h"
+#include "ui_win32/input_box.h"
+#include "ui_win32/split_runner.h"
+#include "ui_win32/wingui/text.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+namespace parvola {
+
+namespace {
+
+using wingui::Narrow;
+using wingui::Wide;
+
+enum MenuId : int { mnuFileOptions = 101, mnuFileExit, mnuHelpIndex, mnuHelpAbout, mnuPopUpExplore };
+
+// The fixed sizes' captions, then the units of a number of the user's own.
+const char* SizeCaption(int index) {
+    const int fixed = static_cast<int>(std::size(kFixedPieceSizes));
+    return index < fixed ? kFixedPieceSizes[index].caption : kCustomSizeUnits[index - fixed];
+}
+
+// Where the size options and the number box sit in their frame, in twips; the layout never moves them.
+const TwipRect kSizeControls[9] = {{120, 240, 735, 255},  {120, 480, 735, 255},   {120, 720, 735, 255},
+                                   {120, 960, 855, 255},  {1320, 240, 1095, 255}, {1320, 480, 1095, 255},
+                                   {2520, 720, 495, 255}, {2520, 960, 495, 255},  {1320, 840, 1095, 285}};
+
+// Design size of the client area, in twips.
+constexpr double kClientWidth = 8265;
+constexpr double kClientHeight = 4935;
+
+// Each length rounded by itself, as a control placed in twips lands on whole pixels.
+RECT Pixels(const TwipRect& rect, UINT dpi, POINT origin = {0, 0}) {
+    const int left = origin.x + wingui::TwipsToPixels(rect.left, dpi);
+    const int top = origin.y + wingui::TwipsToPixels(rect.top, dpi);
+    return {left, top, left + wingui::TwipsToPixels(rect.width, dpi),
+            top + wingui::TwipsToPixels(rect.height, dpi)};
+}
+
+POINT Origin(const RECT& frame) {
+    return {frame.left, frame.top};
+}
+
+std::string ShortPath(const std::string& path) {
+    if (path.empty()) {
+        return {};
+    }
+    const std::wstring wide = Wide(path);
+    std::wstring shortPath(MAX_PATH, L'\0');
+    DWORD length = GetShortPathNameW(wide.c_str(), shortPath.data(), MAX_PATH);
+    if (length >= MAX_PATH) {
+        shortPath.resize(length);
+        length = GetShortPathNameW(wide.c_str(), shortPath.data(), length);
+    }
+    shortPath.resize(length < shortPath.size() ? length : 0);
+    return Narrow(shortPath);
+}
+
+// The path made absolute, each name in its long form; empty when it names nothing.
+std::string LongPath(const std::string& path) {
+    const std::wstring wide = Wide(path);
+    std::wstring full(GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr), L'\0');
+    full.resize(GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
+    std::wstring longPath(full.empty() ? 0 : GetLongPathNameW(full.c_str(), nullptr, 0), L'\0');
+    if (longPath.empty()) {
+        return {};
+    }
+    longPath.resize(GetLongPathNameW(full.c_str(), longPath.data(), static_cast<DWORD>(longPath.size())));
+    return Narrow(longPath);
+}
+
+std::wstring Lower(std::wstring text) {
+    CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+} // namespace
+
+MainPixels PlaceMain(const MainLayout& layout, UINT dpi) {
+    MainPixels pixels{};
+    pixels.fraSource = Pixels(layout.fraSource, dpi);
+    pixels.fraFSize = Pixels(layout.fraFSize, dpi);
+    pixels.fraDest = Pixels(layout.fraDest, dpi);
+    pixels.cmdSplit = Pixels(layout.cmdSplit, dpi);
+    pixels.cmdCancel = Pixels(layout.cmdCancel, dpi);
+    pixels.Dir = Pixels(layout.Dir, dpi, Origin(pixels.fraSource));
+    pixels.File1 = Pixels(layout.File1, dpi, Origin(pixels.fraSource));
+    pixels.Label1 = Pixels(layout.Label1, dpi, Origin(pixels.fraSource));
+    pixels.lblSize = Pixels(layout.lblSize, dpi, Origin(pixels.fraSource));
+    pixels.DestDir = Pixels(layout.DestDir, dpi, Origin(pixels.fraDest));
+    pixels.cmdNewDir = Pixels(layout.cmdNewDir, dpi, Origin(pixels.fraDest));
+    for (std::size_t i = 0; i < pixels.optFSize.size(); ++i) {
+        pixels.optFSize[i] = Pixels(kSizeControls[i], dpi, Origin(pixels.fraFSize));
+    }
+    pixels.txtNum = Pixels(kSizeControls[8], dpi, Origin(pixels.fraFSize));
+    // A grey line over a white one, two pixels at any resolution, reaching past both edges.
+    pixels.line = {wingui::TwipsToPixels(-240, dpi), 0, wingui::TwipsToPixels(layout.line1X2, dpi), 2};
+    return pixels;
+}
+
+frmMain::frmMain(SettingsStore& settings, Platform& platform, Shell& shell, std::function<void()> endProgram)
+    : m_settings(settings), m_platform(platform), m_shell(shell), m_endProgram(std::move(endProgram)),
+      m_folders(shell.DesktopFolder()), m_layout(DesignLayout()) {
+    if (!m_endProgram) {
+        m_endProgram = [this] {
+            DestroyWindow(hwnd());
+            PostQuitMessage(0);
+        };
+    }
+}
+
+frmMain::~frmMain() = default;
+
+bool frmMain::Create() {
+    if (!Window::Create({kAppTitle, kClientWidth, kClientHeight, BuildMenus()})) {
+        return false;
+    }
+    BuildControls();
+    // Both trees start at the drives; the file list shows what choosing "My Computer" shows.
+    for (wingui::TreeView* tree : {m_dir.get(), m_destDir.get()}) {
+        tree->SelectPath({kComputerName});
+        tree->Expand(kComputerName);
+    }
+    m_file1->SetPath(m_folders.desktopFolder());
+    ApplyLayout();
+    return true;
+}
+
+HMENU frmMain::BuildMenus() {
+    HMENU bar = CreateMenu();
+    HMENU mnuFile = CreatePopupMenu();
+    AppendMenuW(mnuFile, MF_STRING, mnuFileOptions, L"&Options...");
+    AppendMenuW(mnuFile, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(mnuFile, MF_STRING, mnuFileExit, L"&Exit");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(mnuFile), L"&File");
+    HMENU mnuHelp = CreatePopupMenu();
+    AppendMenuW(mnuHelp, MF_STRING, mnuHelpIndex, L"&Index...");
+    AppendMenuW(mnuHelp, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(mnuHelp, MF_STRING, mnuHelpAbout, L"&About...");
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(mnuHelp), L"&Help");
+    return bar;
+}
+
+void frmMain::BuildControls() {
+    using namespace wingui;
+    // Made in the order Tab visits them; labels and frames take no focus.
+    m_line = std::make_unique<EtchedLine>(*this);
+    m_fraSource = std::make_unique<GroupBox>(*this, GroupBoxArgs{"Source File:"});
+    m_dir = std::make_unique<TreeView>(
+        *this, TreeViewArgs{&m_folders, [this](const std::string& path) { Dir_FolderClick(path); },
+                            [this] { ShowPopUp(); }});
+    m_file1 = std::make_unique<FileList>(*this, [this] { File1_Click(); });
+    m_label1 = std::make_unique<Label>(*this, LabelArgs{"File Size:"});
+    m_lblSize = std::make_unique<Label>(*this, LabelArgs{"0 KB"});
+
+    m_fraFSize = std::make_unique<GroupBox>(*this, GroupBoxArgs{"File Size:"});
+    for (int i = 0; i < 8; ++i) {
+        m_optFSize[static_cast<std::size_t>(i)] = std::make_unique<RadioButton>(
+            *this, RadioButtonArgs{SizeCaption(i), i == 0, [this, i] { optFSize_Click(i); }});
+    }
+    // Only digits and backspace; Enter and Esc never reach it, they press the window's buttons.
+    m_txtNum = std::make_unique<Edit>(
+        *this, EditArgs{"", true, [](wchar_t c) { return (c >= L'0' && c <= L'9') || c == L'\b'; }});
+
+    m_fraDest = std::make_unique<GroupBox>(*this, GroupBoxArgs{"Destination Directory:"});
+    m_destDir = std::make_unique<TreeView>(*this, TreeViewArgs{&m_folders, nullptr, [this] { ShowPopUp(); }});
+    m_cmdNewDir = std::make_unique<Button>(
+        *this, ButtonArgs{"Make New Folder", 0, false, [this] { cmdNewDir_Click(); }});
+
+    m_cmdSplit =
+        std::make_unique<Button>(*this, ButtonArgs{"&Split Now", IDOK, true, [this] { cmdSplit_Click(); }});
+    m_cmdCancel =
+        std::make_unique<Button>(*this, ButtonArgs{"&Close", IDCANCEL, false, [this] { cmdCancel_Click(); }});
+
+    for (GroupBox* frame : {m_fraSource.get(), m_fraFSize.get(), m_fraDest.get()}) {
+        frame->SendToBack();
+    }
+}
+
+void frmMain::ApplyLayout() {
+    if (!m_cmdCancel) {
+        return; // WM_SIZE of the window's creation, before its controls
+    }
+    const UINT dpi = Dpi();
+    RECT outer{};
+    GetWindowRect(hwnd(), &outer);
+    Form_Resize(m_layout, (outer.right - outer.left) * kTwipsPerInch / dpi,
+                (outer.bottom - outer.top) * kTwipsPerInch / dpi);
+    // The design's place for the size suits a narrower font than the system's: it starts after the caption
+    // "File Size:" rather than on top of it.
+    m_layout.lblSize.left =
+        std::max(DesignLayout().lblSize.left,
+                 m_layout.Label1.left + (m_label1->TextWidth() + 6) * kTwipsPerInch / dpi);
+    const MainPixels pixels = PlaceMain(m_layout, dpi);
+    const std::pair<wingui::Control*, const RECT*> placed[] = {{m_fraSource.get(), &pixels.fraSource},
+                                                               {m_fraFSize.get(), &pixels.fraFSize},
+                                                               {m_fraDest.get(), &pixels.fraDest},
+                                                               {m_cmdSplit.get(), &pixels.cmdSplit},
+                                                               {m_cmdCancel.get(), &pixels.cmdCancel},
+                                                               {m_dir.get(), &pixels.Dir},
+                                                               {&m_file1->box(), &pixels.File1},
+                                                               {m_label1.get(), &pixels.Label1},
+                                                               {m_lblSize.get(), &pixels.lblSize},
+                                                               {m_destDir.get(), &pixels.DestDir},
+                                                               {m_cmdNewDir.get(), &pixels.cmdNewDir},
+                                                               {m_txtNum.get(), &pixels.txtNum},
+                                                               {m_line.get(), &pixels.line}};
+    for (const auto& [control, rect] : placed) {
+        control->SetBounds(*rect);
+    }
+    for (std::size_t i = 0; i < m_optFSize.size(); ++i) {
+        m_optFSize[i]->SetBounds(pixels.optFSize[i]);
+    }
+}
+
+void frmMain::Form_Load(const std::string& commandLine) {
+    m_lblSize->SetText("0 KB");
+    m_file1->SetPattern(m_settings.ReadSetting(SettingName::FMask).value_or(""));
+    const std::string number = m_settings.ReadSetting(SettingName::TxtNum).value_or("");
+    if (!number.empty()) {
+        m_txtNum->SetText(number);
+    }
+    // A stored index that is no option of the window chooses 1.44 M like a missing one.
+    m_sizeIndex = ReadSizeIndex(m_settings);
+    m_optFSize[static_cast<std::size_t>(m_sizeIndex)]->SetChecked(true);
+
+    if (ReadCheck(m_settings, SettingName::ChkSaveDestDir)) {
+        const std::string destDir = m_settings.ReadSetting(SettingName::DestDir).value_or("");
+        if (!destDir.empty()) {
+            m_destDir->SelectPath(FolderTreeModel::PathTo(destDir)); // one it cannot show is left alone
+        }
+    }
+
+    if (commandLine.empty()) {
+        return;
+    }
+    // The trees show long names; the entries are matched by their short forms, so that a command line in
+    // either form finds its file.
+    const std::string file = LongPath(commandLine);
+    if (file.empty()) {
+        return; // no such file: everything stays as it is
+    }
+    const std::string folder = ParentFolder(file) + (ParentFolder(file).size() == 2 ? "\\" : "");
+    m_dir->SelectPath(FolderTreeModel::PathTo(folder));
+    m_destDir->SelectPath(FolderTreeModel::PathTo(folder));
+    m_file1->SetPath(folder);
+    m_file1->Refresh();
+    wingui::ProcessPendingMessages(*this);
+
+    const std::wstring wanted = Lower(Wide(ShortPath(file)));
+    for (int i = 0; i < m_file1->box().Count(); ++i) {
+        const std::string entry = ShortPath(JoinPath(folder, m_file1->box().Item(i)));
+        if (!entry.empty() && Lower(Wide(entry)) == wanted) {
+            return m_file1->box().Select(i);
+        }
+    }
+}
+
+void frmMain::optFSize_Click(int index) {
+    m_sizeIndex = index;
+    m_settings.WriteSetting(SettingName::OptIdx, std::to_string(index));
+}
+
+std::string frmMain::SelectedPath(wingui::TreeView& tree) const {
+    return tree.SelectedKey();
+}
+
+std::string frmMain::ResolveDesktop(const std::string& path) const {
+    return path == kDesktopName ? m_folders.desktopFolder() : path;
+}
+
+void frmMain::Dir_FolderClick(const std::string& path) {
+    // "My Computer" lists the folder of its parent, the desktop.
+    const std::string folder = path == kComputerName ? m_folders.desktopFolder() : ResolveDesktop(path);
+    if (m_file1->SetPath(folder)) {
+        m_file1->SetPattern("*.*");
+    } else {
+        m_file1->box().SetItems({}); // a folder that cannot be listed shows no files
+    }
+}
+
+void frmMain::File1_Click() {
+    const std::string name = m_file1->FileName();
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (name.empty() ||
+        !GetFileAttributesExW(Wide(JoinPath(m_file1->Path(), name)).c_str(), GetFileExInfoStandard, &data)) {
+        return;
+    }
+    const auto length =
+        static_cast<std::int64_t>((static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
+    m_lblSize->SetText(std::to_string(length / 1024) + " KB");
+}
+
+void frmMain::cmdSplit_Click() {
+    // The window answers while a split runs; a second press must not start another.
+    if (m_jobRunning) {
+        return;
+    }
+    const std::string source = ResolveDesktop(SelectedPath(*m_dir));
+    const std::string dest = ResolveDesktop(SelectedPath(*m_destDir));
+    if (dest.find('\\') == std::string::npos) {
+        return m_ui.ShowMessage("Folder selected for output not recognized.", MessageIcon::Information);
+    }
+    if (source.find('\\') == std::string::npos) {
+        return m_ui.ShowMessage("Folder selected for input not recognized.", MessageIcon::Information);
+    }
+    if (m_file1->FileName().empty()) {
+        return m_ui.ShowMessage("You must select a file to split.", MessageIcon::Critical);
+    }
+
+    const std::string caption = SizeCaption(m_sizeIndex);
+    double pieceSize = 0;
+    for (const auto& fixed : kFixedPieceSizes) {
+        if (caption == fixed.caption) {
+            if (!m_ui.AskYesNo(fixed.question, MessageIcon::Information, DefaultAnswer::Yes)) {
+                return;
+            }
+            pieceSize = fixed.bytes;
+        }
+    }
+    if (pieceSize == 0) { // one of the units of the number box
+        const std::string number = m_txtNum->Text();
+        const auto bytes = PieceBytes(number, caption[0]);
+        if (!bytes) {
+            return m_ui.ShowMessage("Please enter the piece size as a whole number of at least 1.",
+                                    MessageIcon::Exclamation);
+        }
+        if (!m_ui.AskYesNo(CustomSizeQuestion(number, caption[0]), MessageIcon::Information,
+                           DefaultAnswer::Yes)) {
+            return;
+        }
+        pieceSize = *bytes;
+    }
+
+    // The files listed are those of the list's folder, which for the shell's entries is the desktop's.
+    SplitRequest request{JoinPath(m_file1->Path(), m_file1->FileName()), dest, pieceSize};
+    m_jobRunning = true;
+    RunInBackground(*this, m_ui,
+                    [&](SplitUi& relayed) { SplitFile(request, relayed, m_settings, m_platform); });
+    m_jobRunning = false;
+    m_file1->Refresh();
+}
+
+void frmMain::cmdNewDir_Click() {
+    if (SelectedPath(*m_destDir) == kDesktopName) {
+        m_destDir->SelectPath(FolderTreeModel::PathTo(m_folders.desktopFolder()));
+    }
+    const std::string dest = SelectedPath(*m_destDir);
+    const std::string name = frmInput::Ask(*this, "Enter name of new folder to create in:\r\n" + dest);
+    if (name.empty()) {
+        return;
+    }
+    // "My Computer" is no folder: a relative path would land in the program's working folder.
+    const bool made =
+        dest.find('\\') != std::string::npos && !m_platform.files.MakeFolder(JoinPath(dest, name));
+    if (!made) {
+        m_ui.ShowMessage("Error: Can not create directory.", MessageIcon::Exclamation);
+    }
+}
+
+void frmMain::ShowPopUp() {
+    HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, mnuPopUpExplore, L"&Explore");
+    const DWORD position = GetMessagePos();
+    TrackPopupMenu(menu, TPM_RIGHTBUTTON, GET_X_LPARAM(position), GET_Y_LPARAM(position), 0, hwnd(), nullptr);
+    DestroyMenu(menu);
+}
+
+void frmMain::mnuPopUpExplore_Click() {
+    const std::string dest = ResolveDesktop(SelectedPath(*m_destDir));
+    const std::string source = ResolveDesktop(SelectedPath(*m_dir));
+    if (dest.find('\\') == std::string::npos || source.find('\\') == std::string::npos) {
+        return m_ui.ShowMessage("Folder selected for exploring not recognized.", MessageIcon::Information);
+    }
+    // The tree the popup was opened on, and in it the folder it was opened on.
+    for (wingui::TreeView* tree : {m_dir.get(), m_destDir.get()}) {
+        const std::string pointed = ResolveDesktop(tree->PointedKey());
+        if (GetFocus() == tree->hwnd() && pointed.find('\\') != std::string::npos) {
+            m_shell.OpenFolder(pointed);
+        }
+    }
+}
+
+void frmMain::cmdCancel_Click() {
+    if (m_jobRunning) {
+        return; // ending halfway would leave half of the pieces behind
+    }
+    m_settings.WriteSetting(SettingName::FMask, m_file1->Pattern());
+    SaveAndEnd();
+}
+
+void frmMain::mnuFileExit_Click() {
+    if (m_jobRunning) {
+        return;
+    }
+    SaveAndEnd();
+}
+
+void frmMain::SaveAndEnd() {
+    const std::string number = m_txtNum->Text();
+    if (!number.empty()) {
+        m_settings.WriteSetting(SettingName::TxtNum, number);
+    }
+    if (ReadCheck(m_settings, SettingName::ChkSaveDestDir)) {
+        m_settings.WriteSetting(SettingName::DestDir, SelectedPath(*m_destDir));
+    }
+    m_endProgram();
+}
+
+LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SIZE:
+        ApplyLayout();
+        return 0;
+    case WM_CLOSE:
+        // The close box stores nothing, but ends the program like the other two ways; not halfway through a
+        // split, which would leave half of its pieces behind.
+        if (!m_jobRunning) {
+            m_endProgram();
+        }
+        return 0;
+    case DM_GETDEFID:
+        return MAKELRESULT(IDOK, DC_HASDEFID);
+    case WM_COMMAND:
+        if (lParam == 0 && HIWORD(wParam) == 0) {
+            switch (LOWORD(wParam)) {
+            case mnuFileExit:
+                mnuFileExit_Click();
+                return 0;
+            case mnuPopUpExplore:
+                mnuPopUpExplore_Click();
+                return 0;
+            case mnuFileOptions: // the options dialog, the help and the about box are not built yet
+            case mnuHelpIndex:
+            case mnuHelpAbout:
+                return 0;
+            default:
+                break;
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    return Window::OnMessage(message, wParam, lParam);
+}
+
+} // namespace parvola

@@ -1,0 +1,225 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui_win32/wingui/control.h"
+
+#include "ui_win32/wingui/text.h"
+#include "ui_win32/wingui/window.h"
+
+#include <vector>
+
+namespace wingui {
+
+Control::~Control() {
+    if (m_parent) {
+        m_parent->Forget(*this);
+    }
+}
+
+void Control::CreateChild(Window& parent, const wchar_t* className, const std::string& text, DWORD style,
+                          DWORD exStyle, int id) {
+    m_parent = &parent;
+    m_id = parent.Adopt(*this, id);
+    m_hwnd = CreateWindowExW(exStyle, className, Wide(text).c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0,
+                             0, parent.hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(m_id)),
+                             GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(m_hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(parent.Font()), FALSE);
+}
+
+void Control::SetBounds(const RECT& bounds) {
+    MoveWindow(m_hwnd, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, TRUE);
+}
+
+RECT Control::Bounds() const {
+    RECT bounds{};
+    GetWindowRect(m_hwnd, &bounds);
+    MapWindowPoints(HWND_DESKTOP, GetParent(m_hwnd), reinterpret_cast<POINT*>(&bounds), 2);
+    return bounds;
+}
+
+void Control::SetText(const std::string& text) {
+    SetWindowTextW(m_hwnd, Wide(text).c_str());
+}
+
+std::string Control::Text() const {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(m_hwnd)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(m_hwnd, text.data(), static_cast<int>(text.size()))));
+    return Narrow(text);
+}
+
+int Control::TextWidth() const {
+    const std::wstring text = Wide(Text());
+    HDC dc = GetDC(m_hwnd);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(m_hwnd, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(m_hwnd, dc);
+    return size.cx;
+}
+
+void Control::Enable(bool enabled) {
+    EnableWindow(m_hwnd, enabled);
+}
+
+void Control::Focus() {
+    SetFocus(m_hwnd);
+}
+
+GroupBox::GroupBox(Window& parent, const GroupBoxArgs& args) {
+    CreateChild(parent, WC_BUTTONW, args.text, BS_GROUPBOX | WS_CLIPSIBLINGS);
+}
+
+void GroupBox::SendToBack() {
+    SetWindowPos(hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+Label::Label(Window& parent, const LabelArgs& args) {
+    CreateChild(parent, WC_STATICW, args.text, SS_LEFT | SS_NOPREFIX);
+}
+
+EtchedLine::EtchedLine(Window& parent) {
+    CreateChild(parent, WC_STATICW, "", SS_ETCHEDHORZ);
+}
+
+Button::Button(Window& parent, ButtonArgs args) : m_onClick(std::move(args.onClick)) {
+    CreateChild(parent, WC_BUTTONW, args.text,
+                WS_TABSTOP | WS_GROUP | (args.isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), 0, args.id);
+}
+
+void Button::OnCommand(WORD code) {
+    if (code == BN_CLICKED && m_onClick) {
+        m_onClick();
+    }
+}
+
+void Button::Click() {
+    OnCommand(BN_CLICKED);
+}
+
+RadioButton::RadioButton(Window& parent, RadioButtonArgs args) : m_onClick(std::move(args.onClick)) {
+    // The dialog keyboard stops at the checked button of a group only.
+    CreateChild(parent, WC_BUTTONW, args.text, BS_AUTORADIOBUTTON | (args.firstOfGroup ? WS_GROUP : 0));
+}
+
+void RadioButton::OnCommand(WORD code) {
+    if (code != BN_CLICKED) {
+        return;
+    }
+    SetChecked(true); // and Tab stops at this one now
+    if (m_onClick) {
+        m_onClick();
+    }
+}
+
+bool RadioButton::Checked() const {
+    return SendMessageW(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void RadioButton::SetChecked(bool checked) {
+    // BS_AUTORADIOBUTTON clears its group only when clicked.
+    if (checked) {
+        HWND first = hwnd();
+        while (!(GetWindowLongPtrW(first, GWL_STYLE) & WS_GROUP)) {
+            first = GetWindow(first, GW_HWNDPREV);
+        }
+        for (HWND other = first; other;) {
+            SendMessageW(other, BM_SETCHECK, BST_UNCHECKED, 0);
+            SetWindowLongPtrW(other, GWL_STYLE, GetWindowLongPtrW(other, GWL_STYLE) & ~WS_TABSTOP);
+            other = GetWindow(other, GW_HWNDNEXT);
+            if (other && (GetWindowLongPtrW(other, GWL_STYLE) & WS_GROUP)) {
+                break;
+            }
+        }
+    }
+    SendMessageW(hwnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+    const LONG_PTR style = GetWindowLongPtrW(hwnd(), GWL_STYLE);
+    SetWindowLongPtrW(hwnd(), GWL_STYLE, checked ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+}
+
+void RadioButton::Click() {
+    OnCommand(BN_CLICKED);
+}
+
+Edit::Edit(Window& parent, EditArgs args) : m_acceptsChar(std::move(args.acceptsChar)) {
+    CreateChild(parent, WC_EDITW, args.text, WS_TABSTOP | ES_AUTOHSCROLL | (args.firstOfGroup ? WS_GROUP : 0),
+                WS_EX_CLIENTEDGE);
+    SetWindowSubclass(hwnd(), &Edit::Filter, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+Edit::~Edit() {
+    RemoveWindowSubclass(hwnd(), &Edit::Filter, 0);
+}
+
+void Edit::Type(wchar_t c) {
+    SendMessageW(hwnd(), WM_CHAR, c, 1);
+}
+
+LRESULT CALLBACK Edit::Filter(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                              DWORD_PTR self) {
+    const auto* edit = reinterpret_cast<const Edit*>(self);
+    if (message == WM_CHAR && edit->m_acceptsChar && !edit->m_acceptsChar(static_cast<wchar_t>(wParam))) {
+        return 0;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+ListBox::ListBox(Window& parent, ListBoxArgs args)
+    : m_onSelectionChanged(std::move(args.onSelectionChanged)) {
+    CreateChild(parent, WC_LISTBOXW, "",
+                WS_TABSTOP | WS_GROUP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS,
+                WS_EX_CLIENTEDGE);
+}
+
+void ListBox::OnCommand(WORD code) {
+    if (code == LBN_SELCHANGE && m_onSelectionChanged) {
+        m_onSelectionChanged();
+    }
+}
+
+void ListBox::SetItems(const std::vector<std::string>& items) {
+    SendMessageW(hwnd(), WM_SETREDRAW, FALSE, 0);
+    SendMessageW(hwnd(), LB_RESETCONTENT, 0, 0);
+    for (const std::string& item : items) {
+        SendMessageW(hwnd(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
+    }
+    SendMessageW(hwnd(), WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(hwnd(), nullptr, TRUE);
+}
+
+int ListBox::Count() const {
+    return static_cast<int>(SendMessageW(hwnd(), LB_GETCOUNT, 0, 0));
+}
+
+std::string ListBox::Item(int index) const {
+    const auto length = SendMessageW(hwnd(), LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
+    if (length < 0) {
+        return {};
+    }
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    SendMessageW(hwnd(), LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+    return Narrow(text);
+}
+
+int ListBox::Selected() const {
+    return static_cast<int>(SendMessageW(hwnd(), LB_GETCURSEL, 0, 0));
+}
+
+void ListBox::Select(int index) {
+    SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    OnCommand(LBN_SELCHANGE);
+}
+
+ProgressBar::ProgressBar(Window& parent, const ProgressBarArgs& args) {
+    CreateChild(parent, PROGRESS_CLASSW, "", 0);
+    SendMessageW(hwnd(), PBM_SETRANGE32, 0, args.maximum);
+}
+
+void ProgressBar::SetValue(int value) {
+    SendMessageW(hwnd(), PBM_SETPOS, static_cast<WPARAM>(value), 0);
+}
+
+int ProgressBar::Value() const {
+    return static_cast<int>(SendMessageW(hwnd(), PBM_GETPOS, 0, 0));
+}
+
+} // namespace wingui

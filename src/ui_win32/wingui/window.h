@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace wingui {
+
+inline constexpr double kTwipsPerInch = 1440;
+
+// A length in twips as whole pixels at dpi.
+int TwipsToPixels(double twips, UINT dpi);
+
+class Control;
+
+struct WindowArgs {
+    std::string title;
+    // Of the client area, in twips; the window adds its borders, caption and menu bar.
+    double clientWidth = 0;
+    double clientHeight = 0;
+    HMENU menu = nullptr;
+    DWORD style = WS_OVERLAPPEDWINDOW;
+    // A window with an owner stays above it and goes with it.
+    HWND owner = nullptr;
+};
+
+// A top-level window. Subclasses handle what they need in OnMessage and pass the rest on to it; the
+// controls placed in it hear their own notifications through it.
+class Window {
+public:
+    Window() = default;
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+    virtual ~Window();
+
+    bool Create(const WindowArgs& args);
+    HWND hwnd() const { return m_hwnd; }
+    // The window's resolution: 96 is 100 %.
+    UINT Dpi() const;
+    // The system's message font at the window's resolution; every control gets it.
+    HFONT Font() const { return m_font; }
+    int TwipsToPixels(double twips) const { return wingui::TwipsToPixels(twips, Dpi()); }
+
+    // Runs call on the window's thread, from its message loop; safe from any thread. A call posted to a
+    // window that is gone is dropped.
+    void Post(std::function<void()> call);
+
+    // Called by Control: the window hands it its notifications and an id of its own when it has none.
+    int Adopt(Control& control, int id);
+    void Forget(Control& control);
+
+protected:
+    // Everything the window receives. The default passes control notifications to their controls and the
+    // rest to DefWindowProc.
+    virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    Control* ControlFor(HWND hwnd, int id) const;
+    void UpdateFont();
+
+    HWND m_hwnd = nullptr;
+    HFONT m_font = nullptr;
+    HWND m_focus = nullptr;
+    std::vector<Control*> m_controls;
+    int m_nextId = 1000;
+};
+
+// Runs until WM_QUIT, with the keyboard of a dialog in window: Tab, the arrow keys among option buttons,
+// access keys, Enter for the default button and Esc for the one with the id IDCANCEL.
+int RunMessageLoop(Window& window);
+
+// Lets the window system process what is pending, once, without waiting.
+void ProcessPendingMessages(Window& window);
+
+} // namespace wingui

@@ -1,0 +1,366 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Win32 main window, made hidden over settings in memory and a folder of real files.
+#include "engine/setting_values.h"
+#include "platform/windows/windows_checksums.h"
+#include "platform/windows/windows_code_pages.h"
+#include "platform/windows/windows_drives.h"
+#include "platform/windows/windows_file_system.h"
+#include "platform/windows/windows_paths.h"
+#include "platform/windows/windows_shell.h"
+#include "support/memory_settings.h"
+#include "ui_win32/main_window.h"
+#include "ui_win32/wingui/text.h"
+
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace parvola {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A window over settings in memory, made but not loaded, and a folder of files.
+class WindowFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_folder = fs::temp_directory_path() / ("parvola-main-" + std::to_string(GetCurrentProcessId()));
+        fs::create_directories(m_folder / "inner");
+        for (const auto& [name, length] : {std::pair{"b.txt", 5000}, {"a10.dat", 10}, {"a2.dat", 2}}) {
+            std::ofstream(m_folder / name, std::ios::binary) << std::string(length, 'x');
+        }
+        if (!window.Create()) {
+            GTEST_SKIP()
+                << "no window can be made here: wine needs an X display, or its null graphics driver "
+                   "(HKCU\\Software\\Wine\\Drivers, Graphics = null)";
+        }
+    }
+    void TearDown() override { fs::remove_all(m_folder); }
+
+    std::string folder() const { return m_folder.u8string(); }
+    const fs::path& folderPath() const { return m_folder; }
+
+    // The user clicks the folder in the source tree: the tree tells its window, as it does.
+    void chooseSourceFolder(const std::string& path) {
+        wingui::TreeView& tree = window.Dir();
+        ASSERT_TRUE(tree.SelectPath(FolderTreeModel::PathTo(path)));
+        NMTREEVIEWW change{};
+        change.hdr = {tree.hwnd(), static_cast<UINT_PTR>(tree.id()), TVN_SELCHANGEDW};
+        change.action = TVC_BYMOUSE;
+        change.itemNew.hItem = TreeView_GetSelection(tree.hwnd());
+        SendMessageW(window.hwnd(), WM_NOTIFY, change.hdr.idFrom, reinterpret_cast<LPARAM>(&change));
+    }
+
+    test::MemorySettings settings;
+    WindowsFileSystem files;
+    WindowsDrives drives;
+    WindowsPaths paths;
+    WindowsCodePages codePages;
+    WindowsChecksums checksums;
+    Platform platform{files, drives, paths, codePages, checksums};
+    bool ended = false;
+    WindowsShell shell;
+    frmMain window{settings, platform, shell, [this] { ended = true; }};
+
+private:
+    fs::path m_folder;
+};
+
+class MainWindowTest : public WindowFixture {
+protected:
+    void SetUp() override {
+        WindowFixture::SetUp();
+        if (!IsSkipped()) {
+            window.Form_Load("");
+        }
+    }
+};
+
+TEST_F(MainWindowTest, BothTreesStartAtMyComputerWithTheDrives) {
+    std::vector<std::string> drives;
+    wchar_t roots[4 * 26 + 1] = {};
+    GetLogicalDriveStringsW(4 * 26, roots);
+    for (const wchar_t* root = roots; *root; root += 4) {
+        drives.push_back(std::string(1, static_cast<char>(root[0])) + ":\\");
+    }
+    ASSERT_FALSE(drives.empty());
+    for (wingui::TreeView* tree : {&window.Dir(), &window.DestDir()}) {
+        EXPECT_EQ(tree->SelectedKey(), "My Computer");
+        EXPECT_EQ(tree->ChildKeys(""), (std::vector<std::string>{"Desktop", "My Computer"}));
+        EXPECT_EQ(tree->TextOf("My Computer"), "My Computer");
+        EXPECT_EQ(tree->ChildKeys("My Computer"), drives);
+        for (const std::string& drive : drives) {
+            EXPECT_NE(tree->TextOf(drive).find(drive.substr(0, 2)), std::string::npos) << drive;
+        }
+    }
+}
+
+TEST_F(MainWindowTest, ChoosingAFolderListsItsFilesAndChoosingAFileShowsItsSize) {
+    chooseSourceFolder(folder());
+    wingui::ListBox& files = window.File1().box();
+    ASSERT_EQ(files.Count(), 3); // no folder among them
+    EXPECT_EQ(files.Item(0), "a2.dat");
+    EXPECT_EQ(files.Item(1), "a10.dat");
+    EXPECT_EQ(files.Item(2), "b.txt");
+
+    EXPECT_EQ(window.lblSize().Text(), "0 KB");
+    SendMessageW(files.hwnd(), LB_SETCURSEL, 2, 0);
+    SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(files.id(), LBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(files.hwnd()));
+    EXPECT_EQ(window.lblSize().Text(), "4 KB");
+}
+
+TEST_F(MainWindowTest, TheNumberBoxTakesDigitsAndBackspaceOnly) {
+    for (const wchar_t c : std::wstring(L"1a-.2 \x16+9")) {
+        window.txtNum().Type(c);
+    }
+    EXPECT_EQ(window.txtNum().Text(), "129");
+    window.txtNum().Type(L'\b');
+    EXPECT_EQ(window.txtNum().Text(), "12");
+}
+
+TEST_F(MainWindowTest, AClickedOptionIsChosenAndStoredAtOnce) {
+    EXPECT_TRUE(window.optFSize(3).Checked()); // nothing stored: 1.44 M
+    SendMessageW(window.optFSize(1).hwnd(), BM_CLICK, 0, 0);
+    EXPECT_EQ(settings.values[SettingName::OptIdx], "1");
+    EXPECT_EQ(window.currentSizeIndex(), 1);
+    EXPECT_TRUE(window.optFSize(1).Checked());
+    EXPECT_FALSE(window.optFSize(3).Checked());
+}
+
+TEST_F(MainWindowTest, TabVisitsTheControlsAsInTheQtWindowAndStopsAtTheChosenSizeOnly) {
+    SendMessageW(window.optFSize(5).hwnd(), BM_CLICK, 0, 0);
+    ShowWindow(window.hwnd(), SW_SHOWNOACTIVATE); // Tab passes over what cannot be seen
+    const std::vector<HWND> expected = {
+        window.Dir().hwnd(),      window.File1().box().hwnd(), window.optFSize(5).hwnd(),
+        window.txtNum().hwnd(),   window.DestDir().hwnd(),     window.cmdNewDir().hwnd(),
+        window.cmdSplit().hwnd(), window.cmdCancel().hwnd(),   window.Dir().hwnd()};
+    std::vector<HWND> visited = {window.Dir().hwnd()};
+    while (visited.size() < expected.size()) {
+        visited.push_back(GetNextDlgTabItem(window.hwnd(), visited.back(), FALSE));
+    }
+    ShowWindow(window.hwnd(), SW_HIDE);
+    EXPECT_EQ(visited, expected);
+}
+
+// Pixels of a window 9000 by 6000 twips outside, in client coordinates.
+struct PlacedRow {
+    const char* control;
+    RECT MainPixels::*place;
+    RECT at96;
+    RECT at144;
+};
+
+const PlacedRow kPlaced[] = {
+    {"fraSource", &MainPixels::fraSource, {8, 7, 243, 346}, {12, 10, 365, 519}},
+    {"fraFSize", &MainPixels::fraFSize, {252, 7, 487, 96}, {378, 10, 731, 144}},
+    {"fraDest", &MainPixels::fraDest, {252, 102, 487, 346}, {378, 154, 731, 521}},
+    {"cmdSplit", &MainPixels::cmdSplit, {497, 14, 586, 39}, {745, 21, 879, 59}},
+    {"cmdCancel", &MainPixels::cmdCancel, {497, 44, 586, 69}, {745, 66, 879, 104}},
+    {"Dir", &MainPixels::Dir, {18, 24, 233, 177}, {27, 35, 350, 265}},
+    {"File1", &MainPixels::File1, {17, 180, 234, 326}, {25, 270, 351, 490}},
+    {"Label1", &MainPixels::Label1, {16, 326, 105, 343}, {24, 489, 158, 515}},
+    {"DestDir", &MainPixels::DestDir, {262, 118, 477, 304}, {393, 178, 716, 457}},
+    {"cmdNewDir", &MainPixels::cmdNewDir, {321, 311, 418, 336}, {482, 468, 628, 506}},
+};
+
+std::string Text(const RECT& r) {
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
+}
+
+TEST_F(MainWindowTest, AWindow9000By6000TwipsPlacesItsControlsInPixelsAt96And144Dpi) {
+    MainLayout layout = window.layout();
+    Form_Resize(layout, 9000, 6000);
+    for (const UINT dpi : {96u, 144u}) {
+        const MainPixels pixels = PlaceMain(layout, dpi);
+        for (const PlacedRow& row : kPlaced) {
+            EXPECT_EQ(Text(pixels.*row.place), Text(dpi == 96 ? row.at96 : row.at144))
+                << row.control << " " << dpi;
+        }
+        EXPECT_EQ(pixels.line.right, dpi == 96 ? 630 : 945);
+    }
+
+    // The window itself, at the resolution it has.
+    const UINT dpi = window.Dpi();
+    if (dpi != 96 && dpi != 144) {
+        GTEST_SKIP() << "the window's resolution is " << dpi << " DPI";
+    }
+    SetWindowPos(window.hwnd(), nullptr, 0, 0, static_cast<int>(9000 * dpi / 1440),
+                 static_cast<int>(6000 * dpi / 1440), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const std::pair<wingui::Control*, const char*> controls[] = {{&window.cmdSplit(), "cmdSplit"},
+                                                                 {&window.cmdCancel(), "cmdCancel"},
+                                                                 {&window.Dir(), "Dir"},
+                                                                 {&window.File1().box(), "File1"},
+                                                                 {&window.DestDir(), "DestDir"}};
+    for (const auto& [control, name] : controls) {
+        const PlacedRow& row =
+            *std::find_if(std::begin(kPlaced), std::end(kPlaced),
+                          [name = name](const PlacedRow& r) { return r.control == std::string(name); });
+        EXPECT_EQ(Text(control->Bounds()), Text(dpi == 96 ? row.at96 : row.at144)) << name;
+    }
+}
+
+TEST_F(MainWindowTest, CloseStoresThePatternAndTheNumberAndEnds) {
+    window.txtNum().SetText("25");
+    chooseSourceFolder(folder());
+    SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(window.cmdCancel().hwnd()));
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(settings.values[SettingName::FMask], "*.*");
+    EXPECT_EQ(settings.values[SettingName::TxtNum], "25");
+}
+
+// The user's answers to the boxes the window shows, given as the boxes come up; their texts, in order.
+std::vector<std::string> g_boxes;
+// What the user types into an input box.
+std::wstring g_typed;
+
+void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR, DWORD) {
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND box, LPARAM) {
+            wchar_t className[32] = {};
+            GetClassNameW(box, className, 32);
+            if (!IsWindowVisible(box) || !GetWindow(box, GW_OWNER)) {
+                return TRUE;
+            }
+            const HWND edit = FindWindowExW(box, nullptr, L"Edit", nullptr);
+            if (std::wstring(className) != L"#32770") { // the input box, a window of the program's own
+                if (!edit) {
+                    return TRUE; // the progress window
+                }
+                g_boxes.push_back("input");
+                SetWindowTextW(edit, g_typed.c_str());
+                PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                return FALSE;
+            }
+            wchar_t text[512] = {};
+            GetDlgItemTextW(box, 0xFFFF, text, 512); // the text of a message box
+            g_boxes.push_back(wingui::Narrow(text));
+            // Keep the source; yes to the rest.
+            const bool deleteQuestion = g_boxes.back().rfind("Would you like to delete", 0) == 0;
+            const int answer = GetDlgItem(box, IDYES) ? (deleteQuestion ? IDNO : IDYES) : IDOK;
+            PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+            return FALSE;
+        },
+        0);
+}
+
+TEST_F(MainWindowTest, SplitNowSplitsTheChosenFileAfterTheSizeQuestion) {
+    chooseSourceFolder(folder());
+    ASSERT_TRUE(window.DestDir().SelectPath(FolderTreeModel::PathTo(folder())));
+    window.File1().box().Select(2); // b.txt, 5000 bytes
+    SendMessageW(window.optFSize(7).hwnd(), BM_CLICK, 0, 0);
+    window.txtNum().SetText("2");
+
+    g_boxes.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerBoxes);
+    SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(window.cmdSplit().hwnd()));
+    KillTimer(nullptr, timer);
+
+    ASSERT_FALSE(g_boxes.empty());
+    EXPECT_EQ(g_boxes.front(), "Split the file into partitions 2 KB long?");
+    EXPECT_EQ(g_boxes.back(), "Completed splitting files.");
+    std::vector<std::uintmax_t> pieces;
+    for (const char* name : {"b.txt.001", "b.txt.002", "b.txt.003"}) {
+        pieces.push_back(fs::exists(folderPath() / name) ? fs::file_size(folderPath() / name) : 0);
+    }
+    EXPECT_EQ(pieces, (std::vector<std::uintmax_t>{2000, 2000, 1000}));
+    EXPECT_TRUE(fs::exists(folderPath() / "b.txt")); // kept, as answered
+}
+
+TEST_F(MainWindowTest, MakeNewFolderMakesTheNamedFolderInTheDestinationOrSaysItCannot) {
+    ASSERT_TRUE(window.DestDir().SelectPath(FolderTreeModel::PathTo(folder())));
+    g_boxes.clear();
+    g_typed = L"made";
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerBoxes);
+    window.cmdNewDir().Click();
+    EXPECT_TRUE(fs::is_directory(folderPath() / "made"));
+    EXPECT_EQ(g_boxes, std::vector<std::string>{"input"});
+
+    g_boxes.clear();
+    window.cmdNewDir().Click(); // it is there now
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(g_boxes, (std::vector<std::string>{"input", "Error: Can not create directory."}));
+}
+
+// Start-up with what an earlier run stored.
+class StartUpTest : public WindowFixture {};
+
+TEST_F(StartUpTest, StoredChoicesComeBackAndAStrangeSizeIndexChoosesOnePointFourFour) {
+    const struct {
+        const char* optIdx;
+        int chosen;
+    } rows[] = {{"6", 6}, {"0", 0}, {"9", 3}, {"x", 3}, {"", 3}};
+    for (const auto& row : rows) {
+        settings.values[SettingName::OptIdx] = row.optIdx;
+        window.Form_Load("");
+        EXPECT_EQ(window.currentSizeIndex(), row.chosen) << row.optIdx;
+        for (int i = 0; i < 8; ++i) {
+            EXPECT_EQ(window.optFSize(i).Checked(), i == row.chosen) << row.optIdx << " " << i;
+        }
+    }
+    settings.values[SettingName::TxtNum] = "42";
+    window.Form_Load("");
+    EXPECT_EQ(window.txtNum().Text(), "42");
+    EXPECT_EQ(window.lblSize().Text(), "0 KB");
+}
+
+TEST_F(StartUpTest, TheDestinationComesBackOnlyWhenItIsToBeSaved) {
+    settings.values[SettingName::DestDir] = folder();
+    settings.values[SettingName::ChkSaveDestDir] = "0";
+    window.Form_Load("");
+    EXPECT_EQ(window.DestDir().SelectedKey(), "My Computer");
+    settings.values[SettingName::ChkSaveDestDir] = "1";
+    window.Form_Load("");
+    EXPECT_EQ(window.DestDir().SelectedKey(), folder());
+}
+
+TEST_F(StartUpTest, AFileOnTheCommandLineOpensBothTreesAtItsFolderAndIsChosenWhateverItsCase) {
+    settings.values[SettingName::FMask] = "*.dat;*.txt";
+    window.Form_Load(folder() + "\\B.TXT");
+    EXPECT_EQ(window.Dir().SelectedKey(), folder());
+    EXPECT_EQ(window.DestDir().SelectedKey(), folder());
+    EXPECT_EQ(window.File1().FileName(), "b.txt");
+    EXPECT_EQ(window.lblSize().Text(), "4 KB");
+}
+
+TEST_F(StartUpTest, TheStoredPatternChoosesTheFilesListed) {
+    settings.values[SettingName::FMask] = "*.dat";
+    window.Form_Load(folder() + "\\a2.dat");
+    wingui::ListBox& files = window.File1().box();
+    ASSERT_EQ(files.Count(), 2);
+    EXPECT_EQ(files.Item(0) + " " + files.Item(1), "a2.dat a10.dat");
+}
+
+TEST_F(StartUpTest, AMissingFileOnTheCommandLineLeavesEverythingAsItWas) {
+    window.Form_Load(folder() + "\\none.bin");
+    EXPECT_EQ(window.Dir().SelectedKey(), "My Computer");
+    EXPECT_EQ(window.File1().FileName(), "");
+}
+
+// What each way of ending stores: Close all, File > Exit all but the pattern, the close box nothing.
+TEST_F(MainWindowTest, EachWayOfEndingStoresItsOwnShare) {
+    settings.values[SettingName::ChkSaveDestDir] = "1";
+    ASSERT_TRUE(window.DestDir().SelectPath(FolderTreeModel::PathTo(folder())));
+    window.txtNum().SetText("7");
+
+    SendMessageW(window.hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(settings.values.count(SettingName::TxtNum) + settings.values.count(SettingName::DestDir), 0u);
+
+    ended = false;
+    SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(102, 0), 0); // File > Exit
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(settings.values[SettingName::TxtNum], "7");
+    EXPECT_EQ(settings.values[SettingName::DestDir], folder());
+    EXPECT_EQ(settings.values.count(SettingName::FMask), 0u);
+}
+
+} // namespace
+} // namespace parvola

@@ -1,0 +1,31 @@
+#!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
+# The NSIS installer, made afresh, installs silently under wine where it is told, with its Start-menu
+# entries and working programs, and its uninstaller takes all of that away again.
+# Usage: install_package.sh BUILD_FOLDER WINE_RUN TOP_CMAKELISTS
+set -eu
+build=$1
+run="$2 $build/wine"
+out=$(mktemp -d)
+folder=parvola-install-test
+installed="$build/wine/drive_c/$folder"
+menu="$build/wine/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs"
+trap 'rm -rf "$out" "$installed"' EXIT
+fail() { echo "$*"; exit 1; }
+
+cpack --config "$build/CPackConfig.cmake" -G NSIS -B "$out" >/dev/null
+$run "$out"/parvola-*-win64.exe /S "/D=C:\\$folder"
+for file in parvola-split.exe parvola-join.exe README.txt LICENSE.txt help/index.html Uninstall.exe; do
+    [ -f "$installed/$file" ] || fail "not installed: $file"
+done
+[ -f "$menu/"Parvola*"/Parvola manual.lnk" ] || fail "no Start-menu entry for the manual"
+said=$($run "$installed/parvola-split.exe" --version | tr -d '\r')
+[ "$said" = "parvola-split $(sed -n 's/^project(Parvola VERSION \([0-9.]*\).*/\1/p' "$3")" ] ||
+    fail "the installed parvola-split says: $said"
+
+# _?= runs the uninstaller where it is and waits for it, instead of from a copy that returns at once.
+$run "$installed/Uninstall.exe" /S "_?=C:\\$folder"
+for file in parvola-split.exe parvola-join.exe README.txt help/index.html; do
+    [ ! -e "$installed/$file" ] || fail "left after uninstalling: $file"
+done
+! ls -d "$menu/"Parvola* 2>/dev/null || fail "the Start-menu entries are left"
