@@ -154,8 +154,9 @@ FileStatus OpenOutput(const std::string& path, DWORD access, DWORD share, DWORD 
     if (!buffer) {
         return ErrorFromWin32(ERROR_NOT_ENOUGH_MEMORY);
     }
-    const HANDLE handle =
-        Open(path, access, share, disposition, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT);
+    // Reading its attributes as well, to see what was opened.
+    const HANDLE handle = Open(path, access | FILE_READ_ATTRIBUTES, share, disposition,
+                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT);
     if (handle == INVALID_HANDLE_VALUE) {
         return LastWin32Error();
     }
