@@ -8,9 +8,11 @@
 #include "platform/windows/windows_drives.h"
 #include "platform/windows/windows_file_system.h"
 #include "platform/windows/windows_paths.h"
+#include "platform/windows/windows_shell.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <set>
 #include <vector>
@@ -70,6 +72,12 @@ TEST_F(WindowsPlatform, OutputsAreNewFilesAndRenamesRefuseATakenNameUnlessToldTo
     EXPECT_EQ("old", Read("taken"));
     ASSERT_EQ("none", Said(Write("taken", "replaced")));
     EXPECT_EQ("replaced", Read("taken"));
+    for (const char* more : {" once", " twice"}) {
+        ASSERT_EQ("none", Said(m_files.OpenAppend(At("taken"), file)));
+        file->Write(more, std::strlen(more));
+        EXPECT_EQ("none", Said(file->Close()));
+    }
+    EXPECT_EQ("replaced once twice", Read("taken"));
 
     struct Row {
         bool targetThere;
@@ -200,8 +208,14 @@ TEST(WindowsText, ChecksumsCodePagesAndUpperCaseComeFromTheSystemsTables) {
         EXPECT_EQ(bytes, codePages.Encode(page, text)) << page << " " << text;
     }
 
-    const std::pair<std::string, std::string> cases[] = {
-        {"z:\\report.doc.bat", "Z:\\REPORT.DOC.BAT"}, {"été", "ÉTÉ"}, {"データ", "データ"}, {"", ""}};
+    const std::pair<std::string, std::string> cases[] = {{"z:\\report.doc.bat", "Z:\\REPORT.DOC.BAT"},
+                                                         {"Größe", "GRÖßE"},
+                                                         {"a\xff\xc3\xa9\xe0\x80\x80"
+                                                          "b",
+                                                          "A\xff\xc3\x89\xe0\x80\x80"
+                                                          "B"},
+                                                         {"データ", "データ"},
+                                                         {"", ""}};
     for (const auto& [text, upper] : cases) {
         EXPECT_EQ(upper, WindowsUpperCase(text)) << text;
     }
@@ -214,6 +228,11 @@ TEST_F(WindowsPlatform, PathsAreMadeWholeFromTheWorkingFolder) {
     EXPECT_EQ("", m_paths.ShortPathName(At("missing")));
     EXPECT_FALSE(m_paths.ShortPathName(m_folder).empty());
     ::SetCurrentDirectoryW(L"C:\\");
+    const std::string locks = m_paths.LockFolder();
+    EXPECT_EQ("\\Orvane\\Parvola\\locks", locks.substr(locks.size() - 21));
+    EXPECT_TRUE(m_files.Inspect(locks, true));
+    EXPECT_TRUE(m_files.Inspect(m_paths.HomeFolder(), true));
+    EXPECT_FALSE(WindowsShell().DesktopFolder().empty());
 
     const std::pair<std::string, std::string> drives[] = {{"C:\\a\\b", "C:\\"},
                                                           {"d:", "d:\\"},
