@@ -158,6 +158,8 @@ TEST_F(WindowsPlatform, NamesBeyondAsciiComeBackAsTheyWentIn) {
     EXPECT_EQ("データ.001", Read("データ.001"));
     // The name as the folder spells it, whatever the case it was asked for in.
     EXPECT_EQ("Größe.txt", m_files.FindFile(At("GRÖßE.TXT")));
+    EXPECT_EQ("C:\\", m_files.FindFile("C:\\"));
+    EXPECT_EQ(std::nullopt, m_files.FindFile(At("Gr?ße.txt")));
 }
 
 TEST_F(WindowsPlatform, IdentityFollowsTheFileNotTheName) {

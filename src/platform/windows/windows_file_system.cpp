@@ -3,6 +3,7 @@
 
 #include "platform/path_text.h"
 #include "platform/windows/utf16.h"
+#include "platform/windows/windows_drives.h"
 #include "platform/windows/windows_errors.h"
 
 #include <algorithm>
@@ -271,18 +272,23 @@ std::optional<FileInfo> WindowsFileSystem::Inspect(const std::string& path, bool
 }
 
 std::optional<std::string> WindowsFileSystem::FindFile(const std::string& path) {
-    const std::wstring wide = WideFromUtf8(WithoutTrailingSeparator(path));
+    const std::wstring wide = WideFromUtf8(path);
     // Wildcards would find some other file.
     if (wide.empty() || wide.find_first_of(L"*?") != std::wstring::npos ||
         ::GetFileAttributesW(wide.c_str()) == INVALID_FILE_ATTRIBUTES) {
         return std::nullopt;
     }
+    // A root is its own name; no folder lists it, and "C:" alone would mean the working folder of drive C.
+    const std::string root = RootOfPath(path);
+    if (!root.empty() && WithoutTrailingSeparator(path).size() <= WithoutTrailingSeparator(root).size()) {
+        return root;
+    }
     // The name as the folder spells it, which may differ in case from the one asked for.
     WIN32_FIND_DATAW found{};
-    const HANDLE search =
-        ::FindFirstFileExW(wide.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+    const HANDLE search = ::FindFirstFileExW(WideFromUtf8(WithoutTrailingSeparator(path)).c_str(),
+                                             FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
     if (search == INVALID_HANDLE_VALUE) {
-        return LastName(path); // a drive root, which no folder lists
+        return LastName(path);
     }
     ::FindClose(search);
     return Utf8FromWide(found.cFileName);
