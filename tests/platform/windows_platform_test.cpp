@@ -291,6 +291,30 @@ TEST_F(WindowsPlatform, ACopyToDiskIsWholeOrNothing) {
     }
 }
 
+// Drive A: as wine gives it when its registry maps it as a floppy, over a small folder: a size-limited
+// tmpfs in CI. The disk is left as it was found.
+TEST_F(WindowsPlatform, ARemovableDiskIsFilledToItsLastClusterAndNoFurther) {
+    const std::string drive = "A:\\";
+    ULARGE_INTEGER size{};
+    if (::GetDriveTypeW(L"A:\\") != DRIVE_REMOVABLE ||
+        !::GetDiskFreeSpaceExW(L"A:\\", nullptr, &size, nullptr) ||
+        size.QuadPart > (std::uint64_t{64} << 20)) {
+        GTEST_SKIP() << "no small removable disk in drive A:";
+    }
+    EXPECT_EQ(DriveType::Removable, m_drives.TypeOf(drive));
+    EXPECT_EQ(DriveType::Fixed, m_drives.TypeOf(m_drives.DriveOf(m_folder)));
+    EXPECT_EQ(8u, m_drives.VolumeIdentity(drive).size());
+    const std::int64_t free = m_drives.FreeBytes(drive);
+    ASSERT_EQ("none", Said(Write("staged", std::string(static_cast<std::size_t>(free) + 4096, 'x'))));
+    EXPECT_EQ("61 Disk full", Said(m_drives.CopyToDisk(At("staged"), "A:\\piece.001", {})));
+    EXPECT_FALSE(m_files.Inspect("A:\\piece.001", false));
+    EXPECT_EQ(free, m_drives.FreeBytes(drive));
+    ASSERT_EQ("none", Said(Write("staged", "small")));
+    EXPECT_EQ("none", Said(m_drives.CopyToDisk(At("staged"), "A:\\piece.001", {})));
+    EXPECT_EQ(free - m_drives.SpaceFor(drive, 5), m_drives.FreeBytes(drive));
+    EXPECT_EQ("none", Said(m_files.DeleteFile("A:\\piece.001")));
+}
+
 TEST_F(WindowsPlatform, AFormatThatDidNotHappenIsNeverTakenForOne) {
     // Wine's format dialog is a stub that formats nothing; on Windows itself the dialog would wait for a
     // user.
