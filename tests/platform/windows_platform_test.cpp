@@ -70,6 +70,8 @@ TEST_F(WindowsPlatform, OutputsAreNewFilesAndRenamesRefuseATakenNameUnlessToldTo
     std::unique_ptr<OutputFile> file;
     EXPECT_EQ("58 File already exists", Said(m_files.CreateNew(At("taken"), file)));
     EXPECT_EQ("old", Read("taken"));
+    // Read-only, as a file copied from a CD may be: replaced all the same.
+    ASSERT_TRUE(::SetFileAttributesW(WideFromUtf8(At("taken")).c_str(), FILE_ATTRIBUTE_READONLY));
     ASSERT_EQ("none", Said(Write("taken", "replaced")));
     EXPECT_EQ("replaced", Read("taken"));
     for (const char* more : {" once", " twice"}) {
@@ -276,6 +278,7 @@ TEST_F(WindowsPlatform, ACopyToDiskIsWholeOrNothing) {
     const Row rows[] = {{-1, "none", bytes}, {2, "18 User interrupt occurred", "(missing)"}};
     for (const Row& row : rows) {
         ASSERT_EQ("none", Said(Write("copy", "an earlier copy")));
+        ASSERT_TRUE(::SetFileAttributesW(WideFromUtf8(At("copy")).c_str(), FILE_ATTRIBUTE_READONLY));
         std::vector<std::pair<std::int64_t, std::int64_t>> heard;
         const auto progress = [&](std::int64_t done, std::int64_t total) {
             heard.emplace_back(done, total);

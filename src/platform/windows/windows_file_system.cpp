@@ -216,15 +216,33 @@ FileStatus WindowsFileSystem::CreateNew(const std::string& path, std::unique_ptr
     return OpenOutput(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, CREATE_NEW, file);
 }
 
+FileStatus RemoveEntry(const std::string& path) {
+    const std::wstring wide = WideFromUtf8(path);
+    if (wide.empty()) {
+        return ErrorFromWin32(ERROR_PATH_NOT_FOUND);
+    }
+    if (::DeleteFileW(wide.c_str())) {
+        return std::nullopt;
+    }
+    DWORD error = ::GetLastError();
+    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
+    if (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) == FILE_ATTRIBUTE_READONLY) {
+        if (::SetFileAttributesW(wide.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY}) &&
+            ::DeleteFileW(wide.c_str())) {
+            return std::nullopt;
+        }
+        error = ::GetLastError();
+        ::SetFileAttributesW(wide.c_str(), attributes);
+    }
+    return error == ERROR_FILE_NOT_FOUND ? std::nullopt : FileStatus(ErrorFromWin32(error));
+}
+
 FileStatus WindowsFileSystem::CreateReplacing(const std::string& path, unsigned /*permissions*/,
                                               std::unique_ptr<OutputFile>& file) {
     // Windows files carry no mode bits; a read-only output would only keep the program from removing it.
-    const std::wstring wide = WideFromUtf8(path);
-    if (!wide.empty() && !::DeleteFileW(wide.c_str())) {
-        const DWORD error = ::GetLastError();
-        if (error != ERROR_FILE_NOT_FOUND) {
-            return ErrorFromWin32(error);
-        }
+    if (FileStatus status = RemoveEntry(path)) {
+        return status;
     }
     return CreateNew(path, file);
 }
