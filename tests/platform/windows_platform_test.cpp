@@ -33,7 +33,11 @@ class WindowsPlatform : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ("none", Said(m_paths.MakeTempFolder(m_folder))); }
     void TearDown() override {
+        // Read-only files, which a failing test may leave, would keep the folder.
         std::error_code ignored;
+        for (const auto& entry : fs::directory_iterator(fs::path(WideFromUtf8(m_folder)), ignored)) {
+            ::SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+        }
         fs::remove_all(fs::path(WideFromUtf8(m_folder)), ignored);
     }
 
