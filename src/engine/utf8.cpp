@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/utf8.h"
 
-
 namespace parvola {
 
 Utf8Char Utf8At(const std::string& text, std::size_t at) {

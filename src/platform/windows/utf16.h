@@ -11,8 +11,9 @@ std::wstring WideFromUtf8(const std::string& utf8);
 std::string Utf8FromWide(const std::wstring& wide);
 std::string Utf8FromWide(const wchar_t* wide);
 
-// text in upper case by the invariant locale's rules, the same on every machine whatever its language:
-// what the readme shows of a name. Text the system cannot map comes back unchanged.
+// text with every letter in capitals, one character for one ("Größe" gives "GRÖßE"), by the invariant
+// locale's rules, the same on every machine whatever its language: what the readme shows of a name. Bytes
+// that begin no well-formed character stay as they are.
 std::string WindowsUpperCase(const std::string& text);
 
 } // namespace parvola

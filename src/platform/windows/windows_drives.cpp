@@ -3,6 +3,7 @@
 
 #include "platform/windows/utf16.h"
 #include "platform/windows/windows_errors.h"
+#include "platform/windows/windows_file_system.h"
 
 #include <cstdio>
 #include <new>
@@ -211,10 +212,9 @@ FileStatus WindowsDrives::CopyToDisk(const std::string& from, const std::string&
         return error;
     }
     // Whatever entry has the name is replaced as a whole, so that a link there is never written through.
-    if (!::DeleteFileW(wideTo.c_str()) && ::GetLastError() != ERROR_FILE_NOT_FOUND) {
-        const FileError error = LastWin32Error();
+    if (FileStatus status = RemoveEntry(to)) {
         ::CloseHandle(in);
-        return error;
+        return status;
     }
     const HANDLE out = ::CreateFileW(wideTo.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, nullptr);

@@ -3,6 +3,7 @@
 
 #include "platform/path_text.h"
 #include "platform/windows/utf16.h"
+#include "platform/windows/windows_drives.h"
 #include "platform/windows/windows_errors.h"
 
 #include <algorithm>
@@ -154,8 +155,9 @@ FileStatus OpenOutput(const std::string& path, DWORD access, DWORD share, DWORD 
     if (!buffer) {
         return ErrorFromWin32(ERROR_NOT_ENOUGH_MEMORY);
     }
-    const HANDLE handle =
-        Open(path, access, share, disposition, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT);
+    // Reading its attributes as well, to see what was opened.
+    const HANDLE handle = Open(path, access | FILE_READ_ATTRIBUTES, share, disposition,
+                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT);
     if (handle == INVALID_HANDLE_VALUE) {
         return LastWin32Error();
     }
@@ -214,15 +216,33 @@ FileStatus WindowsFileSystem::CreateNew(const std::string& path, std::unique_ptr
     return OpenOutput(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE, CREATE_NEW, file);
 }
 
+FileStatus RemoveEntry(const std::string& path) {
+    const std::wstring wide = WideFromUtf8(path);
+    if (wide.empty()) {
+        return ErrorFromWin32(ERROR_PATH_NOT_FOUND);
+    }
+    if (::DeleteFileW(wide.c_str())) {
+        return std::nullopt;
+    }
+    DWORD error = ::GetLastError();
+    const DWORD attributes = ::GetFileAttributesW(wide.c_str());
+    if (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) == FILE_ATTRIBUTE_READONLY) {
+        if (::SetFileAttributesW(wide.c_str(), attributes & ~DWORD{FILE_ATTRIBUTE_READONLY}) &&
+            ::DeleteFileW(wide.c_str())) {
+            return std::nullopt;
+        }
+        error = ::GetLastError();
+        ::SetFileAttributesW(wide.c_str(), attributes);
+    }
+    return error == ERROR_FILE_NOT_FOUND ? std::nullopt : FileStatus(ErrorFromWin32(error));
+}
+
 FileStatus WindowsFileSystem::CreateReplacing(const std::string& path, unsigned /*permissions*/,
                                               std::unique_ptr<OutputFile>& file) {
     // Windows files carry no mode bits; a read-only output would only keep the program from removing it.
-    const std::wstring wide = WideFromUtf8(path);
-    if (!wide.empty() && !::DeleteFileW(wide.c_str())) {
-        const DWORD error = ::GetLastError();
-        if (error != ERROR_FILE_NOT_FOUND) {
-            return ErrorFromWin32(error);
-        }
+    if (FileStatus status = RemoveEntry(path)) {
+        return status;
     }
     return CreateNew(path, file);
 }
@@ -270,18 +290,23 @@ std::optional<FileInfo> WindowsFileSystem::Inspect(const std::string& path, bool
 }
 
 std::optional<std::string> WindowsFileSystem::FindFile(const std::string& path) {
-    const std::wstring wide = WideFromUtf8(WithoutTrailingSeparator(path));
+    const std::wstring wide = WideFromUtf8(path);
     // Wildcards would find some other file.
     if (wide.empty() || wide.find_first_of(L"*?") != std::wstring::npos ||
         ::GetFileAttributesW(wide.c_str()) == INVALID_FILE_ATTRIBUTES) {
         return std::nullopt;
     }
+    // A root is its own name; no folder lists it, and "C:" alone would mean the working folder of drive C.
+    const std::string root = RootOfPath(path);
+    if (!root.empty() && WithoutTrailingSeparator(path).size() <= WithoutTrailingSeparator(root).size()) {
+        return root;
+    }
     // The name as the folder spells it, which may differ in case from the one asked for.
     WIN32_FIND_DATAW found{};
-    const HANDLE search =
-        ::FindFirstFileExW(wide.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
+    const HANDLE search = ::FindFirstFileExW(WideFromUtf8(WithoutTrailingSeparator(path)).c_str(),
+                                             FindExInfoBasic, &found, FindExSearchNameMatch, nullptr, 0);
     if (search == INVALID_HANDLE_VALUE) {
-        return LastName(path); // a drive root, which no folder lists
+        return LastName(path);
     }
     ::FindClose(search);
     return Utf8FromWide(found.cFileName);

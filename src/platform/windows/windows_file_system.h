@@ -11,6 +11,10 @@ namespace parvola {
 // Nanoseconds since the Unix epoch of a FILETIME or LARGE_INTEGER time (100 ns units since 1601).
 std::int64_t UnixNanoseconds(std::int64_t windowsTime);
 
+// Removes the entry at path so that a new file can take the name: a read-only file as well, as unlink does
+// on Linux, and a link itself, never what it leads to. A missing entry is no failure.
+FileStatus RemoveEntry(const std::string& path);
+
 // Files through CreateFileW and its kin. Outputs are always made with CREATE_NEW; locks are files opened
 // without sharing that the system removes when their handle closes, also when the program dies.
 class WindowsFileSystem final : public FileSystem {

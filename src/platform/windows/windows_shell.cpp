@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <knownfolders.h>
+#include <objbase.h>
 #include <shellapi.h>
 
 namespace parvola {
@@ -15,8 +16,15 @@ namespace {
 
 void Open(const std::string& target) {
     const std::wstring wide = WideFromUtf8(target);
-    if (!wide.empty()) {
-        ::ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (wide.empty()) {
+        return;
+    }
+    // Some handlers the shell hands addresses to are COM objects: the calling thread needs COM, in the
+    // apartment the shell asks for, unless it has it already.
+    const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
+    ::ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    if (SUCCEEDED(com)) {
+        ::CoUninitialize();
     }
 }
 
