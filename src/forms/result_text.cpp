@@ -37,6 +37,10 @@ std::string FolderNotOpenedText(const std::string& folder) {
     return "The folder " + folder + " cannot be opened: it no longer exists.";
 }
 
+std::string NoFileManagerText(const std::string& folder) {
+    return "No file manager could be started to show the folder " + folder + ".";
+}
+
 bool NotifiesAtEnd(bool windowActive, std::chrono::steady_clock::duration took) {
     return !windowActive && took > std::chrono::seconds(10);
 }

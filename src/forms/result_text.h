@@ -17,6 +17,8 @@ std::string CancelledText(const std::string& fileName, const std::string& shownF
 
 // The folder cannot be opened in a file manager, told instead of failing silently.
 std::string FolderNotOpenedText(const std::string& folder);
+// When the desktop has nothing that shows folders.
+std::string NoFileManagerText(const std::string& folder);
 
 // A job's end is also told on the desktop when the user has turned to another window during a long job.
 bool NotifiesAtEnd(bool windowActive, std::chrono::steady_clock::duration took);

@@ -167,8 +167,8 @@ void frmMain::mnuPopUpExplore_Click() {
     // The folder the popup was opened on, which a right click points at without choosing it.
     for (FolderTree* tree : {m_dir, m_destDir}) {
         const QString pointed = resolveDesktop(tree->pointedPath());
-        if (focusWidget() == tree && pointed.contains('/')) {
-            m_shell.OpenFolder(Std(pointed));
+        if (focusWidget() == tree && pointed.contains('/') && !m_shell.OpenFolder(Std(pointed))) {
+            m_dialogs.ShowMessage(NoFileManagerText(Std(pointed)), MessageIcon::Exclamation);
         }
     }
 }
@@ -244,7 +244,9 @@ void frmMain::cmdSplit_Click() {
             if (!m_platform.files.Inspect(folder, true)) {
                 return m_dialogs.ShowMessage(FolderNotOpenedText(folder), MessageIcon::Exclamation);
             }
-            m_shell.OpenFolder(folder);
+            if (!m_shell.OpenFolder(folder)) {
+                m_dialogs.ShowMessage(NoFileManagerText(folder), MessageIcon::Exclamation);
+            }
         });
     const bool removable =
         m_platform.drives.TypeOf(m_platform.drives.DriveOf(Std(dest) + "/")) == DriveType::Removable;

@@ -53,8 +53,8 @@ struct YesDialogs final : WindowDialogs {
 
 struct NoShell final : Shell {
     std::string DesktopFolder() override { return "/nonexistent"; }
-    void OpenFolder(const std::string&) override {}
-    void OpenUrl(const std::string&) override {}
+    bool OpenFolder(const std::string&) override { return true; }
+    bool OpenUrl(const std::string&) override { return true; }
 };
 
 // In the child: the window splits data/report.doc into out, and end runs on the window's thread once the

@@ -80,9 +80,13 @@ struct ReadOnlyFolder final : test::TestMount {
 
 struct FakeShell final : Shell {
     std::string DesktopFolder() override { return desktop; }
-    void OpenFolder(const std::string& folder) override { opened.push_back(folder); }
-    void OpenUrl(const std::string&) override {}
+    bool OpenFolder(const std::string& folder) override {
+        opened.push_back(folder);
+        return canOpen;
+    }
+    bool OpenUrl(const std::string&) override { return canOpen; }
     std::string desktop;
+    bool canOpen = true;
     std::vector<std::string> opened;
 };
 
@@ -116,6 +120,7 @@ class UiTest : public QObject {
         m_settings = std::make_unique<IniSettingsStore>(at("Parvola.conf").toStdString());
         m_dialogs = ScriptedDialogs();
         m_shell.opened.clear();
+        m_shell.canOpen = true;
         m_ended = 0;
     }
     QString at(const QString& name) const { return m_temp->filePath(name); }
@@ -436,8 +441,12 @@ private slots:
         child<QLineEdit>("txtNum")->setText("1");
         m_dialogs.answers = {true};
         m_dialogs.openFolder = true;
+        // A desktop with nothing that shows folders is told so.
+        m_shell.canOpen = false;
         QTest::keyClick(child("txtNum"), Qt::Key_Return);
         QCOMPARE(m_shell.opened, std::vector<std::string>{at("out").toStdString()});
+        QCOMPARE(m_dialogs.log.last(),
+                 "exclamation: No file manager could be started to show the folder " + at("out") + ".");
     }
 
     // A fixed destination without room for the split is told before anything is written there; a file

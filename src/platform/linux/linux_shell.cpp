@@ -14,12 +14,12 @@ std::string LinuxShell::DesktopFolder() {
     return (QDir(desktop).exists() ? desktop : QDir::homePath()).toStdString();
 }
 
-void LinuxShell::OpenFolder(const std::string& folder) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder)));
+bool LinuxShell::OpenFolder(const std::string& folder) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(folder)));
 }
 
-void LinuxShell::OpenUrl(const std::string& url) {
-    QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+bool LinuxShell::OpenUrl(const std::string& url) {
+    return QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
 }
 
 } // namespace parvola

@@ -9,8 +9,8 @@ class LinuxShell final : public Shell {
 public:
     // The XDG desktop folder, or the home folder where that folder does not exist.
     std::string DesktopFolder() override;
-    void OpenFolder(const std::string& folder) override;
-    void OpenUrl(const std::string& url) override;
+    bool OpenFolder(const std::string& folder) override;
+    bool OpenUrl(const std::string& url) override;
 };
 
 } // namespace parvola

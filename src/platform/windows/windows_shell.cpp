@@ -14,18 +14,22 @@ namespace parvola {
 
 namespace {
 
-void Open(const std::string& target) {
+// False when the shell started nothing for target.
+bool Open(const std::string& target) {
     const std::wstring wide = WideFromUtf8(target);
     if (wide.empty()) {
-        return;
+        return false;
     }
     // Some handlers the shell hands addresses to are COM objects: the calling thread needs COM, in the
     // apartment the shell asks for, unless it has it already.
     const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
-    ::ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    // Anything above 32 is success, by the oldest of the shell's rules.
+    const auto started = reinterpret_cast<INT_PTR>(
+        ::ShellExecuteW(nullptr, L"open", wide.c_str(), nullptr, nullptr, SW_SHOWNORMAL));
     if (SUCCEEDED(com)) {
         ::CoUninitialize();
     }
+    return started > 32;
 }
 
 } // namespace
@@ -35,12 +39,12 @@ std::string WindowsShell::DesktopFolder() {
     return desktop.empty() ? KnownFolder(&FOLDERID_Profile) : desktop;
 }
 
-void WindowsShell::OpenFolder(const std::string& folder) {
-    Open(folder);
+bool WindowsShell::OpenFolder(const std::string& folder) {
+    return Open(folder);
 }
 
-void WindowsShell::OpenUrl(const std::string& url) {
-    Open(url);
+bool WindowsShell::OpenUrl(const std::string& url) {
+    return Open(url);
 }
 
 } // namespace parvola

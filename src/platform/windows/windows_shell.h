@@ -11,8 +11,8 @@ public:
     // The user's desktop folder (FOLDERID_Desktop), or the profile folder when the system has none.
     std::string DesktopFolder() override;
     // Both through ShellExecuteW, which hands them to Explorer or the user's chosen program.
-    void OpenFolder(const std::string& folder) override;
-    void OpenUrl(const std::string& url) override;
+    bool OpenFolder(const std::string& folder) override;
+    bool OpenUrl(const std::string& url) override;
 };
 
 } // namespace parvola
