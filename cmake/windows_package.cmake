@@ -28,7 +28,20 @@ set(CPACK_NSIS_URL_INFO_ABOUT https://www.orvane.example/parvola)
 set(CPACK_NSIS_CONTACT parvola@orvane.example)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 # Start-menu entries; CPack adds the uninstaller's.
+set(CPACK_PACKAGE_EXECUTABLES parvola Parvola)
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_MENU_LINKS "help/index.html" "Parvola manual" "README.txt" "Parvola readme")
+# "Open with" offers Parvola for any file; the window takes the file named on its command line. Values
+# reach the installer's script as written here.
+set(CPACK_VERBATIM_VARIABLES ON)
+set(parvola_open_with "Software\\Classes\\Applications\\parvola.exe")
+set(parvola_open_list "Software\\Classes\\*\\OpenWithList\\parvola.exe")
+set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "
+    WriteRegStr SHCTX '${parvola_open_with}\\shell\\open\\command' '' '\"$INSTDIR\\parvola.exe\" \"%1\"'
+    WriteRegStr SHCTX '${parvola_open_list}' '' ''")
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "
+    DeleteRegKey SHCTX '${parvola_open_with}'
+    DeleteRegKey SHCTX '${parvola_open_list}'")
 set(CPACK_NSIS_MANIFEST_DPI_AWARE ON)
 
 include(CPack)

@@ -15,10 +15,17 @@ fail() { echo "$*"; exit 1; }
 
 cpack --config "$build/CPackConfig.cmake" -G NSIS -B "$out" >/dev/null
 $run "$out"/parvola-*-win64.exe /S "/D=C:\\$folder"
-for file in parvola-split.exe parvola-join.exe README.txt LICENSE.txt help/index.html Uninstall.exe; do
+for file in parvola.exe parvola-split.exe parvola-join.exe README.txt LICENSE.txt help/index.html Uninstall.exe; do
     [ -f "$installed/$file" ] || fail "not installed: $file"
 done
-[ -f "$menu/"Parvola*"/Parvola manual.lnk" ] || fail "no Start-menu entry for the manual"
+for entry in "Parvola manual" Parvola; do
+    [ -f "$menu/"Parvola*"/$entry.lnk" ] || fail "no Start-menu entry: $entry"
+done
+# "Open with" offers the window for any file, handing it the file.
+openWith='HKCR\Applications\parvola.exe\shell\open\command'
+$run reg query "$openWith" 2>/dev/null | tr -d '\r' | grep -qF "\\$folder\\parvola.exe\" \"%1\"" ||
+    fail "no \"Open with\" entry: $($run reg query "$openWith" 2>&1)"
+$run reg query 'HKCR\*\OpenWithList\parvola.exe' >/dev/null 2>&1 || fail "parvola.exe is not in any file's Open with list"
 said=$($run "$installed/parvola-split.exe" --version | tr -d '\r')
 [ "$said" = "parvola-split $(sed -n 's/^project(Parvola VERSION \([0-9.]*\).*/\1/p' "$3")" ] ||
     fail "the installed parvola-split says: $said"
@@ -29,3 +36,4 @@ for file in parvola-split.exe parvola-join.exe README.txt help/index.html; do
     [ ! -e "$installed/$file" ] || fail "left after uninstalling: $file"
 done
 ! ls -d "$menu/"Parvola* 2>/dev/null || fail "the Start-menu entries are left"
+! $run reg query "$openWith" >/dev/null 2>&1 || fail "the \"Open with\" entry is left"
