@@ -4,14 +4,19 @@
 #include "forms/file_pattern.h"
 #include "forms/main_choices.h"
 #include "forms/progress_figures.h"
+#include "forms/relayed_ui.h"
 #include "forms/result_text.h"
 #include "forms/shown_options.h"
 #include "forms/split_command.h"
 #include "forms/split_plan.h"
 #include "forms/window_place.h"
 #include "support/memory_settings.h"
+#include "support/scripted_ui.h"
 
 #include <gtest/gtest.h>
+
+#include <deque>
+#include <thread>
 
 namespace parvola {
 namespace {
@@ -223,6 +228,65 @@ TEST(MainChoices, ReadAndStoredAsTheEndingAsks) {
                  read.destination;
         EXPECT_EQ(shown, expected);
     }
+}
+
+// The job's calls run on the window's thread, here the test's, and their answers come back to the job;
+// once the run is ending, a call waiting for an answer is given up, and later ones are not made at all.
+TEST(RelayedUi, AnswersFromTheWindowThreadUntilTheRunEnds) {
+    test::ScriptedUi window;
+    window.answers = "YY";
+    RelayState state;
+    std::mutex queueMutex;
+    std::deque<std::function<void()>> queue;
+    RelayedUi relayed(
+        window,
+        [&](std::function<void()> call) {
+            const std::lock_guard<std::mutex> lock(queueMutex);
+            queue.push_back(std::move(call));
+        },
+        state);
+    const auto runPosted = [&](std::size_t count) {
+        for (std::size_t ran = 0; ran < count;) {
+            std::function<void()> call;
+            {
+                const std::lock_guard<std::mutex> lock(queueMutex);
+                if (!queue.empty()) {
+                    call = std::move(queue.front());
+                    queue.pop_front();
+                }
+            }
+            if (call) {
+                call();
+                ++ran;
+            }
+        }
+    };
+
+    bool first = false;
+    bool second = true;
+    std::thread job([&] {
+        first = relayed.AskYesNo("Split?", MessageIcon::Question, DefaultAnswer::No);
+        second = relayed.AskYesNo("Delete?", MessageIcon::Question, DefaultAnswer::Yes);
+    });
+    runPosted(1);
+    // The second question is posted but the window's thread goes away before it runs.
+    for (bool posted = false; !posted;) {
+        const std::lock_guard<std::mutex> lock(queueMutex);
+        posted = !queue.empty();
+    }
+    {
+        const std::lock_guard<std::mutex> lock(state.mutex);
+        state.ending = true;
+        state.changed.notify_all();
+    }
+    job.join();
+    runPosted(1);
+    EXPECT_TRUE(first);
+    EXPECT_FALSE(second);
+    EXPECT_EQ(window.log, std::vector<std::string>{"ask, No by default, question: Split?"});
+    EXPECT_EQ(relayed.ShowDiskDialog(), DiskChoice::Cancel);
+    EXPECT_TRUE(relayed.CancelRequested());
+    EXPECT_TRUE(queue.empty());
 }
 
 } // namespace
