@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui_win32/main_window.h"
+// The file system's method of that name, not the entry point windows.h makes of it.
+#undef DeleteFile
 
 #include "engine/piece_sizes.h"
 #include "engine/setting_values.h"
 #include "engine/split_job.h"
 #include "engine/split_ui.h"
+#include "engine/watched_file_system.h"
 #include "forms/dropped_path.h"
+#include "forms/error_details.h"
 #include "forms/main_choices.h"
+#include "forms/result_text.h"
 #include "forms/split_command.h"
 #include "forms/split_plan.h"
 #include "forms/window_place.h"
@@ -91,6 +96,42 @@ std::wstring Lower(std::wstring text) {
     CharLowerBuffW(text.data(), static_cast<DWORD>(text.size()));
     return text;
 }
+
+// The split's side of the window's boxes: "Completed splitting files." gains the line of what was made and
+// where, and "Open Folder"; the other boxes name the failure the job noted, where it tells one.
+class ResultUi final : public SplitUi {
+public:
+    ResultUi(Win32SplitUi& boxes, const FailureLog& failures, std::string resultLine,
+             std::function<void()> openFolder)
+        : m_boxes(boxes), m_failures(failures), m_resultLine(std::move(resultLine)),
+          m_openFolder(std::move(openFolder)) {}
+
+    void ShowMessage(const std::string& text, MessageIcon icon) override {
+        if (text != kCompletedMessage) {
+            return m_boxes.ShowMessage(WithFailureNamed(text, m_failures), icon);
+        }
+        if (m_boxes.ShowResult(text + "\r\n" + m_resultLine)) {
+            m_openFolder();
+        }
+    }
+    bool AskYesNo(const std::string& text, MessageIcon icon, DefaultAnswer defaultAnswer) override {
+        return m_boxes.AskYesNo(WithFailureNamed(text, m_failures), icon, defaultAnswer);
+    }
+    void ShowProgress() override { m_boxes.ShowProgress(); }
+    void SetProgress(int value) override { m_boxes.SetProgress(value); }
+    void HideProgress() override { m_boxes.HideProgress(); }
+    DiskChoice ShowDiskDialog() override { return m_boxes.ShowDiskDialog(); }
+    void ShowCopyProgress(const std::string& name, int percent) override {
+        m_boxes.ShowCopyProgress(name, percent);
+    }
+    bool CancelRequested() override { return m_boxes.CancelRequested(); }
+
+private:
+    Win32SplitUi& m_boxes;
+    const FailureLog& m_failures;
+    const std::string m_resultLine;
+    const std::function<void()> m_openFolder;
+};
 
 } // namespace
 
@@ -421,10 +462,31 @@ void frmMain::cmdSplit_Click() {
     }
 
     SplitRequest request{path, dest, step.pieceBytes};
+    m_ui.DescribeJob(m_file1->FileName(), *length, step.pieceBytes);
+    const auto pieceBytes = static_cast<std::int64_t>(step.pieceBytes);
+    FailureLog failures;
+    WatchedFileSystem watched(m_platform.files, failures);
+    Platform platform{watched, m_platform.drives, m_platform.paths, m_platform.codePages,
+                      m_platform.checksums};
+    ResultUi ui(m_ui, failures,
+                ResultText((*length + pieceBytes - 1) / pieceBytes, ReadReadmeWanted(m_settings, false),
+                           ReadChecksumWanted(m_settings), dest),
+                [this, dest] {
+                    if (!m_platform.files.Inspect(dest, true)) {
+                        return m_ui.ShowMessage(FolderNotOpenedText(dest), MessageIcon::Exclamation);
+                    }
+                    m_shell.OpenFolder(dest);
+                });
+    const bool removable =
+        m_platform.drives.TypeOf(m_platform.drives.DriveOf(dest + kPathSeparator)) == DriveType::Removable;
+    SplitOutcome outcome = SplitOutcome::Failed;
     m_jobRunning = true;
-    RunInBackground(*this, m_ui,
-                    [&](SplitUi& relayed) { SplitFile(request, relayed, m_settings, m_platform); });
+    RunInBackground(*this, ui,
+                    [&](SplitUi& relayed) { outcome = SplitFile(request, relayed, m_settings, platform); });
     m_jobRunning = false;
+    if (outcome == SplitOutcome::Cancelled) {
+        m_ui.ShowMessage(CancelledText(m_file1->FileName(), dest, removable), MessageIcon::Information);
+    }
     m_file1->Refresh();
     ShowPlan();
 }

@@ -278,7 +278,18 @@ void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR, DWORD) {
             }
             wchar_t text[512] = {};
             GetDlgItemTextW(box, 0xFFFF, text, 512); // the text of a message box
-            g_boxes.push_back(wingui::Narrow(text));
+            std::wstring shown = text;
+            // A task dialog's text is a control of its own; its buttons are told after it.
+            for (HWND child = GetWindow(box, GW_CHILD); child && !GetDlgItem(box, 0xFFFF);
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+                GetClassNameW(child, className, 32);
+                GetWindowTextW(child, text, 512);
+                const bool button = std::wstring(className) == L"Button";
+                if (text[0] && (button || shown.empty())) {
+                    shown += button ? L" [" + std::wstring(text) + L"]" : text;
+                }
+            }
+            g_boxes.push_back(wingui::Narrow(shown));
             // Keep the source; yes to the rest.
             const bool deleteQuestion = g_boxes.back().rfind("Would you like to delete", 0) == 0;
             const int answer = GetDlgItem(box, IDYES) ? (deleteQuestion ? IDNO : IDYES) : IDOK;
@@ -306,7 +317,10 @@ TEST_F(MainWindowTest, SplitNowSplitsTheChosenFileAfterTheSizeQuestion) {
               "Split the file into partitions 2 KB long?\r\n\r\n3 pieces of 2 KB (the last 1 KB) "
               "\xe2\x86\x92 " +
                   folder());
-    EXPECT_EQ(g_boxes.back(), "Completed splitting files.");
+    EXPECT_EQ(g_boxes.back(),
+              "Completed splitting files.\r\n3 pieces, the batch file, Readme.txt and the checksum "
+              "file are in " +
+                  folder() + ". [Open Folder] [OK]");
     std::vector<std::uintmax_t> pieces;
     for (const char* name : {"b.txt.001", "b.txt.002", "b.txt.003"}) {
         pieces.push_back(fs::exists(folderPath() / name) ? fs::file_size(folderPath() / name) : 0);
@@ -371,6 +385,23 @@ TEST_F(MainWindowTest, AboutShowsTheVersionAndItsLinksOpenTheWebAndMailAddresses
                                                  std::string("<a>") + kMakerWebAddress + "</a>",
                                                  std::string("<a>") + kMakerEmail + "</a>", "&OK"}));
     EXPECT_EQ(shell.urls, (std::vector<std::string>{kMakerWebAddress, std::string("mailto:") + kMakerEmail}));
+}
+
+TEST(ProgressWindowTest, TellsTheFileThePieceAndThePercentInItsTitle) {
+    std::atomic<bool> cancelRequested{false};
+    frmProgress progress(cancelRequested);
+    if (!progress.Create(nullptr)) {
+        GTEST_SKIP() << "no window can be made here";
+    }
+    progress.Describe("b.txt", 5000, 2000);
+    progress.Restart();
+    progress.SetValue(50);
+    wchar_t title[64] = {};
+    GetWindowTextW(progress.hwnd(), title, 64);
+    EXPECT_EQ(wingui::Narrow(title), "50% - Parvola");
+    EXPECT_EQ(progress.lblFile().Text(), "b.txt");
+    EXPECT_EQ(progress.lblPiece().Text(), "piece 2 of 3");
+    EXPECT_EQ(progress.lblSpeed().Text(), ""); // in its first second
 }
 
 // What the shell hands a window when a path is dropped on it at a point of its client area.
