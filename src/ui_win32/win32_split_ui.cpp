@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui_win32/win32_split_ui.h"
 
+#include "ui_win32/disk_dialog.h"
 #include "ui_win32/wingui/text.h"
 
 #include <algorithm>
@@ -150,6 +151,11 @@ bool Win32SplitUi::ShowResult(const std::string& text) {
         return false;
     }
     return chosen == kOpenFolder;
+}
+
+DiskChoice Win32SplitUi::ShowDiskDialog() {
+    frmDisk::Ask(m_owner, m_diskChoice);
+    return m_diskChoice;
 }
 
 void Win32SplitUi::DescribeJob(const std::string& fileName, std::int64_t length, double pieceBytes) {

@@ -54,8 +54,7 @@ public:
     void ShowProgress() override;
     void SetProgress(int value) override;
     void HideProgress() override;
-    // The disk dialog is not built yet: a split onto removable disks that needs another disk stops.
-    DiskChoice ShowDiskDialog() override { return DiskChoice::Cancel; }
+    DiskChoice ShowDiskDialog() override;
     void ShowCopyProgress(const std::string& name, int percent) override;
     bool CancelRequested() override { return m_cancelRequested; }
 
@@ -67,6 +66,8 @@ public:
 private:
     wingui::Window& m_owner;
     std::atomic<bool> m_cancelRequested{false};
+    // The disk dialog's choice, kept from one full disk to the next.
+    DiskChoice m_diskChoice = DiskChoice::None;
     std::unique_ptr<frmProgress> m_progress;
     std::string m_fileName;
     std::int64_t m_length = 0;

@@ -404,6 +404,49 @@ TEST(ProgressWindowTest, TellsTheFileThePieceAndThePercentInItsTitle) {
     EXPECT_EQ(progress.lblSpeed().Text(), ""); // in its first second
 }
 
+// What the user does in the disk dialog, one step a tick: the caption of a button to click, or "close".
+std::vector<std::string> g_diskSteps;
+
+void CALLBACK UseDiskDialog(HWND, UINT, UINT_PTR, DWORD) {
+    const HWND dialog = FindWindowW(nullptr, L"Insufficient space on removable media");
+    if (!dialog || !IsWindowVisible(dialog) || g_diskSteps.empty()) {
+        return;
+    }
+    const std::string step = g_diskSteps.front();
+    g_diskSteps.erase(g_diskSteps.begin());
+    if (step == "close") {
+        PostMessageW(dialog, WM_CLOSE, 0, 0);
+        return;
+    }
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t text[256] = {};
+        GetWindowTextW(child, text, 256);
+        if (wingui::Narrow(text) == step) {
+            PostMessageW(child, BM_CLICK, 0, 0);
+        }
+    }
+}
+
+TEST_F(MainWindowTest, TheDiskDialogAnswersThePickedOptionAndCancelForItsCloseBox) {
+    Win32SplitUi ui(window);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, UseDiskDialog);
+    const struct {
+        std::vector<std::string> steps;
+        DiskChoice answer;
+    } rows[] = {
+        {{"Format the disk and try again", "&OK"}, DiskChoice::Format},
+        {{"Insert a new disk and try again", "close"}, DiskChoice::Cancel},
+        {{"Insert a new disk and try again", "&OK"}, DiskChoice::NewDisk},
+        {{"&OK"}, DiskChoice::NewDisk}, // as chosen before
+        {{"Select a smaller size per partition", "&OK"}, DiskChoice::Cancel},
+    };
+    for (const auto& row : rows) {
+        g_diskSteps = row.steps;
+        EXPECT_EQ(ui.ShowDiskDialog(), row.answer) << row.steps.front();
+    }
+    KillTimer(nullptr, timer);
+}
+
 // What the shell hands a window when a path is dropped on it at a point of its client area.
 HDROP MakeDrop(const std::wstring& path, POINT at) {
     const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (path.size() + 2) * sizeof(wchar_t));
