@@ -18,6 +18,7 @@
 #include "platform/path_text.h"
 #include "ui_win32/about_box.h"
 #include "ui_win32/input_box.h"
+#include "ui_win32/options_dialog.h"
 #include "ui_win32/split_runner.h"
 #include "ui_win32/wingui/text.h"
 
@@ -615,7 +616,8 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             case mnuHelpAbout:
                 frmAbout::Show(*this, m_shell);
                 return 0;
-            case mnuFileOptions: // the options dialog is not built yet
+            case mnuFileOptions:
+                frmOptions::Show(*this, m_settings, *m_file1, [this] { mnuHelpIndex_Click(); });
                 return 0;
             default:
                 break;

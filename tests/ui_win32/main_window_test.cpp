@@ -404,18 +404,25 @@ TEST(ProgressWindowTest, TellsTheFileThePieceAndThePercentInItsTitle) {
     EXPECT_EQ(progress.lblSpeed().Text(), ""); // in its first second
 }
 
-// What the user does in the disk dialog, one step a tick: the caption of a button to click, or "close".
-std::vector<std::string> g_diskSteps;
+// What the user does in the dialog of this title, one step a tick: the caption of a button to click,
+// "close", or "type:" and the text for its edit box.
+const wchar_t* g_dialogTitle = L"";
+std::vector<std::string> g_steps;
 
-void CALLBACK UseDiskDialog(HWND, UINT, UINT_PTR, DWORD) {
-    const HWND dialog = FindWindowW(nullptr, L"Insufficient space on removable media");
-    if (!dialog || !IsWindowVisible(dialog) || g_diskSteps.empty()) {
+void CALLBACK UseDialog(HWND, UINT, UINT_PTR, DWORD) {
+    const HWND dialog = FindWindowW(nullptr, g_dialogTitle);
+    if (!dialog || !IsWindowVisible(dialog) || g_steps.empty()) {
         return;
     }
-    const std::string step = g_diskSteps.front();
-    g_diskSteps.erase(g_diskSteps.begin());
+    const std::string step = g_steps.front();
+    g_steps.erase(g_steps.begin());
     if (step == "close") {
         PostMessageW(dialog, WM_CLOSE, 0, 0);
+        return;
+    }
+    if (step.rfind("type:", 0) == 0) {
+        SetWindowTextW(FindWindowExW(dialog, nullptr, L"Edit", nullptr),
+                       wingui::Wide(step.substr(5)).c_str());
         return;
     }
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -429,7 +436,8 @@ void CALLBACK UseDiskDialog(HWND, UINT, UINT_PTR, DWORD) {
 
 TEST_F(MainWindowTest, TheDiskDialogAnswersThePickedOptionAndCancelForItsCloseBox) {
     Win32SplitUi ui(window);
-    const UINT_PTR timer = SetTimer(nullptr, 0, 30, UseDiskDialog);
+    g_dialogTitle = L"Insufficient space on removable media";
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, UseDialog);
     const struct {
         std::vector<std::string> steps;
         DiskChoice answer;
@@ -441,10 +449,33 @@ TEST_F(MainWindowTest, TheDiskDialogAnswersThePickedOptionAndCancelForItsCloseBo
         {{"Select a smaller size per partition", "&OK"}, DiskChoice::Cancel},
     };
     for (const auto& row : rows) {
-        g_diskSteps = row.steps;
+        g_steps = row.steps;
         EXPECT_EQ(ui.ShowDiskDialog(), row.answer) << row.steps.front();
     }
     KillTimer(nullptr, timer);
+}
+
+TEST_F(MainWindowTest, TheOptionsDialogShowsTheStoredOptionsAndOkStoresThemCancelNothing) {
+    settings.values[SettingName::OptClean] = "0";
+    settings.values[SettingName::ChkSaveDestDir] = "0";
+    const auto options = [this](std::vector<std::string> steps) {
+        g_dialogTitle = L"Parvola Options";
+        g_steps = std::move(steps);
+        const UINT_PTR timer = SetTimer(nullptr, 0, 30, UseDialog);
+        SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(101, 0), 0); // File > Options...
+        KillTimer(nullptr, timer);
+    };
+    options({"Do&n't include the Readme file", "&Save Destination Directory", "type:*.dat", "Can&cel"});
+    EXPECT_EQ(settings.values.count(SettingName::OptReadme), 0u);
+    EXPECT_EQ(settings.values[SettingName::ChkSaveDestDir], "0");
+    EXPECT_EQ(window.File1().Pattern(), "");
+
+    options({"Do&n't include the Readme file", "&Save Destination Directory", "type:*.dat", "&OK"});
+    EXPECT_EQ(settings.values[SettingName::OptReadme], "1");
+    EXPECT_EQ(settings.values[SettingName::ChkSaveDestDir], "1");
+    EXPECT_EQ(settings.values[SettingName::OptClean], "0"); // as shown
+    EXPECT_EQ(settings.values[SettingName::OptLabel], "0");
+    EXPECT_EQ(window.File1().Pattern(), "*.dat");
 }
 
 // What the shell hands a window when a path is dropped on it at a point of its client area.

@@ -139,6 +139,18 @@ void RadioButton::Click() {
     OnCommand(BN_CLICKED);
 }
 
+CheckBox::CheckBox(Window& parent, const CheckBoxArgs& args) {
+    CreateChild(parent, WC_BUTTONW, args.text, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
+}
+
+bool CheckBox::Checked() const {
+    return SendMessageW(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void CheckBox::SetChecked(bool checked) {
+    SendMessageW(hwnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
 Edit::Edit(Window& parent, EditArgs args)
     : m_acceptsChar(std::move(args.acceptsChar)), m_onChange(std::move(args.onChange)) {
     CreateChild(parent, WC_EDITW, args.text, WS_TABSTOP | ES_AUTOHSCROLL | (args.firstOfGroup ? WS_GROUP : 0),

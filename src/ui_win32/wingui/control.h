@@ -115,6 +115,17 @@ private:
     std::function<void()> m_onClick;
 };
 
+struct CheckBoxArgs {
+    std::string text;
+};
+
+class CheckBox final : public Control {
+public:
+    CheckBox(Window& parent, const CheckBoxArgs& args);
+    bool Checked() const;
+    void SetChecked(bool checked);
+};
+
 struct EditArgs {
     std::string text;
     bool firstOfGroup = false;
