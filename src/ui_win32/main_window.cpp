@@ -307,11 +307,14 @@ void frmMain::Form_Load(const std::string& commandLine) {
         },
         reinterpret_cast<LPARAM>(&screens));
     // No smaller than a quarter of the designed size, where the controls still show.
-    if (const auto place = ReadWindowPlace(m_settings, screens, TwipsToPixels(kClientWidth) / 4,
-                                           TwipsToPixels(kClientHeight) / 4)) {
-        RECT outer{0, 0, place->width, place->height};
+    // The size is stored at 96 DPI, so that a window moved to a finer screen keeps its room.
+    const UINT dpi = Dpi();
+    if (const auto place = ReadWindowPlace(m_settings, screens, wingui::TwipsToPixels(kClientWidth, 96) / 4,
+                                           wingui::TwipsToPixels(kClientHeight, 96) / 4)) {
+        RECT outer{0, 0, MulDiv(place->width, static_cast<int>(dpi), 96),
+                   MulDiv(place->height, static_cast<int>(dpi), 96)};
         AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), TRUE,
-                                 static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)), Dpi());
+                                 static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)), dpi);
         SetWindowPos(hwnd(), nullptr, place->left, place->top, outer.right - outer.left,
                      outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
@@ -563,7 +566,9 @@ void frmMain::SaveAndEnd(bool withPattern) {
     RECT client{};
     GetWindowRect(hwnd(), &outer);
     GetClientRect(hwnd(), &client);
-    WriteWindowPlace(m_settings, {outer.left, outer.top, client.right, client.bottom});
+    const int dpi = static_cast<int>(Dpi());
+    WriteWindowPlace(m_settings,
+                     {outer.left, outer.top, MulDiv(client.right, 96, dpi), MulDiv(client.bottom, 96, dpi)});
     StoreMainChoices(m_settings,
                      {m_file1->Pattern(), m_txtNum->Text(), m_sizeIndex, SelectedPath(*m_destDir)},
                      withPattern);
