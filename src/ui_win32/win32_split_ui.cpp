@@ -42,7 +42,7 @@ bool frmProgress::Create(HWND owner) {
     m_bar = std::make_unique<wingui::ProgressBar>(*this, wingui::ProgressBarArgs{100});
     m_piece = std::make_unique<wingui::Label>(*this, wingui::LabelArgs{""});
     m_speed = std::make_unique<wingui::Label>(*this, wingui::LabelArgs{""});
-    // A long file name is cut in the middle rather than at its end, where the part that tells it is.
+    // A long file name is cut in the middle rather than at its end, which tells one file from another.
     SetWindowLongPtrW(m_file->hwnd(), GWL_STYLE,
                       GetWindowLongPtrW(m_file->hwnd(), GWL_STYLE) | SS_PATHELLIPSIS);
     SetWindowLongPtrW(m_speed->hwnd(), GWL_STYLE, GetWindowLongPtrW(m_speed->hwnd(), GWL_STYLE) | SS_RIGHT);
