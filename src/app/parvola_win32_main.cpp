@@ -16,7 +16,8 @@ int main() {
     // The manifest asks for the same; a copy started without it still lays out by the real resolution.
     SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_TREEVIEW_CLASSES |
-                                                        ICC_PROGRESS_CLASS | ICC_LISTVIEW_CLASSES};
+                                                        ICC_PROGRESS_CLASS | ICC_LISTVIEW_CLASSES |
+                                                        ICC_LINK_CLASS};
     InitCommonControlsEx(&controls);
     const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 

@@ -4,6 +4,7 @@
 #include "engine/error_text.h"
 #include "engine/piece_sizes.h"
 #include "forms/split_plan.h"
+#include "platform/paths.h"
 
 #include <iterator>
 
@@ -19,10 +20,10 @@ constexpr std::int64_t kFinishingFileBytes = 65536;
 } // namespace
 
 SplitStep CheckSplitChoice(const SplitChoice& choice) {
-    if (choice.destFolder.find('/') == std::string::npos) {
+    if (choice.destFolder.find(kPathSeparator) == std::string::npos) {
         return {"Folder selected for output not recognized.", MessageIcon::Information};
     }
-    if (choice.sourceFolder.find('/') == std::string::npos) {
+    if (choice.sourceFolder.find(kPathSeparator) == std::string::npos) {
         return {"Folder selected for input not recognized.", MessageIcon::Information};
     }
     if (choice.fileName.empty()) {
@@ -73,7 +74,7 @@ std::string MissingFileText(const std::string& path) {
 
 std::optional<std::string> RoomRefusal(Drives& drives, const std::string& destFolder, std::int64_t fileLength,
                                        double pieceBytes) {
-    const std::string drive = drives.DriveOf(destFolder + "/");
+    const std::string drive = drives.DriveOf(destFolder + kPathSeparator);
     if (drives.TypeOf(drive) == DriveType::Removable || pieceBytes < 1 || fileLength <= 0) {
         return std::nullopt;
     }

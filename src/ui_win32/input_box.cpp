@@ -18,22 +18,10 @@ std::string frmInput::Ask(wingui::Window& owner, const std::string& prompt) {
     if (!box.Create(owner.hwnd(), prompt)) {
         return {};
     }
-    // Modal: the owner takes no input until the box is answered.
-    EnableWindow(owner.hwnd(), FALSE);
     ShowWindow(box.hwnd(), SW_SHOW);
     box.m_answer->Focus();
-    MSG message;
-    while (!box.m_ended && GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(box.hwnd(), &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    if (!box.m_ended) {
-        PostQuitMessage(static_cast<int>(message.wParam)); // for the loop that runs the program
-    }
-    // Enabled before the box goes, so that the system gives the owner the focus back.
-    EnableWindow(owner.hwnd(), TRUE);
+    // Modal: the owner takes no input until the box is answered.
+    wingui::RunModal(owner, box, [&box] { return box.m_ended; });
     return box.m_result;
 }
 
@@ -42,7 +30,7 @@ bool frmInput::Create(HWND owner, const std::string& prompt) {
         return false;
     }
     m_prompt = std::make_unique<wingui::Label>(*this, wingui::LabelArgs{prompt});
-    m_answer = std::make_unique<wingui::Edit>(*this, wingui::EditArgs{"", true, nullptr});
+    m_answer = std::make_unique<wingui::Edit>(*this, wingui::EditArgs{"", true, nullptr, nullptr});
     m_ok = std::make_unique<wingui::Button>(
         *this, wingui::ButtonArgs{"OK", IDOK, true, [this] { End(m_answer->Text()); }});
     m_cancel = std::make_unique<wingui::Button>(
@@ -58,13 +46,7 @@ bool frmInput::Create(HWND owner, const std::string& prompt) {
     place(*m_cancel, kWidth - 180 - 1335, 600, 1335, 375);
     place(*m_answer, 180, kHeight - 180 - 315, kWidth - 360, 315);
 
-    RECT ownerRect{};
-    RECT own{};
-    GetWindowRect(owner, &ownerRect);
-    GetWindowRect(hwnd(), &own);
-    SetWindowPos(hwnd(), nullptr, (ownerRect.left + ownerRect.right - (own.right - own.left)) / 2,
-                 (ownerRect.top + ownerRect.bottom - (own.bottom - own.top)) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    wingui::CenterOver(hwnd(), owner);
     return true;
 }
 

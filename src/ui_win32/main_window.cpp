@@ -1,18 +1,33 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui_win32/main_window.h"
+// The file system's method of that name, not the entry point windows.h makes of it.
+#undef DeleteFile
 
 #include "engine/piece_sizes.h"
 #include "engine/setting_values.h"
 #include "engine/split_job.h"
 #include "engine/split_ui.h"
+#include "engine/watched_file_system.h"
+#include "forms/dropped_path.h"
+#include "forms/error_details.h"
+#include "forms/main_choices.h"
+#include "forms/result_text.h"
+#include "forms/split_command.h"
+#include "forms/split_plan.h"
+#include "forms/window_place.h"
 #include "platform/path_text.h"
+#include "ui_win32/about_box.h"
 #include "ui_win32/input_box.h"
+#include "ui_win32/options_dialog.h"
 #include "ui_win32/split_runner.h"
 #include "ui_win32/wingui/text.h"
 
+#include <shellapi.h>
+#include <shlwapi.h>
 #include <windowsx.h>
 
 #include <algorithm>
+#include <iterator>
 
 namespace parvola {
 
@@ -83,6 +98,42 @@ std::wstring Lower(std::wstring text) {
     return text;
 }
 
+// The split's side of the window's boxes: "Completed splitting files." gains the line of what was made and
+// where, and "Open Folder"; the other boxes name the failure the job noted, where it tells one.
+class ResultUi final : public SplitUi {
+public:
+    ResultUi(Win32SplitUi& boxes, const FailureLog& failures, std::string resultLine,
+             std::function<void()> openFolder)
+        : m_boxes(boxes), m_failures(failures), m_resultLine(std::move(resultLine)),
+          m_openFolder(std::move(openFolder)) {}
+
+    void ShowMessage(const std::string& text, MessageIcon icon) override {
+        if (text != kCompletedMessage) {
+            return m_boxes.ShowMessage(WithFailureNamed(text, m_failures), icon);
+        }
+        if (m_boxes.ShowResult(text + "\r\n" + m_resultLine)) {
+            m_openFolder();
+        }
+    }
+    bool AskYesNo(const std::string& text, MessageIcon icon, DefaultAnswer defaultAnswer) override {
+        return m_boxes.AskYesNo(WithFailureNamed(text, m_failures), icon, defaultAnswer);
+    }
+    void ShowProgress() override { m_boxes.ShowProgress(); }
+    void SetProgress(int value) override { m_boxes.SetProgress(value); }
+    void HideProgress() override { m_boxes.HideProgress(); }
+    DiskChoice ShowDiskDialog() override { return m_boxes.ShowDiskDialog(); }
+    void ShowCopyProgress(const std::string& name, int percent) override {
+        m_boxes.ShowCopyProgress(name, percent);
+    }
+    bool CancelRequested() override { return m_boxes.CancelRequested(); }
+
+private:
+    Win32SplitUi& m_boxes;
+    const FailureLog& m_failures;
+    const std::string m_resultLine;
+    const std::function<void()> m_openFolder;
+};
+
 } // namespace
 
 MainPixels PlaceMain(const MainLayout& layout, UINT dpi) {
@@ -102,6 +153,7 @@ MainPixels PlaceMain(const MainLayout& layout, UINT dpi) {
         pixels.optFSize[i] = Pixels(kSizeControls[i], dpi, Origin(pixels.fraFSize));
     }
     pixels.txtNum = Pixels(kSizeControls[8], dpi, Origin(pixels.fraFSize));
+    pixels.lblPlan = Pixels(layout.lblPlan, dpi, Origin(pixels.fraFSize));
     // A grey line over a white one, two pixels at any resolution, reaching past both edges.
     pixels.line = {wingui::TwipsToPixels(-240, dpi), 0, wingui::TwipsToPixels(layout.line1X2, dpi), 2};
     return pixels;
@@ -132,6 +184,7 @@ bool frmMain::Create() {
     }
     m_file1->SetPath(m_folders.desktopFolder());
     ApplyLayout();
+    DragAcceptFiles(hwnd(), TRUE);
     return true;
 }
 
@@ -167,12 +220,20 @@ void frmMain::BuildControls() {
         m_optFSize[static_cast<std::size_t>(i)] = std::make_unique<RadioButton>(
             *this, RadioButtonArgs{SizeCaption(i), i == 0, [this, i] { optFSize_Click(i); }});
     }
-    // Only digits and backspace; Enter and Esc never reach it, they press the window's buttons.
-    m_txtNum = std::make_unique<Edit>(
-        *this, EditArgs{"", true, [](wchar_t c) { return (c >= L'0' && c <= L'9') || c == L'\b'; }});
+    // Digits, one decimal point and backspace; Enter and Esc never reach it, they press the window's
+    // buttons.
+    m_txtNum =
+        std::make_unique<Edit>(*this, EditArgs{"", true,
+                                               [](wchar_t c, const std::string& text) {
+                                                   return (c >= L'0' && c <= L'9') || c == L'\b' ||
+                                                          (c == L'.' && text.find('.') == std::string::npos);
+                                               },
+                                               [this](bool byUser) { txtNum_Change(byUser); }});
+    m_lblPlan = std::make_unique<Label>(*this, LabelArgs{""});
 
     m_fraDest = std::make_unique<GroupBox>(*this, GroupBoxArgs{"Destination Directory:"});
-    m_destDir = std::make_unique<TreeView>(*this, TreeViewArgs{&m_folders, nullptr, [this] { ShowPopUp(); }});
+    m_destDir = std::make_unique<TreeView>(
+        *this, TreeViewArgs{&m_folders, [this](const std::string&) { ShowPlan(); }, [this] { ShowPopUp(); }});
     m_cmdNewDir = std::make_unique<Button>(
         *this, ButtonArgs{"Make New Folder", 0, false, [this] { cmdNewDir_Click(); }});
 
@@ -201,19 +262,14 @@ void frmMain::ApplyLayout() {
         std::max(DesignLayout().lblSize.left,
                  m_layout.Label1.left + (m_label1->TextWidth() + 6) * kTwipsPerInch / dpi);
     const MainPixels pixels = PlaceMain(m_layout, dpi);
-    const std::pair<wingui::Control*, const RECT*> placed[] = {{m_fraSource.get(), &pixels.fraSource},
-                                                               {m_fraFSize.get(), &pixels.fraFSize},
-                                                               {m_fraDest.get(), &pixels.fraDest},
-                                                               {m_cmdSplit.get(), &pixels.cmdSplit},
-                                                               {m_cmdCancel.get(), &pixels.cmdCancel},
-                                                               {m_dir.get(), &pixels.Dir},
-                                                               {&m_file1->box(), &pixels.File1},
-                                                               {m_label1.get(), &pixels.Label1},
-                                                               {m_lblSize.get(), &pixels.lblSize},
-                                                               {m_destDir.get(), &pixels.DestDir},
-                                                               {m_cmdNewDir.get(), &pixels.cmdNewDir},
-                                                               {m_txtNum.get(), &pixels.txtNum},
-                                                               {m_line.get(), &pixels.line}};
+    const std::pair<wingui::Control*, const RECT*> placed[] = {
+        {m_fraSource.get(), &pixels.fraSource}, {m_fraFSize.get(), &pixels.fraFSize},
+        {m_fraDest.get(), &pixels.fraDest},     {m_cmdSplit.get(), &pixels.cmdSplit},
+        {m_cmdCancel.get(), &pixels.cmdCancel}, {m_dir.get(), &pixels.Dir},
+        {&m_file1->box(), &pixels.File1},       {m_label1.get(), &pixels.Label1},
+        {m_lblSize.get(), &pixels.lblSize},     {m_destDir.get(), &pixels.DestDir},
+        {m_cmdNewDir.get(), &pixels.cmdNewDir}, {m_txtNum.get(), &pixels.txtNum},
+        {m_lblPlan.get(), &pixels.lblPlan},     {m_line.get(), &pixels.line}};
     for (const auto& [control, rect] : placed) {
         control->SetBounds(*rect);
     }
@@ -224,28 +280,55 @@ void frmMain::ApplyLayout() {
 
 void frmMain::Form_Load(const std::string& commandLine) {
     m_lblSize->SetText("0 KB");
-    m_file1->SetPattern(m_settings.ReadSetting(SettingName::FMask).value_or(""));
-    const std::string number = m_settings.ReadSetting(SettingName::TxtNum).value_or("");
-    if (!number.empty()) {
-        m_txtNum->SetText(number);
+    const MainChoices stored = ReadMainChoices(m_settings);
+    m_file1->SetPattern(stored.pattern);
+    if (!stored.number.empty()) {
+        m_txtNum->SetText(stored.number);
     }
-    // A stored index that is no option of the window chooses 1.44 M like a missing one.
-    m_sizeIndex = ReadSizeIndex(m_settings);
+    m_sizeIndex = stored.sizeIndex;
     m_optFSize[static_cast<std::size_t>(m_sizeIndex)]->SetChecked(true);
-
-    if (ReadCheck(m_settings, SettingName::ChkSaveDestDir)) {
-        const std::string destDir = m_settings.ReadSetting(SettingName::DestDir).value_or("");
-        if (!destDir.empty()) {
-            m_destDir->SelectPath(FolderTreeModel::PathTo(destDir)); // one it cannot show is left alone
-        }
+    if (m_sizeIndex >= static_cast<int>(std::size(kFixedPieceSizes))) {
+        m_lastUnitIndex = m_sizeIndex;
+    }
+    if (!stored.destination.empty()) {
+        m_destDir->SelectPath(FolderTreeModel::PathTo(stored.destination)); // one it cannot show stays
     }
 
-    if (commandLine.empty()) {
-        return;
+    std::vector<WindowPlace> screens;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+            MONITORINFO info{sizeof info, {}, {}, 0};
+            GetMonitorInfoW(monitor, &info);
+            const RECT& area = info.rcWork;
+            reinterpret_cast<std::vector<WindowPlace>*>(list)->push_back(
+                {area.left, area.top, area.right - area.left, area.bottom - area.top});
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&screens));
+    // No smaller than a quarter of the designed size, where the controls still show.
+    // The size is stored at 96 DPI, so that a window moved to a finer screen keeps its room.
+    const UINT dpi = Dpi();
+    if (const auto place = ReadWindowPlace(m_settings, screens, wingui::TwipsToPixels(kClientWidth, 96) / 4,
+                                           wingui::TwipsToPixels(kClientHeight, 96) / 4)) {
+        RECT outer{0, 0, MulDiv(place->width, static_cast<int>(dpi), 96),
+                   MulDiv(place->height, static_cast<int>(dpi), 96)};
+        AdjustWindowRectExForDpi(&outer, static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_STYLE)), TRUE,
+                                 static_cast<DWORD>(GetWindowLongPtrW(hwnd(), GWL_EXSTYLE)), dpi);
+        SetWindowPos(hwnd(), nullptr, place->left, place->top, outer.right - outer.left,
+                     outer.bottom - outer.top, SWP_NOZORDER | SWP_NOACTIVATE);
     }
+
+    ShowPlan();
+    if (!commandLine.empty()) {
+        ChooseFile(commandLine);
+    }
+}
+
+void frmMain::ChooseFile(const std::string& given) {
     // The trees show long names; the entries are matched by their short forms, so that a command line in
     // either form finds its file.
-    const std::string file = LongPath(commandLine);
+    const std::string file = LongPath(given);
     if (file.empty()) {
         return; // no such file: everything stays as it is
     }
@@ -265,9 +348,57 @@ void frmMain::Form_Load(const std::string& commandLine) {
     }
 }
 
+void frmMain::Drop(const std::string& path, POINT at) {
+    if (m_jobRunning || path.empty()) {
+        return;
+    }
+    const DWORD attributes = GetFileAttributesW(Wide(path).c_str());
+    const bool isFolder = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    const RECT destDir = m_destDir->Bounds();
+    switch (WhatADropChooses(isFolder, PtInRect(&destDir, at) != FALSE)) {
+    case DropChoice::SourceFile:
+        return ChooseFile(path);
+    case DropChoice::Destination:
+        m_destDir->SelectPath(FolderTreeModel::PathTo(LongPath(path)));
+        return ShowPlan();
+    case DropChoice::Nothing:
+        return;
+    }
+}
+
 void frmMain::optFSize_Click(int index) {
     m_sizeIndex = index;
+    if (index >= static_cast<int>(std::size(kFixedPieceSizes))) {
+        m_lastUnitIndex = index;
+    }
     m_settings.WriteSetting(SettingName::OptIdx, std::to_string(index));
+    ShowPlan();
+}
+
+void frmMain::txtNum_Change(bool byUser) {
+    const int index = SizeIndexAfterTyping(m_sizeIndex, m_lastUnitIndex);
+    if (byUser && index != m_sizeIndex) {
+        m_optFSize[static_cast<std::size_t>(index)]->SetChecked(true);
+        optFSize_Click(index);
+    }
+    ShowPlan();
+}
+
+std::string frmMain::ChosenFilePath() const {
+    // The files listed are those of the list's folder, which for the shell's entries is the desktop's.
+    const std::string name = m_file1->FileName();
+    return name.empty() ? std::string() : JoinPath(m_file1->Path(), name);
+}
+
+void frmMain::ShowPlan() {
+    if (!m_lblPlan) {
+        return; // a size chosen while the window is still being built
+    }
+    const std::string path = ChosenFilePath();
+    const auto length = path.empty() ? std::nullopt : m_platform.files.FileLength(path);
+    const std::string plan = PlanText(length, ChosenPieceBytes(SizeCaption(m_sizeIndex), m_txtNum->Text()),
+                                      ResolveDesktop(SelectedPath(*m_destDir)));
+    m_lblPlan->SetText(plan);
 }
 
 std::string frmMain::SelectedPath(wingui::TreeView& tree) const {
@@ -286,6 +417,8 @@ void frmMain::Dir_FolderClick(const std::string& path) {
     } else {
         m_file1->box().SetItems({}); // a folder that cannot be listed shows no files
     }
+    // The list was filled anew, with no file chosen.
+    ShowPlan();
 }
 
 void frmMain::File1_Click() {
@@ -298,6 +431,7 @@ void frmMain::File1_Click() {
     const auto length =
         static_cast<std::int64_t>((static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow);
     m_lblSize->SetText(std::to_string(length / 1024) + " KB");
+    ShowPlan();
 }
 
 void frmMain::cmdSplit_Click() {
@@ -307,47 +441,58 @@ void frmMain::cmdSplit_Click() {
     }
     const std::string source = ResolveDesktop(SelectedPath(*m_dir));
     const std::string dest = ResolveDesktop(SelectedPath(*m_destDir));
-    if (dest.find('\\') == std::string::npos) {
-        return m_ui.ShowMessage("Folder selected for output not recognized.", MessageIcon::Information);
+    const SplitStep step =
+        CheckSplitChoice({source, dest, m_file1->FileName(), SizeCaption(m_sizeIndex), m_txtNum->Text()});
+    if (!step.refusal.empty()) {
+        return m_ui.ShowMessage(step.refusal, step.icon);
     }
-    if (source.find('\\') == std::string::npos) {
-        return m_ui.ShowMessage("Folder selected for input not recognized.", MessageIcon::Information);
+    if (step.question.empty()) {
+        return;
     }
-    if (m_file1->FileName().empty()) {
-        return m_ui.ShowMessage("You must select a file to split.", MessageIcon::Critical);
+    // A file deleted since it was listed would otherwise be called too small to split.
+    const std::string path = ChosenFilePath();
+    const auto length = m_platform.files.FileLength(path);
+    if (!length) {
+        m_file1->Refresh();
+        ShowPlan();
+        return m_ui.ShowMessage(MissingFileText(path), MessageIcon::Exclamation);
     }
-
-    const std::string caption = SizeCaption(m_sizeIndex);
-    double pieceSize = 0;
-    for (const auto& fixed : kFixedPieceSizes) {
-        if (caption == fixed.caption) {
-            if (!m_ui.AskYesNo(fixed.question, MessageIcon::Information, DefaultAnswer::Yes)) {
-                return;
-            }
-            pieceSize = fixed.bytes;
-        }
+    if (auto refusal = RoomRefusal(m_platform.drives, dest, *length, step.pieceBytes)) {
+        return m_ui.ShowMessage(*refusal, MessageIcon::Critical);
     }
-    if (pieceSize == 0) { // one of the units of the number box
-        const std::string number = m_txtNum->Text();
-        const auto bytes = PieceBytes(number, caption[0]);
-        if (!bytes) {
-            return m_ui.ShowMessage("Please enter the piece size as a whole number of at least 1.",
-                                    MessageIcon::Exclamation);
-        }
-        if (!m_ui.AskYesNo(CustomSizeQuestion(number, caption[0]), MessageIcon::Information,
-                           DefaultAnswer::Yes)) {
-            return;
-        }
-        pieceSize = *bytes;
+    ShowPlan();
+    if (!m_ui.AskYesNo(QuestionWithPlan(step.question, m_lblPlan->Text()), step.icon, DefaultAnswer::Yes)) {
+        return;
     }
 
-    // The files listed are those of the list's folder, which for the shell's entries is the desktop's.
-    SplitRequest request{JoinPath(m_file1->Path(), m_file1->FileName()), dest, pieceSize};
+    SplitRequest request{path, dest, step.pieceBytes};
+    m_ui.DescribeJob(m_file1->FileName(), *length, step.pieceBytes);
+    const auto pieceBytes = static_cast<std::int64_t>(step.pieceBytes);
+    FailureLog failures;
+    WatchedFileSystem watched(m_platform.files, failures);
+    Platform platform{watched, m_platform.drives, m_platform.paths, m_platform.codePages,
+                      m_platform.checksums};
+    ResultUi ui(m_ui, failures,
+                ResultText((*length + pieceBytes - 1) / pieceBytes, ReadReadmeWanted(m_settings, false),
+                           ReadChecksumWanted(m_settings), dest),
+                [this, dest] {
+                    if (!m_platform.files.Inspect(dest, true)) {
+                        return m_ui.ShowMessage(FolderNotOpenedText(dest), MessageIcon::Exclamation);
+                    }
+                    m_shell.OpenFolder(dest);
+                });
+    const bool removable =
+        m_platform.drives.TypeOf(m_platform.drives.DriveOf(dest + kPathSeparator)) == DriveType::Removable;
+    SplitOutcome outcome = SplitOutcome::Failed;
     m_jobRunning = true;
-    RunInBackground(*this, m_ui,
-                    [&](SplitUi& relayed) { SplitFile(request, relayed, m_settings, m_platform); });
+    RunInBackground(*this, ui,
+                    [&](SplitUi& relayed) { outcome = SplitFile(request, relayed, m_settings, platform); });
     m_jobRunning = false;
+    if (outcome == SplitOutcome::Cancelled) {
+        m_ui.ShowMessage(CancelledText(m_file1->FileName(), dest, removable), MessageIcon::Information);
+    }
     m_file1->Refresh();
+    ShowPlan();
 }
 
 void frmMain::cmdNewDir_Click() {
@@ -390,29 +535,43 @@ void frmMain::mnuPopUpExplore_Click() {
     }
 }
 
+void frmMain::mnuHelpIndex_Click() {
+    // The pages are installed in "help" beside the program.
+    std::wstring program(MAX_PATH, L'\0');
+    program.resize(GetModuleFileNameW(nullptr, program.data(), MAX_PATH));
+    const std::wstring page = Wide(JoinPath(JoinPath(ParentFolder(Narrow(program)), "help"), "index.html"));
+    wchar_t url[L_MAX_URL_LENGTH] = {};
+    DWORD length = L_MAX_URL_LENGTH;
+    if (SUCCEEDED(UrlCreateFromPathW(page.c_str(), url, &length, 0))) {
+        m_shell.OpenUrl(Narrow(url));
+    }
+}
+
 void frmMain::cmdCancel_Click() {
     if (m_jobRunning) {
         return; // ending halfway would leave half of the pieces behind
     }
-    m_settings.WriteSetting(SettingName::FMask, m_file1->Pattern());
-    SaveAndEnd();
+    SaveAndEnd(true);
 }
 
 void frmMain::mnuFileExit_Click() {
     if (m_jobRunning) {
         return;
     }
-    SaveAndEnd();
+    SaveAndEnd(false);
 }
 
-void frmMain::SaveAndEnd() {
-    const std::string number = m_txtNum->Text();
-    if (!number.empty()) {
-        m_settings.WriteSetting(SettingName::TxtNum, number);
-    }
-    if (ReadCheck(m_settings, SettingName::ChkSaveDestDir)) {
-        m_settings.WriteSetting(SettingName::DestDir, SelectedPath(*m_destDir));
-    }
+void frmMain::SaveAndEnd(bool withPattern) {
+    RECT outer{};
+    RECT client{};
+    GetWindowRect(hwnd(), &outer);
+    GetClientRect(hwnd(), &client);
+    const int dpi = static_cast<int>(Dpi());
+    WriteWindowPlace(m_settings,
+                     {outer.left, outer.top, MulDiv(client.right, 96, dpi), MulDiv(client.bottom, 96, dpi)});
+    StoreMainChoices(m_settings,
+                     {m_file1->Pattern(), m_txtNum->Text(), m_sizeIndex, SelectedPath(*m_destDir)},
+                     withPattern);
     m_endProgram();
 }
 
@@ -428,6 +587,23 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             m_endProgram();
         }
         return 0;
+    case WM_DROPFILES: {
+        // One path only, as from the command line; several choose nothing.
+        const auto drop = reinterpret_cast<HDROP>(wParam);
+        POINT at{};
+        DragQueryPoint(drop, &at);
+        std::wstring path;
+        if (DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) == 1) {
+            path.resize(DragQueryFileW(drop, 0, nullptr, 0) + 1);
+            path.resize(DragQueryFileW(drop, 0, path.data(), static_cast<UINT>(path.size())));
+        }
+        DragFinish(drop);
+        Drop(Narrow(path), at);
+        return 0;
+    }
+    case WM_HELP: // F1, from whichever control has the focus
+        mnuHelpIndex_Click();
+        return TRUE;
     case DM_GETDEFID:
         return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_COMMAND:
@@ -439,9 +615,14 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             case mnuPopUpExplore:
                 mnuPopUpExplore_Click();
                 return 0;
-            case mnuFileOptions: // the options dialog, the help and the about box are not built yet
             case mnuHelpIndex:
+                mnuHelpIndex_Click();
+                return 0;
             case mnuHelpAbout:
+                frmAbout::Show(*this, m_shell);
+                return 0;
+            case mnuFileOptions:
+                frmOptions::Show(*this, m_settings, *m_file1, [this] { mnuHelpIndex_Click(); });
                 return 0;
             default:
                 break;

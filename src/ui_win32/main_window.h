@@ -25,7 +25,7 @@ struct MainPixels {
     RECT fraSource, fraFSize, fraDest, cmdSplit, cmdCancel;
     RECT Dir, File1, Label1, lblSize, DestDir, cmdNewDir;
     std::array<RECT, 8> optFSize;
-    RECT txtNum;
+    RECT txtNum, lblPlan;
     RECT line; // the etched separator under the menu bar
 };
 MainPixels PlaceMain(const MainLayout& layout, UINT dpi);
@@ -50,13 +50,19 @@ public:
     void cmdNewDir_Click();
     void mnuPopUpExplore_Click();
     void mnuFileExit_Click();
+    // Opens the help's index in the user's browser.
+    void mnuHelpIndex_Click();
     void Dir_FolderClick(const std::string& path);
     void File1_Click();
+    // A path dropped at a point of the client area: a file is chosen as a command-line one is, a folder
+    // dropped on the destination tree becomes the destination.
+    void Drop(const std::string& path, POINT at);
 
     wingui::TreeView& Dir() { return *m_dir; }
     wingui::TreeView& DestDir() { return *m_destDir; }
     FileList& File1() { return *m_file1; }
     wingui::Label& lblSize() { return *m_lblSize; }
+    wingui::Label& lblPlan() { return *m_lblPlan; }
     wingui::RadioButton& optFSize(int index) { return *m_optFSize[static_cast<std::size_t>(index)]; }
     wingui::Edit& txtNum() { return *m_txtNum; }
     wingui::Button& cmdSplit() { return *m_cmdSplit; }
@@ -71,9 +77,16 @@ private:
     HMENU BuildMenus();
     void BuildControls();
     void optFSize_Click(int index);
+    void txtNum_Change(bool byUser);
+    // What a split of the chosen file would make with the chosen size, and where.
+    void ShowPlan();
+    // The chosen file in the list's folder; empty when none is chosen.
+    std::string ChosenFilePath() const;
     void ShowPopUp();
     void ApplyLayout();
-    void SaveAndEnd();
+    // Opens both trees at the file's folder and chooses it; a path that names nothing changes nothing.
+    void ChooseFile(const std::string& given);
+    void SaveAndEnd(bool withPattern);
     // "Desktop" stands for the desktop folder wherever a command takes a tree's path.
     std::string ResolveDesktop(const std::string& path) const;
     std::string SelectedPath(wingui::TreeView& tree) const;
@@ -88,12 +101,14 @@ private:
     FolderTreeModel m_folders;
     MainLayout m_layout;
     int m_sizeIndex = 3;
+    // The unit chosen last, which typing a number chooses again.
+    int m_lastUnitIndex = -1;
 
     std::unique_ptr<wingui::EtchedLine> m_line;
     std::unique_ptr<wingui::GroupBox> m_fraSource, m_fraFSize, m_fraDest;
     std::unique_ptr<wingui::TreeView> m_dir, m_destDir;
     std::unique_ptr<FileList> m_file1;
-    std::unique_ptr<wingui::Label> m_label1, m_lblSize;
+    std::unique_ptr<wingui::Label> m_label1, m_lblSize, m_lblPlan;
     std::array<std::unique_ptr<wingui::RadioButton>, 8> m_optFSize;
     std::unique_ptr<wingui::Edit> m_txtNum;
     std::unique_ptr<wingui::Button> m_cmdNewDir, m_cmdSplit, m_cmdCancel;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui_win32/win32_split_ui.h"
 
+#include "ui_win32/disk_dialog.h"
 #include "ui_win32/wingui/text.h"
 
 #include <algorithm>
@@ -25,7 +26,10 @@ UINT IconStyle(MessageIcon icon) {
 
 // The progress window's places, in twips of its client area.
 constexpr double kWidth = 4800;
-constexpr double kHeight = 1455;
+constexpr double kHeight = 2055;
+
+constexpr UINT_PTR kFiguresTimer = 1;
+constexpr int kOpenFolder = 1000;
 
 } // namespace
 
@@ -34,7 +38,14 @@ bool frmProgress::Create(HWND owner) {
         return false;
     }
     m_label = std::make_unique<wingui::Label>(*this, wingui::LabelArgs{"Processing - Please wait..."});
+    m_file = std::make_unique<wingui::Label>(*this, wingui::LabelArgs{""});
     m_bar = std::make_unique<wingui::ProgressBar>(*this, wingui::ProgressBarArgs{100});
+    m_piece = std::make_unique<wingui::Label>(*this, wingui::LabelArgs{""});
+    m_speed = std::make_unique<wingui::Label>(*this, wingui::LabelArgs{""});
+    // A long file name is cut in the middle rather than at its end, which tells one file from another.
+    SetWindowLongPtrW(m_file->hwnd(), GWL_STYLE,
+                      GetWindowLongPtrW(m_file->hwnd(), GWL_STYLE) | SS_PATHELLIPSIS);
+    SetWindowLongPtrW(m_speed->hwnd(), GWL_STYLE, GetWindowLongPtrW(m_speed->hwnd(), GWL_STYLE) | SS_RIGHT);
     m_cancel = std::make_unique<wingui::Button>(
         *this, wingui::ButtonArgs{"Cancel", IDCANCEL, false, [this] { cmdCancel_Click(); }});
     const auto place = [this](wingui::Control& control, double left, double top, double width,
@@ -44,18 +55,44 @@ bool frmProgress::Create(HWND owner) {
         control.SetBounds({x, y, x + TwipsToPixels(width), y + TwipsToPixels(height)});
     };
     place(*m_label, 180, 150, kWidth - 360, 255);
-    place(*m_bar, 180, 480, kWidth - 360, 300);
-    place(*m_cancel, kWidth - 180 - 1335, 930, 1335, 375);
+    place(*m_file, 180, 450, kWidth - 360, 255);
+    place(*m_bar, 180, 780, kWidth - 360, 300);
+    place(*m_piece, 180, 1140, (kWidth - 360) / 2, 255);
+    place(*m_speed, kWidth / 2, 1140, kWidth / 2 - 180, 255);
+    place(*m_cancel, kWidth - 180 - 1335, 1530, 1335, 375);
     return true;
+}
+
+void frmProgress::Describe(const std::string& fileName, std::int64_t length, double pieceBytes) {
+    m_figures = std::make_unique<ProgressFigures>(m_clock, fileName.empty() ? 0 : length, pieceBytes);
+    m_file->SetText(fileName);
 }
 
 void frmProgress::Restart() {
     m_bar->SetValue(0);
     m_cancel->Enable(true);
+    m_figures->Start();
+    SetWindowTextW(hwnd(), wingui::Wide(kAppTitle).c_str());
+    ShowFigures();
+    // The speed and the time left change while the bar stands still.
+    SetTimer(hwnd(), kFiguresTimer, 1000, nullptr);
 }
 
 void frmProgress::SetValue(int value) {
-    m_bar->SetValue(std::clamp(value, 0, 100));
+    value = std::clamp(value, 0, 100);
+    if (value == m_bar->Value()) {
+        return;
+    }
+    m_bar->SetValue(value);
+    m_figures->Update(value);
+    // The taskbar shows the title: the percentage first, where a narrow entry still shows it.
+    SetWindowTextW(hwnd(), wingui::Wide(m_figures->Title(kAppTitle)).c_str());
+    ShowFigures();
+}
+
+void frmProgress::ShowFigures() {
+    m_piece->SetText(m_figures->PieceText());
+    m_speed->SetText(m_figures->SpeedText());
 }
 
 void frmProgress::cmdCancel_Click() {
@@ -65,8 +102,19 @@ void frmProgress::cmdCancel_Click() {
 }
 
 LRESULT frmProgress::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CLOSE) {
+    switch (message) {
+    case WM_CLOSE:
         return 0; // Alt+F4 cannot stop the split either
+    case WM_TIMER:
+        ShowFigures();
+        return 0;
+    case WM_SHOWWINDOW:
+        if (!wParam) {
+            KillTimer(hwnd(), kFiguresTimer);
+        }
+        break;
+    default:
+        break;
     }
     return Window::OnMessage(message, wParam, lParam);
 }
@@ -82,21 +130,49 @@ bool Win32SplitUi::AskYesNo(const std::string& text, MessageIcon icon, DefaultAn
                        MB_YESNO | defaultButton | IconStyle(icon)) == IDYES;
 }
 
+bool Win32SplitUi::ShowResult(const std::string& text) {
+    const std::wstring content = wingui::Wide(text);
+    const std::wstring title = wingui::Wide(kAppTitle);
+    const TASKDIALOG_BUTTON openFolder{kOpenFolder, L"Open Folder"};
+    TASKDIALOGCONFIG config{};
+    config.cbSize = sizeof config;
+    config.hwndParent = m_owner.hwnd();
+    config.dwFlags = TDF_ALLOW_DIALOG_CANCELLATION | TDF_POSITION_RELATIVE_TO_WINDOW;
+    config.dwCommonButtons = TDCBF_OK_BUTTON;
+    config.pszWindowTitle = title.c_str();
+    config.pszMainIcon = TD_INFORMATION_ICON;
+    config.pszContent = content.c_str();
+    config.cButtons = 1;
+    config.pButtons = &openFolder;
+    config.nDefaultButton = IDOK;
+    int chosen = IDOK;
+    if (FAILED(TaskDialogIndirect(&config, &chosen, nullptr, nullptr))) {
+        ShowMessage(text, MessageIcon::Information); // no task dialogs: the box without the button
+        return false;
+    }
+    return chosen == kOpenFolder;
+}
+
+DiskChoice Win32SplitUi::ShowDiskDialog() {
+    frmDisk::Ask(m_owner, m_diskChoice);
+    return m_diskChoice;
+}
+
+void Win32SplitUi::DescribeJob(const std::string& fileName, std::int64_t length, double pieceBytes) {
+    m_fileName = fileName;
+    m_length = length;
+    m_pieceBytes = pieceBytes;
+}
+
 void Win32SplitUi::ShowProgress() {
     if (!m_progress) {
         m_progress = std::make_unique<frmProgress>(m_cancelRequested);
         m_progress->Create(m_owner.hwnd());
     }
     m_cancelRequested = false;
+    m_progress->Describe(m_fileName, m_length, m_pieceBytes);
     m_progress->Restart();
-    // Centred over the main window.
-    RECT owner{};
-    RECT own{};
-    GetWindowRect(m_owner.hwnd(), &owner);
-    GetWindowRect(m_progress->hwnd(), &own);
-    SetWindowPos(m_progress->hwnd(), nullptr, (owner.left + owner.right - (own.right - own.left)) / 2,
-                 (owner.top + owner.bottom - (own.bottom - own.top)) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    wingui::CenterOver(m_progress->hwnd(), m_owner.hwnd());
     ShowWindow(m_progress->hwnd(), SW_SHOW);
     wingui::ProcessPendingMessages(*m_progress);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Win32 main window, made hidden over settings in memory and a folder of real files.
+#include "engine/maker.h"
 #include "engine/setting_values.h"
+#include "forms/window_place.h"
 #include "platform/windows/windows_checksums.h"
 #include "platform/windows/windows_code_pages.h"
 #include "platform/windows/windows_drives.h"
@@ -14,6 +16,8 @@
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+#include <shlobj.h>
+#include <shlwapi.h>
 
 #include <filesystem>
 #include <fstream>
@@ -22,6 +26,18 @@ namespace parvola {
 namespace {
 
 namespace fs = std::filesystem;
+
+// The desktop, but for the browser and mail program, which the machine has not: what they were handed.
+class RecordingShell final : public Shell {
+public:
+    std::string DesktopFolder() override { return m_shell.DesktopFolder(); }
+    void OpenFolder(const std::string& folder) override { m_shell.OpenFolder(folder); }
+    void OpenUrl(const std::string& url) override { urls.push_back(url); }
+    std::vector<std::string> urls;
+
+private:
+    WindowsShell m_shell;
+};
 
 // A window over settings in memory, made but not loaded, and a folder of files.
 class WindowFixture : public ::testing::Test {
@@ -62,7 +78,7 @@ protected:
     WindowsChecksums checksums;
     Platform platform{files, drives, paths, codePages, checksums};
     bool ended = false;
-    WindowsShell shell;
+    RecordingShell shell;
     frmMain window{settings, platform, shell, [this] { ended = true; }};
 
 private:
@@ -113,13 +129,34 @@ TEST_F(MainWindowTest, ChoosingAFolderListsItsFilesAndChoosingAFileShowsItsSize)
     EXPECT_EQ(window.lblSize().Text(), "4 KB");
 }
 
-TEST_F(MainWindowTest, TheNumberBoxTakesDigitsAndBackspaceOnly) {
-    for (const wchar_t c : std::wstring(L"1a-.2 \x16+9")) {
+TEST_F(MainWindowTest, TheNumberBoxTakesDigitsOnePointAndBackspaceOnly) {
+    for (const wchar_t c : std::wstring(L"1a-.2 \x16+9.")) {
         window.txtNum().Type(c);
     }
-    EXPECT_EQ(window.txtNum().Text(), "129");
+    EXPECT_EQ(window.txtNum().Text(), "1.29");
     window.txtNum().Type(L'\b');
-    EXPECT_EQ(window.txtNum().Text(), "12");
+    EXPECT_EQ(window.txtNum().Text(), "1.2");
+}
+
+TEST_F(MainWindowTest, ThePlanFollowsTheFileTheSizeTheTypedNumberAndTheDestination) {
+    chooseSourceFolder(folder());
+    EXPECT_EQ(window.lblPlan().Text(), "");
+    window.File1().box().Select(2);                                    // b.txt, 5000 bytes
+    EXPECT_EQ(window.lblPlan().Text(), "File is too small to split."); // 1.44 M
+    ASSERT_TRUE(window.DestDir().SelectPath(FolderTreeModel::PathTo(folder())));
+    SendMessageW(window.optFSize(7).hwnd(), BM_CLICK, 0, 0); // K
+    window.txtNum().Type(L'2');
+    EXPECT_EQ(window.lblPlan().Text(), "3 pieces of 2 KB (the last 1 KB) \xe2\x86\x92 " + folder());
+    window.txtNum().Type(L'.');
+    window.txtNum().Type(L'5');
+    EXPECT_EQ(window.lblPlan().Text(), "2 pieces of 2.5 KB \xe2\x86\x92 " + folder());
+
+    // Typing with a fixed size chosen chooses the unit chosen last.
+    SendMessageW(window.optFSize(0).hwnd(), BM_CLICK, 0, 0);
+    window.txtNum().Type(L'0');
+    EXPECT_EQ(window.currentSizeIndex(), 7);
+    EXPECT_TRUE(window.optFSize(7).Checked());
+    EXPECT_EQ(window.lblPlan().Text(), "2 pieces of 2.5 KB \xe2\x86\x92 " + folder());
 }
 
 TEST_F(MainWindowTest, AClickedOptionIsChosenAndStoredAtOnce) {
@@ -156,15 +193,16 @@ struct PlacedRow {
 
 const PlacedRow kPlaced[] = {
     {"fraSource", &MainPixels::fraSource, {8, 7, 243, 346}, {12, 10, 365, 519}},
-    {"fraFSize", &MainPixels::fraFSize, {252, 7, 487, 96}, {378, 10, 731, 144}},
-    {"fraDest", &MainPixels::fraDest, {252, 102, 487, 346}, {378, 154, 731, 521}},
+    {"fraFSize", &MainPixels::fraFSize, {252, 7, 487, 128}, {378, 10, 731, 192}},
+    {"fraDest", &MainPixels::fraDest, {252, 134, 487, 346}, {378, 202, 731, 521}},
     {"cmdSplit", &MainPixels::cmdSplit, {497, 14, 586, 39}, {745, 21, 879, 59}},
     {"cmdCancel", &MainPixels::cmdCancel, {497, 44, 586, 69}, {745, 66, 879, 104}},
     {"Dir", &MainPixels::Dir, {18, 24, 233, 177}, {27, 35, 350, 265}},
     {"File1", &MainPixels::File1, {17, 180, 234, 326}, {25, 270, 351, 490}},
     {"Label1", &MainPixels::Label1, {16, 326, 105, 343}, {24, 489, 158, 515}},
-    {"DestDir", &MainPixels::DestDir, {262, 118, 477, 304}, {393, 178, 716, 457}},
+    {"DestDir", &MainPixels::DestDir, {262, 150, 477, 304}, {393, 226, 716, 457}},
     {"cmdNewDir", &MainPixels::cmdNewDir, {321, 311, 418, 336}, {482, 468, 628, 506}},
+    {"lblPlan", &MainPixels::lblPlan, {260, 89, 479, 125}, {390, 133, 719, 187}},
 };
 
 std::string Text(const RECT& r) {
@@ -240,7 +278,18 @@ void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR, DWORD) {
             }
             wchar_t text[512] = {};
             GetDlgItemTextW(box, 0xFFFF, text, 512); // the text of a message box
-            g_boxes.push_back(wingui::Narrow(text));
+            std::wstring shown = text;
+            // A task dialog's text is a control of its own; its buttons are told after it.
+            for (HWND child = GetWindow(box, GW_CHILD); child && !GetDlgItem(box, 0xFFFF);
+                 child = GetWindow(child, GW_HWNDNEXT)) {
+                GetClassNameW(child, className, 32);
+                GetWindowTextW(child, text, 512);
+                const bool button = std::wstring(className) == L"Button";
+                if (text[0] && (button || shown.empty())) {
+                    shown += button ? L" [" + std::wstring(text) + L"]" : text;
+                }
+            }
+            g_boxes.push_back(wingui::Narrow(shown));
             // Keep the source; yes to the rest.
             const bool deleteQuestion = g_boxes.back().rfind("Would you like to delete", 0) == 0;
             const int answer = GetDlgItem(box, IDYES) ? (deleteQuestion ? IDNO : IDYES) : IDOK;
@@ -264,8 +313,14 @@ TEST_F(MainWindowTest, SplitNowSplitsTheChosenFileAfterTheSizeQuestion) {
     KillTimer(nullptr, timer);
 
     ASSERT_FALSE(g_boxes.empty());
-    EXPECT_EQ(g_boxes.front(), "Split the file into partitions 2 KB long?");
-    EXPECT_EQ(g_boxes.back(), "Completed splitting files.");
+    EXPECT_EQ(g_boxes.front(),
+              "Split the file into partitions 2 KB long?\r\n\r\n3 pieces of 2 KB (the last 1 KB) "
+              "\xe2\x86\x92 " +
+                  folder());
+    EXPECT_EQ(g_boxes.back(),
+              "Completed splitting files.\r\n3 pieces, the batch file, Readme.txt and the checksum "
+              "file are in " +
+                  folder() + ". [Open Folder] [OK]");
     std::vector<std::uintmax_t> pieces;
     for (const char* name : {"b.txt.001", "b.txt.002", "b.txt.003"}) {
         pieces.push_back(fs::exists(folderPath() / name) ? fs::file_size(folderPath() / name) : 0);
@@ -289,6 +344,169 @@ TEST_F(MainWindowTest, MakeNewFolderMakesTheNamedFolderInTheDestinationOrSaysItC
     EXPECT_EQ(g_boxes, (std::vector<std::string>{"input", "Error: Can not create directory."}));
 }
 
+TEST_F(MainWindowTest, HelpIndexAndF1OpenTheHelpPagesBesideTheProgram) {
+    SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(103, 0), 0); // Help > Index...
+    // F1 in a control: the system asks the control for help, which asks its window.
+    HELPINFO help{sizeof help, HELPINFO_WINDOW, 0, window.txtNum().hwnd(), 0, {}};
+    SendMessageW(window.txtNum().hwnd(), WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
+    ASSERT_EQ(shell.urls.size(), 2u);
+    EXPECT_EQ(shell.urls[0], shell.urls[1]);
+    wchar_t page[MAX_PATH] = {};
+    DWORD length = MAX_PATH;
+    ASSERT_EQ(PathCreateFromUrlW(wingui::Wide(shell.urls[0]).c_str(), page, &length, 0), S_OK);
+    EXPECT_TRUE(fs::exists(fs::path(page))) << shell.urls[0];
+    EXPECT_EQ(fs::path(page).filename(), "index.html");
+}
+
+// The about box's texts, in order, and the addresses its links handed on; it is closed by Esc.
+std::vector<std::string> g_about;
+
+void CALLBACK UseAboutBox(HWND, UINT, UINT_PTR, DWORD) {
+    const HWND box = FindWindowW(nullptr, L"About Parvola");
+    if (!box || !IsWindowVisible(box)) {
+        return;
+    }
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t text[256] = {};
+        GetWindowTextW(child, text, 256);
+        g_about.push_back(wingui::Narrow(text));
+        NMHDR click{child, static_cast<UINT_PTR>(GetDlgCtrlID(child)), static_cast<UINT>(NM_CLICK)};
+        SendMessageW(box, WM_NOTIFY, click.idFrom, reinterpret_cast<LPARAM>(&click));
+    }
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+}
+
+TEST_F(MainWindowTest, AboutShowsTheVersionAndItsLinksOpenTheWebAndMailAddresses) {
+    g_about.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, UseAboutBox);
+    SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(104, 0), 0); // Help > About...
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(g_about, (std::vector<std::string>{"", "Parvola " PARVOLA_VERSION,
+                                                 std::string("<a>") + kMakerWebAddress + "</a>",
+                                                 std::string("<a>") + kMakerEmail + "</a>", "&OK"}));
+    EXPECT_EQ(shell.urls, (std::vector<std::string>{kMakerWebAddress, std::string("mailto:") + kMakerEmail}));
+}
+
+TEST(ProgressWindowTest, TellsTheFileThePieceAndThePercentInItsTitle) {
+    std::atomic<bool> cancelRequested{false};
+    frmProgress progress(cancelRequested);
+    if (!progress.Create(nullptr)) {
+        GTEST_SKIP() << "no window can be made here";
+    }
+    progress.Describe("b.txt", 5000, 2000);
+    progress.Restart();
+    progress.SetValue(50);
+    wchar_t title[64] = {};
+    GetWindowTextW(progress.hwnd(), title, 64);
+    EXPECT_EQ(wingui::Narrow(title), "50% - Parvola");
+    EXPECT_EQ(progress.lblFile().Text(), "b.txt");
+    EXPECT_EQ(progress.lblPiece().Text(), "piece 2 of 3");
+    EXPECT_EQ(progress.lblSpeed().Text(), ""); // in its first second
+}
+
+// What the user does in the dialog of this title, one step a tick: the caption of a button to click,
+// "close", or "type:" and the text for its edit box.
+const wchar_t* g_dialogTitle = L"";
+std::vector<std::string> g_steps;
+
+void CALLBACK UseDialog(HWND, UINT, UINT_PTR, DWORD) {
+    const HWND dialog = FindWindowW(nullptr, g_dialogTitle);
+    if (!dialog || !IsWindowVisible(dialog) || g_steps.empty()) {
+        return;
+    }
+    const std::string step = g_steps.front();
+    g_steps.erase(g_steps.begin());
+    if (step == "close") {
+        PostMessageW(dialog, WM_CLOSE, 0, 0);
+        return;
+    }
+    if (step.rfind("type:", 0) == 0) {
+        SetWindowTextW(FindWindowExW(dialog, nullptr, L"Edit", nullptr),
+                       wingui::Wide(step.substr(5)).c_str());
+        return;
+    }
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t text[256] = {};
+        GetWindowTextW(child, text, 256);
+        if (wingui::Narrow(text) == step) {
+            PostMessageW(child, BM_CLICK, 0, 0);
+        }
+    }
+}
+
+TEST_F(MainWindowTest, TheDiskDialogAnswersThePickedOptionAndCancelForItsCloseBox) {
+    Win32SplitUi ui(window);
+    g_dialogTitle = L"Insufficient space on removable media";
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, UseDialog);
+    const struct {
+        std::vector<std::string> steps;
+        DiskChoice answer;
+    } rows[] = {
+        {{"Format the disk and try again", "&OK"}, DiskChoice::Format},
+        {{"Insert a new disk and try again", "close"}, DiskChoice::Cancel},
+        {{"Insert a new disk and try again", "&OK"}, DiskChoice::NewDisk},
+        {{"&OK"}, DiskChoice::NewDisk}, // as chosen before
+        {{"Select a smaller size per partition", "&OK"}, DiskChoice::Cancel},
+    };
+    for (const auto& row : rows) {
+        g_steps = row.steps;
+        EXPECT_EQ(ui.ShowDiskDialog(), row.answer) << row.steps.front();
+    }
+    KillTimer(nullptr, timer);
+}
+
+TEST_F(MainWindowTest, TheOptionsDialogShowsTheStoredOptionsAndOkStoresThemCancelNothing) {
+    settings.values[SettingName::OptClean] = "0";
+    settings.values[SettingName::ChkSaveDestDir] = "0";
+    const auto options = [this](std::vector<std::string> steps) {
+        g_dialogTitle = L"Parvola Options";
+        g_steps = std::move(steps);
+        const UINT_PTR timer = SetTimer(nullptr, 0, 30, UseDialog);
+        SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(101, 0), 0); // File > Options...
+        KillTimer(nullptr, timer);
+    };
+    options({"Do&n't include the Readme file", "&Save Destination Directory", "type:*.dat", "Can&cel"});
+    EXPECT_EQ(settings.values.count(SettingName::OptReadme), 0u);
+    EXPECT_EQ(settings.values[SettingName::ChkSaveDestDir], "0");
+    EXPECT_EQ(window.File1().Pattern(), "");
+
+    options({"Do&n't include the Readme file", "&Save Destination Directory", "type:*.dat", "&OK"});
+    EXPECT_EQ(settings.values[SettingName::OptReadme], "1");
+    EXPECT_EQ(settings.values[SettingName::ChkSaveDestDir], "1");
+    EXPECT_EQ(settings.values[SettingName::OptClean], "0"); // as shown
+    EXPECT_EQ(settings.values[SettingName::OptLabel], "0");
+    EXPECT_EQ(window.File1().Pattern(), "*.dat");
+}
+
+// What the shell hands a window when a path is dropped on it at a point of its client area.
+HDROP MakeDrop(const std::wstring& path, POINT at) {
+    const HGLOBAL memory = GlobalAlloc(GHND, sizeof(DROPFILES) + (path.size() + 2) * sizeof(wchar_t));
+    auto* files = static_cast<DROPFILES*>(GlobalLock(memory));
+    files->pFiles = sizeof(DROPFILES);
+    files->pt = at;
+    files->fWide = TRUE;
+    std::copy(path.begin(), path.end(), reinterpret_cast<wchar_t*>(files + 1));
+    GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+TEST_F(MainWindowTest, ADroppedFileIsChosenAndADroppedFolderOnlyOnTheDestinationTree) {
+    const auto drop = [this](const std::string& path, POINT at) {
+        SendMessageW(window.hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop(wingui::Wide(path), at)),
+                     0);
+    };
+    const RECT dest = window.DestDir().Bounds();
+    drop(folder() + "\\inner", {1, 1}); // beside the trees
+    EXPECT_EQ(window.DestDir().SelectedKey(), "My Computer");
+    drop(folder() + "\\inner", {dest.left + 5, dest.top + 5});
+    EXPECT_EQ(window.DestDir().SelectedKey(), folder() + "\\inner");
+    EXPECT_EQ(window.Dir().SelectedKey(), "My Computer");
+
+    drop(folder() + "\\b.txt", {dest.left + 5, dest.top + 5}); // a file, wherever it lands
+    EXPECT_EQ(window.Dir().SelectedKey(), folder());
+    EXPECT_EQ(window.File1().FileName(), "b.txt");
+}
+
 // Start-up with what an earlier run stored.
 class StartUpTest : public WindowFixture {};
 
@@ -309,6 +527,26 @@ TEST_F(StartUpTest, StoredChoicesComeBackAndAStrangeSizeIndexChoosesOnePointFour
     window.Form_Load("");
     EXPECT_EQ(window.txtNum().Text(), "42");
     EXPECT_EQ(window.lblSize().Text(), "0 KB");
+}
+
+TEST_F(StartUpTest, TheStoredPlaceComesBackAndEndingStoresItAgain) {
+    settings.values[SettingName::WindowLeft] = "50";
+    settings.values[SettingName::WindowTop] = "60";
+    settings.values[SettingName::WindowWidth] = "400";
+    settings.values[SettingName::WindowHeight] = "300";
+    window.Form_Load("");
+    RECT outer{};
+    RECT client{};
+    GetWindowRect(window.hwnd(), &outer);
+    GetClientRect(window.hwnd(), &client);
+    EXPECT_EQ(Text({outer.left, outer.top, client.right, client.bottom}), "50,60 400,300");
+
+    SetWindowPos(window.hwnd(), nullptr, 70, 80, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    window.cmdCancel().Click();
+    EXPECT_EQ(settings.values[SettingName::WindowLeft] + "," + settings.values[SettingName::WindowTop] + " " +
+                  settings.values[SettingName::WindowWidth] + "," +
+                  settings.values[SettingName::WindowHeight],
+              "70,80 400,300");
 }
 
 TEST_F(StartUpTest, TheDestinationComesBackOnlyWhenItIsToBeSaved) {

@@ -139,7 +139,20 @@ void RadioButton::Click() {
     OnCommand(BN_CLICKED);
 }
 
-Edit::Edit(Window& parent, EditArgs args) : m_acceptsChar(std::move(args.acceptsChar)) {
+CheckBox::CheckBox(Window& parent, const CheckBoxArgs& args) {
+    CreateChild(parent, WC_BUTTONW, args.text, WS_TABSTOP | WS_GROUP | BS_AUTOCHECKBOX);
+}
+
+bool CheckBox::Checked() const {
+    return SendMessageW(hwnd(), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void CheckBox::SetChecked(bool checked) {
+    SendMessageW(hwnd(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+Edit::Edit(Window& parent, EditArgs args)
+    : m_acceptsChar(std::move(args.acceptsChar)), m_onChange(std::move(args.onChange)) {
     CreateChild(parent, WC_EDITW, args.text, WS_TABSTOP | ES_AUTOHSCROLL | (args.firstOfGroup ? WS_GROUP : 0),
                 WS_EX_CLIENTEDGE);
     SetWindowSubclass(hwnd(), &Edit::Filter, 0, reinterpret_cast<DWORD_PTR>(this));
@@ -149,6 +162,15 @@ Edit::~Edit() {
     RemoveWindowSubclass(hwnd(), &Edit::Filter, 0);
 }
 
+void Edit::OnCommand(WORD code) {
+    if (code == EN_CHANGE && m_onChange) {
+        // Setting the text clears the box's modified flag; typing sets it.
+        const bool byUser = SendMessageW(hwnd(), EM_GETMODIFY, 0, 0) != 0;
+        SendMessageW(hwnd(), EM_SETMODIFY, FALSE, 0);
+        m_onChange(byUser);
+    }
+}
+
 void Edit::Type(wchar_t c) {
     SendMessageW(hwnd(), WM_CHAR, c, 1);
 }
@@ -156,10 +178,22 @@ void Edit::Type(wchar_t c) {
 LRESULT CALLBACK Edit::Filter(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                               DWORD_PTR self) {
     const auto* edit = reinterpret_cast<const Edit*>(self);
-    if (message == WM_CHAR && edit->m_acceptsChar && !edit->m_acceptsChar(static_cast<wchar_t>(wParam))) {
+    if (message == WM_CHAR && edit->m_acceptsChar &&
+        !edit->m_acceptsChar(static_cast<wchar_t>(wParam), edit->Text())) {
         return 0;
     }
     return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+Link::Link(Window& parent, LinkArgs args) : m_onClick(std::move(args.onClick)) {
+    CreateChild(parent, WC_LINK, "<a>" + args.text + "</a>", WS_TABSTOP);
+}
+
+LRESULT Link::OnNotify(const NMHDR* header) {
+    if ((header->code == NM_CLICK || header->code == NM_RETURN) && m_onClick) {
+        m_onClick();
+    }
+    return 0;
 }
 
 ListBox::ListBox(Window& parent, ListBoxArgs args)

@@ -115,24 +115,39 @@ private:
     std::function<void()> m_onClick;
 };
 
+struct CheckBoxArgs {
+    std::string text;
+};
+
+class CheckBox final : public Control {
+public:
+    CheckBox(Window& parent, const CheckBoxArgs& args);
+    bool Checked() const;
+    void SetChecked(bool checked);
+};
+
 struct EditArgs {
     std::string text;
     bool firstOfGroup = false;
-    // Whether a typed character reaches the box; empty takes them all.
-    std::function<bool(wchar_t)> acceptsChar;
+    // Whether a typed character reaches the box, given the text before it; empty takes them all.
+    std::function<bool(wchar_t, const std::string& text)> acceptsChar;
+    // The text changed: byUser when typed, not set by the program.
+    std::function<void(bool byUser)> onChange;
 };
 
 class Edit final : public Control {
 public:
     Edit(Window& parent, EditArgs args);
     ~Edit() override;
+    void OnCommand(WORD code) override;
     // As if the user typed character c into the box.
     void Type(wchar_t c);
 
 private:
     static LRESULT CALLBACK Filter(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                    DWORD_PTR self);
-    std::function<bool(wchar_t)> m_acceptsChar;
+    std::function<bool(wchar_t, const std::string&)> m_acceptsChar;
+    std::function<void(bool)> m_onChange;
 };
 
 struct ListBoxArgs {
@@ -154,6 +169,21 @@ public:
 
 private:
     std::function<void()> m_onSelectionChanged;
+};
+
+struct LinkArgs {
+    std::string text;
+    std::function<void()> onClick;
+};
+
+// Text shown as a link, which Tab visits and a click or Enter follows.
+class Link final : public Control {
+public:
+    Link(Window& parent, LinkArgs args);
+    LRESULT OnNotify(const NMHDR* header) override;
+
+private:
+    std::function<void()> m_onClick;
 };
 
 struct ProgressBarArgs {

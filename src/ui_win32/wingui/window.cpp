@@ -195,6 +195,32 @@ int RunMessageLoop(Window& window) {
     return static_cast<int>(message.wParam);
 }
 
+void RunModal(Window& owner, Window& dialog, const std::function<bool()>& ended) {
+    EnableWindow(owner.hwnd(), FALSE);
+    MSG message;
+    while (!ended() && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!IsDialogMessageW(dialog.hwnd(), &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    if (!ended()) {
+        PostQuitMessage(static_cast<int>(message.wParam));
+    }
+    // Enabled before the dialog goes, so that the system gives the owner the focus back.
+    EnableWindow(owner.hwnd(), TRUE);
+}
+
+void CenterOver(HWND window, HWND owner) {
+    RECT ownerRect{};
+    RECT own{};
+    GetWindowRect(owner, &ownerRect);
+    GetWindowRect(window, &own);
+    SetWindowPos(window, nullptr, (ownerRect.left + ownerRect.right - (own.right - own.left)) / 2,
+                 (ownerRect.top + ownerRect.bottom - (own.bottom - own.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void ProcessPendingMessages(Window& window) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {

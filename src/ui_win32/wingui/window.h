@@ -73,6 +73,13 @@ private:
 // access keys, Enter for the default button and Esc for the one with the id IDCANCEL.
 int RunMessageLoop(Window& window);
 
+// Runs the thread's messages, with the keyboard of a dialog in dialog and owner taking no input, until
+// ended says so or the program is told to quit (the quit is passed on to the loop that runs the program).
+void RunModal(Window& owner, Window& dialog, const std::function<bool()>& ended);
+
+// Puts window in the middle of owner.
+void CenterOver(HWND window, HWND owner);
+
 // Lets the window system process what is pending, once, without waiting.
 void ProcessPendingMessages(Window& window);
 
