@@ -479,7 +479,9 @@ void frmMain::cmdSplit_Click() {
                     if (!m_platform.files.Inspect(dest, true)) {
                         return m_ui.ShowMessage(FolderNotOpenedText(dest), MessageIcon::Exclamation);
                     }
-                    m_shell.OpenFolder(dest);
+                    if (!m_shell.OpenFolder(dest)) {
+                        m_ui.ShowMessage(NoFileManagerText(dest), MessageIcon::Exclamation);
+                    }
                 });
     const bool removable =
         m_platform.drives.TypeOf(m_platform.drives.DriveOf(dest + kPathSeparator)) == DriveType::Removable;
@@ -529,8 +531,9 @@ void frmMain::mnuPopUpExplore_Click() {
     // The tree the popup was opened on, and in it the folder it was opened on.
     for (wingui::TreeView* tree : {m_dir.get(), m_destDir.get()}) {
         const std::string pointed = ResolveDesktop(tree->PointedKey());
-        if (GetFocus() == tree->hwnd() && pointed.find('\\') != std::string::npos) {
-            m_shell.OpenFolder(pointed);
+        if (GetFocus() == tree->hwnd() && pointed.find('\\') != std::string::npos &&
+            !m_shell.OpenFolder(pointed)) {
+            m_ui.ShowMessage(NoFileManagerText(pointed), MessageIcon::Exclamation);
         }
     }
 }

@@ -31,8 +31,11 @@ namespace fs = std::filesystem;
 class RecordingShell final : public Shell {
 public:
     std::string DesktopFolder() override { return m_shell.DesktopFolder(); }
-    void OpenFolder(const std::string& folder) override { m_shell.OpenFolder(folder); }
-    void OpenUrl(const std::string& url) override { urls.push_back(url); }
+    bool OpenFolder(const std::string& folder) override { return m_shell.OpenFolder(folder); }
+    bool OpenUrl(const std::string& url) override {
+        urls.push_back(url);
+        return true;
+    }
     std::vector<std::string> urls;
 
 private:

@@ -14,6 +14,9 @@ trap 'rm -rf "$out" "$installed"' EXIT
 fail() { echo "$*"; exit 1; }
 
 cpack --config "$build/CPackConfig.cmake" -G NSIS -B "$out" >/dev/null
+# A run that failed before uninstalling leaves the installation's key behind; the installer would then try
+# to run an uninstaller that is gone and wait on a box saying it failed.
+$run reg delete 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Parvola' /f >/dev/null 2>&1 || true
 $run "$out"/parvola-*-win64.exe /S "/D=C:\\$folder"
 for file in parvola.exe parvola-split.exe parvola-join.exe README.txt LICENSE.txt help/index.html Uninstall.exe; do
     [ -f "$installed/$file" ] || fail "not installed: $file"
