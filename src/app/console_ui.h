@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "engine/watched_file_system.h"
 #include "engine/split_ui.h"
+#include "engine/watched_file_system.h"
 
 #include <csignal>
 #include <functional>

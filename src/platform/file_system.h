@@ -37,6 +37,32 @@ constexpr int PathFileAccess = 75;
 constexpr int PathNotFound = 76;
 } // namespace ErrorNumber
 
+// The failure with that classic number and its text, as every backend tells it; any other number is 75.
+inline FileError ClassicFileError(int number) {
+    switch (number) {
+    case ErrorNumber::UserInterrupt:
+        return {number, "User interrupt occurred"};
+    case ErrorNumber::BadFileName:
+        return {number, "Bad file name or number"};
+    case ErrorNumber::DeviceIo:
+        return {number, "Device I/O error"};
+    case ErrorNumber::FileExists:
+        return {number, "File already exists"};
+    case ErrorNumber::DiskFull:
+        return {number, "Disk full"};
+    case ErrorNumber::PastEndOfFile:
+        return {number, "Input past end of file"};
+    case ErrorNumber::PermissionDenied:
+        return {number, "Permission denied"};
+    case ErrorNumber::DiskNotReady:
+        return {number, "Disk not ready"};
+    case ErrorNumber::PathNotFound:
+        return {number, "Path not found"};
+    default:
+        return {ErrorNumber::PathFileAccess, "Path/File access error"};
+    }
+}
+
 // Which file an entry is, and what a change to it would alter.
 struct FileInfo {
     std::uint64_t device = 0;

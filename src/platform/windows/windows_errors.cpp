@@ -9,31 +9,6 @@ namespace parvola {
 
 namespace {
 
-FileError Make(int number) {
-    switch (number) {
-    case ErrorNumber::UserInterrupt:
-        return {number, "User interrupt occurred"};
-    case ErrorNumber::BadFileName:
-        return {number, "Bad file name or number"};
-    case ErrorNumber::DeviceIo:
-        return {number, "Device I/O error"};
-    case ErrorNumber::FileExists:
-        return {number, "File already exists"};
-    case ErrorNumber::DiskFull:
-        return {number, "Disk full"};
-    case ErrorNumber::PastEndOfFile:
-        return {number, "Input past end of file"};
-    case ErrorNumber::PermissionDenied:
-        return {number, "Permission denied"};
-    case ErrorNumber::DiskNotReady:
-        return {number, "Disk not ready"};
-    case ErrorNumber::PathNotFound:
-        return {number, "Path not found"};
-    default:
-        return {ErrorNumber::PathFileAccess, "Path/File access error"};
-    }
-}
-
 int ClassicNumber(unsigned long code) {
     switch (code) {
     case ERROR_FILE_NOT_FOUND:
@@ -106,7 +81,7 @@ std::string SystemWords(unsigned long code) {
 } // namespace
 
 FileError ErrorFromWin32(unsigned long code) {
-    FileError error = Make(ClassicNumber(code));
+    FileError error = ClassicFileError(ClassicNumber(code));
     error.cause = SystemWords(code);
     return error;
 }
@@ -116,7 +91,7 @@ FileError LastWin32Error() {
 }
 
 FileError WindowsPastEndOfFileError() {
-    return Make(ErrorNumber::PastEndOfFile);
+    return ClassicFileError(ErrorNumber::PastEndOfFile);
 }
 
 } // namespace parvola
