@@ -47,6 +47,10 @@ TEST_P(BatchFile, JoinsUnderCmdOnlyAWholeSetAndNeverChangesAPiece) {
             GTEST_SKIP() << "cannot make the locale " << row.locale << ": " << said;
         }
         environment += "LOCPATH='" + tree.path() + "' LC_ALL=" + row.locale + " ";
+    } else {
+        // Wine reads its command line in the user's locale: without one (a login with no LANG) a UTF-8
+        // name would arrive garbled.
+        environment += "LC_ALL=C.UTF-8 ";
     }
     const std::string name = "'" + row.name + "'";
     // What cmd prints to a file comes in the ANSI code page.
