@@ -5,6 +5,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 export WINEPREFIX="$PWD/build-windows/wine" WINEDLLOVERRIDES="mscoree,mshtml=" DISPLAY= WINEDEBUG=err+module
+# Wine names the files of Windows programs in the user's character set: without a UTF-8 one (a login with
+# no LANG) every name beyond ASCII would fail.
+export LC_ALL=C.UTF-8
 mkdir -p "$WINEPREFIX"
 # One server for the whole run, started with none of our standard streams: wine's background processes
 # inherit those of whoever starts them, and ctest waits for every holder of a test's pipes to go away.
