@@ -4,9 +4,9 @@
 #include "app/console_ui.h"
 #include "app/interrupts.h"
 #include "app/join_options.h"
-#include "app/system_platform.h"
 #include "engine/join_job.h"
 #include "engine/watched_file_system.h"
+#include "platform/system_platform.h"
 
 #include <csignal>
 #include <iostream>

@@ -4,10 +4,10 @@
 #include "app/console_ui.h"
 #include "app/interrupts.h"
 #include "app/split_options.h"
-#include "app/system_platform.h"
 #include "engine/split_job.h"
 #include "engine/watched_file_system.h"
 #include "platform/path_text.h"
+#include "platform/system_platform.h"
 
 #ifdef _WIN32
 #include "settings/registry_settings_store.h"

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // parvola.exe: the main window over the user's settings in the registry.
-#include "app/system_platform.h"
+#include "platform/system_platform.h"
 #include "platform/windows/windows_shell.h"
 #include "settings/registry_settings_store.h"
 #include "ui_win32/main_window.h"

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/main_layout.h"
 
+#include "engine/piece_sizes.h"
+
+#include <iterator>
+
 namespace parvola {
 
 namespace {
@@ -18,6 +22,11 @@ void SetExtent(double& extent, double value) {
 }
 
 } // namespace
+
+const char* SizeCaption(int index) {
+    const int fixed = static_cast<int>(std::size(kFixedPieceSizes));
+    return index < fixed ? kFixedPieceSizes[index].caption : kCustomSizeUnits[index - fixed];
+}
 
 MainLayout DesignLayout() {
     MainLayout layout;

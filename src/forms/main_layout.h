@@ -23,6 +23,20 @@ struct MainLayout {
     double line2X2 = 0;
 };
 
+// Design size of the client area.
+inline constexpr double kClientWidth = 8265;
+inline constexpr double kClientHeight = 4935;
+
+// Where the size options (in their order) and then the number box sit in their frame; the layout never
+// moves them.
+inline constexpr TwipRect kSizeControls[9] = {
+    {120, 240, 735, 255},  {120, 480, 735, 255},   {120, 720, 735, 255},
+    {120, 960, 855, 255},  {1320, 240, 1095, 255}, {1320, 480, 1095, 255},
+    {2520, 720, 495, 255}, {2520, 960, 495, 255},  {1320, 840, 1095, 285}};
+
+// The size options' captions: the fixed sizes', then the units of a number of the user's own.
+const char* SizeCaption(int index);
+
 // The geometry the window is designed with, before its first resize.
 MainLayout DesignLayout();
 

@@ -2,7 +2,6 @@
 #include "ui/main_window.h"
 #include "ui/main_window_parts.h"
 
-#include "engine/piece_sizes.h"
 #include "forms/dropped_path.h"
 #include "ui/about_box.h"
 #include "ui/file_list.h"
@@ -34,21 +33,6 @@
 namespace parvola {
 
 namespace {
-
-// The fixed sizes' captions, then the units of a number of the user's own.
-const char* SizeCaption(int index) {
-    const int fixed = static_cast<int>(std::size(kFixedPieceSizes));
-    return index < fixed ? kFixedPieceSizes[index].caption : kCustomSizeUnits[index - fixed];
-}
-
-// Where the size options and the number box sit in their frame, in twips.
-const TwipRect kSizeControls[9] = {{120, 240, 735, 255},  {120, 480, 735, 255},   {120, 720, 735, 255},
-                                   {120, 960, 855, 255},  {1320, 240, 1095, 255}, {1320, 480, 1095, 255},
-                                   {2520, 720, 495, 255}, {2520, 960, 495, 255},  {1320, 840, 1095, 285}};
-
-// Design size of the client area, in twips.
-constexpr double kClientWidth = 8265;
-constexpr double kClientHeight = 4935;
 
 bool IsInput(QEvent::Type type) {
     switch (type) {

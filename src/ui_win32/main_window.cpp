@@ -38,21 +38,6 @@ using wingui::Wide;
 
 enum MenuId : int { mnuFileOptions = 101, mnuFileExit, mnuHelpIndex, mnuHelpAbout, mnuPopUpExplore };
 
-// The fixed sizes' captions, then the units of a number of the user's own.
-const char* SizeCaption(int index) {
-    const int fixed = static_cast<int>(std::size(kFixedPieceSizes));
-    return index < fixed ? kFixedPieceSizes[index].caption : kCustomSizeUnits[index - fixed];
-}
-
-// Where the size options and the number box sit in their frame, in twips; the layout never moves them.
-const TwipRect kSizeControls[9] = {{120, 240, 735, 255},  {120, 480, 735, 255},   {120, 720, 735, 255},
-                                   {120, 960, 855, 255},  {1320, 240, 1095, 255}, {1320, 480, 1095, 255},
-                                   {2520, 720, 495, 255}, {2520, 960, 495, 255},  {1320, 840, 1095, 285}};
-
-// Design size of the client area, in twips.
-constexpr double kClientWidth = 8265;
-constexpr double kClientHeight = 4935;
-
 // Each length rounded by itself, as a control placed in twips lands on whole pixels.
 RECT Pixels(const TwipRect& rect, UINT dpi, POINT origin = {0, 0}) {
     const int left = origin.x + wingui::TwipsToPixels(rect.left, dpi);

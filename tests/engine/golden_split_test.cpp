@@ -5,22 +5,9 @@
 #include "engine/join_job.h"
 #include "engine/split_job.h"
 #include "platform/path_text.h"
+#include "platform/system_platform.h"
 #include "support/memory_settings.h"
 #include "support/scripted_ui.h"
-
-#ifdef _WIN32
-#include "platform/windows/windows_checksums.h"
-#include "platform/windows/windows_code_pages.h"
-#include "platform/windows/windows_drives.h"
-#include "platform/windows/windows_file_system.h"
-#include "platform/windows/windows_paths.h"
-#else
-#include "platform/linux/linux_checksums.h"
-#include "platform/linux/linux_code_pages.h"
-#include "platform/linux/linux_drives.h"
-#include "platform/linux/linux_file_system.h"
-#include "platform/linux/linux_paths.h"
-#endif
 
 #include <gtest/gtest.h>
 
@@ -36,20 +23,6 @@ namespace parvola::test {
 namespace fs = std::filesystem;
 
 namespace {
-
-#ifdef _WIN32
-using SystemFiles = WindowsFileSystem;
-using SystemDrives = WindowsDrives;
-using SystemPaths = WindowsPaths;
-using SystemCodePages = WindowsCodePages;
-using SystemChecksums = WindowsChecksums;
-#else
-using SystemFiles = LinuxFileSystem;
-using SystemDrives = LinuxDrives;
-using SystemPaths = LinuxPaths;
-using SystemCodePages = LinuxCodePages;
-using SystemChecksums = LinuxChecksums;
-#endif
 
 // Names are UTF-8 here, whatever the system's narrow encoding.
 std::string Read(const std::string& path) {
@@ -116,7 +89,7 @@ protected:
     void TearDown() override { fs::remove_all(fs::u8path(folder)); }
 
     std::string folder, source, dest;
-    SystemFiles files;
+    SystemFileSystem files;
     SystemDrives drives;
     SystemPaths paths;
     SystemCodePages codePages;

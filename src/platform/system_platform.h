@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The operating system's own implementation of each platform interface, under one name for the programs'
-// main() on every system.
+// The operating system's own implementation of each platform interface, under one name for the programs
+// and the tests that run on every system.
 #ifdef _WIN32
 #include "platform/windows/windows_checksums.h"
 #include "platform/windows/windows_code_pages.h"
