@@ -6,6 +6,9 @@
 
 #include "support/temp_tree.h"
 
+#include <QSettings>
+#include <QString>
+
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -83,6 +86,71 @@ TEST(IniSettingsStore, UsesDefaultsAndLeavesAnythingButARegularFileAlone) {
         struct stat info {};
         EXPECT_TRUE(::lstat((tree / name).c_str(), &info) == 0 && !S_ISREG(info.st_mode)) << name;
     }
+}
+
+// Files earlier versions wrote with QSettings read the same, and QSettings reads what the store writes:
+// quotes around separators and outer blanks, escapes for quotes, backslashes and control characters, "@@" for
+// a leading '@', UTF-8 as it is.
+TEST(IniSettingsStore, SharesItsFileWithQSettings) {
+    TempTree tree;
+    const std::string values[] = {"*.*",
+                                  "/home/ann/Ünïcödé ø",
+                                  " lead",
+                                  "trail ",
+                                  "a=b;c#d\\e\"f",
+                                  "x,y",
+                                  "@Invalid()",
+                                  "tab\there",
+                                  "\x01"
+                                  "7",
+                                  "line\nnext",
+                                  "",
+                                  "\"quoted\""};
+    const QString written = QString::fromStdString(tree / "written.conf");
+    {
+        QSettings qt(written, QSettings::IniFormat);
+        for (std::size_t i = 0; i < std::size(values); ++i) {
+            qt.setValue(QStringLiteral("v%1").arg(i), QString::fromStdString(values[i]));
+        }
+    }
+    IniSettingsStore ours(tree / "ours.conf");
+    IniSettingsStore theirs(written.toStdString());
+    for (std::size_t i = 0; i < std::size(values); ++i) {
+        ours.WriteSetting("v" + std::to_string(i), values[i]);
+    }
+    const QSettings reader(QString::fromStdString(tree / "ours.conf"), QSettings::IniFormat);
+    for (std::size_t i = 0; i < std::size(values); ++i) {
+        const std::string name = "v" + std::to_string(i);
+        EXPECT_EQ(theirs.ReadSetting(name), values[i]) << name;
+        EXPECT_EQ(reader.value(QString::fromStdString(name)).toString().toStdString(), values[i]) << name;
+    }
+}
+
+// A change touches its own line alone: comments, other sections, the order and spelling of what the user
+// wrote stay as they were; a new name goes at the end of the general section, which may be "[general]" or
+// the top of the file before any header.
+TEST(IniSettingsStore, ChangesOnlyTheLineOfTheSetting) {
+    TempTree tree;
+    const std::string before =
+        "; mine\r\n[other]\r\ntxtNum=9\r\n\r\n[general]\r\nfMask = \"*.a;*.b\" ; two\r\n"
+        "optIdx=2\r\n\r\n[last]\r\nx=1\r\n";
+    const std::pair<const char*, std::string> rows[] = {
+        {"fMask", "; mine\r\n[other]\r\ntxtNum=9\r\n\r\n[general]\r\nfMask=*.c ; two\r\noptIdx=2\r\n\r\n"
+                  "[last]\r\nx=1\r\n"},
+        {"txtNum", "; mine\r\n[other]\r\ntxtNum=9\r\n\r\n[general]\r\nfMask = \"*.a;*.b\" ; two\r\n"
+                   "optIdx=2\r\ntxtNum=*.c\r\n\r\n[last]\r\nx=1\r\n"}};
+    for (const auto& [name, after] : rows) {
+        WriteBytes(tree / "Parvola.conf", before);
+        IniSettingsStore store(tree / "Parvola.conf");
+        EXPECT_EQ(store.ReadSetting("fMask"), "*.a;*.b");
+        EXPECT_EQ(store.ReadSetting("txtNum"), std::nullopt) << "set in another section only";
+        store.WriteSetting(name, "*.c");
+        EXPECT_EQ(ReadBytes(tree / "Parvola.conf"), after) << name;
+    }
+    WriteBytes(tree / "top.conf", "optIdx=1\n[last]\nx=1\n");
+    IniSettingsStore top(tree / "top.conf");
+    top.WriteSetting("fMask", "*.c");
+    EXPECT_EQ(ReadBytes(tree / "top.conf"), "optIdx=1\nfMask=*.c\n[last]\nx=1\n");
 }
 
 } // namespace parvola::test

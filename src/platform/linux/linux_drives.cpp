@@ -5,13 +5,7 @@
 #include "platform/path_text.h"
 
 #include "platform/linux/os_error.h"
-
-#include <QDBusConnection>
-#include <QDBusError>
-#include <QDBusMessage>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QVariantMap>
+#include "platform/linux/system_bus.h"
 
 #include <algorithm>
 #include <cctype>
@@ -34,7 +28,7 @@ namespace {
 
 constexpr std::size_t kCopyBufferSize = std::size_t{1} << 20;
 // Nobody is asked anything, so a UDisks2 that takes longer is stuck; it must not hold the split up.
-constexpr int kSetLabelTimeoutMs = 30000;
+constexpr std::uint64_t kSetLabelTimeoutUs = 30000000;
 
 using CopyProgress = std::function<bool(std::int64_t, std::int64_t)>;
 
@@ -199,30 +193,15 @@ std::optional<std::string> LinuxDrives::SetLabel(const std::string& drive, const
     if (device.empty()) {
         return "it is no disk device";
     }
-    // Without a system bus this fails at once: the socket is missing or refuses the connection.
-    QDBusConnection bus = QDBusConnection::systemBus();
-    if (!bus.isConnected()) {
-        return "the system bus cannot be reached (" + bus.lastError().message().toStdString() + ")";
-    }
-    QDBusMessage call = QDBusMessage::createMethodCall(
-        QStringLiteral("org.freedesktop.UDisks2"), QString::fromStdString(UDisksBlockObjectPath(device)),
-        QStringLiteral("org.freedesktop.UDisks2.Filesystem"), QStringLiteral("SetLabel"));
     // A password prompt for a label, in the middle of a split, would only puzzle: the label is not worth
     // one, so a change that needs one fails and the user is told.
-    QVariantMap options;
-    options.insert(QStringLiteral("auth.no_user_interaction"), true);
-    call << QString::fromStdString(label) << options;
-    const QDBusMessage reply = bus.call(call, QDBus::Block, kSetLabelTimeoutMs);
-    if (reply.type() == QDBusMessage::ReplyMessage) {
-        return std::nullopt;
-    }
-    return reply.errorMessage().isEmpty() ? reply.errorName().toStdString()
-                                          : reply.errorMessage().toStdString();
+    return CallSystemBus("org.freedesktop.UDisks2", UDisksBlockObjectPath(device),
+                         "org.freedesktop.UDisks2.Filesystem", "SetLabel", label, kSetLabelTimeoutUs);
 }
 
 FormatResult LinuxDrives::Format(const std::string& drive) {
-    const QString tool = QStandardPaths::findExecutable(QStringLiteral("gnome-disks"));
-    if (tool.isEmpty()) {
+    const std::string tool = FindProgram("gnome-disks");
+    if (tool.empty()) {
         return FormatResult::NoTool;
     }
     std::string device = BlockDeviceOf(drive);
@@ -230,22 +209,12 @@ FormatResult LinuxDrives::Format(const std::string& drive) {
         return FormatResult::Failed;
     }
     // sysfs names cannot hold a slash, so the kernel writes '!' where the node sits in a subfolder of /dev.
-    for (char& c : device) {
-        if (c == '!') {
-            c = '/';
-        }
-    }
-    QProcess process;
-    // Nothing reads its output, so it must not go to a pipe that could fill up and stall the tool.
-    process.setProcessChannelMode(QProcess::ForwardedChannels);
-    process.start(tool, {QStringLiteral("--block-device"), QString::fromStdString("/dev/" + device),
-                         QStringLiteral("--format-device")});
-    // The user takes as long as they like over the dialog.
-    if (!process.waitForFinished(-1)) {
-        return FormatResult::Failed;
-    }
-    return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 ? FormatResult::Formatted
-                                                                                   : FormatResult::Failed;
+    std::replace(device.begin(), device.end(), '!', '/');
+    // The user takes as long as they like over the dialog. Its output goes where the program's goes: nothing
+    // reads a pipe that could fill up and stall the tool.
+    const std::optional<int> status =
+        RunProgram(tool, {"--block-device", "/dev/" + device, "--format-device"});
+    return status == 0 ? FormatResult::Formatted : FormatResult::Failed;
 }
 
 // The device number and the mount point name the slot the disk sits in, which the next disk put there takes
