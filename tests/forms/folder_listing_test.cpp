@@ -75,7 +75,7 @@ TEST(NamePatterns, WildcardsAsTheFileDialogsTakeThem) {
 }
 
 TEST(NameOrder, WithoutCaseAndNumbersByValue) {
-    std::vector<std::string> names = {"part.10", "b", "Part.2", "part.9", "A", "a", "part.1"};
+    std::vector<std::string> names = {"part.10", "b", "Part.2", "part.9", "a", "A", "part.1"};
     SortNames(names);
     EXPECT_EQ(Joined(names), "A a b part.1 Part.2 part.9 part.10");
     EXPECT_LT(CompareNames("part.9", "part.10"), 0);
