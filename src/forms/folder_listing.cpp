@@ -69,12 +69,12 @@ std::vector<TreeRoot> TopEntries(const std::string& desktopFolder) {
 }
 
 std::vector<TreeRoot> ComputerEntries(const std::string& home, const std::vector<std::string>& volumes,
-                                      Drives* drives) {
+                                      const std::function<std::string(const std::string& drive)>& labelOf) {
     std::vector<TreeRoot> entries;
     if (kPathSeparator != '/') {
         for (const std::string& root : volumes) {
             const std::string letter = root.substr(0, 2);
-            const std::string label = drives ? drives->ShownLabel(root) : std::string();
+            const std::string label = labelOf ? labelOf(root) : std::string();
             entries.push_back(
                 {TreeRoot::Kind::Drive, label.empty() ? letter : label + " (" + letter + ")", root});
         }

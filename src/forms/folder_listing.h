@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "platform/drives.h"
 #include "platform/file_system.h"
 
 #include <atomic>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -28,9 +28,10 @@ std::vector<TreeRoot> TopEntries(const std::string& desktopFolder);
 
 // What "My Computer" holds. On Linux "File System" (the root) and "Home", then the volumes, each named by
 // its last name and sorted by name among those in the same folder. On Windows the drives in their order,
-// named "C:", or "System (C:)" for one whose label drives tells; drives may be null, for no labels.
-std::vector<TreeRoot> ComputerEntries(const std::string& home, const std::vector<std::string>& volumes,
-                                      Drives* drives);
+// named "C:", or "System (C:)" for one whose label labelOf tells (Drives::ShownLabel); without labelOf, none.
+std::vector<TreeRoot>
+ComputerEntries(const std::string& home, const std::vector<std::string>& volumes,
+                const std::function<std::string(const std::string& drive)>& labelOf = {});
 
 // Wildcard patterns as the system's file dialogs take them: "*.dat; *.txt", separated by ";" or ",",
 // blanks around each left out; "*" and "?" (one character), any case, and a ".*" at the end that also

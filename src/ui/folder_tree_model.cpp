@@ -19,6 +19,7 @@ namespace {
 // Rows one folder gains per turn of the event loop; the view lays the folder out again after each batch.
 constexpr int kBatchRows = 1000;
 
+// Runs on a reader thread.
 QStringList readSubfolders(FileSystem& files, const QString& folder, const std::atomic<bool>& stop) {
     QStringList names;
     for (const std::string& name :
@@ -91,8 +92,7 @@ FolderTreeModel::FolderTreeModel(const FolderTreeRoots& roots, FileSystem* files
     for (const QString& volume : roots.volumes) {
         volumes.push_back(volume.toStdString());
     }
-    for (const TreeRoot& entry :
-         ComputerEntries(QDir::cleanPath(roots.home).toStdString(), volumes, nullptr)) {
+    for (const TreeRoot& entry : ComputerEntries(QDir::cleanPath(roots.home).toStdString(), volumes)) {
         add(computer, entry);
     }
 

@@ -31,7 +31,9 @@ std::vector<wingui::TreeEntry> FolderTreeModel::Children(const std::string& key)
         return entries;
     }
     if (key == kComputerName) {
-        for (const TreeRoot& drive : ComputerEntries({}, m_platform.drives.Volumes(), &m_platform.drives)) {
+        Drives& drives = m_platform.drives;
+        const auto labelOf = [&drives](const std::string& drive) { return drives.ShownLabel(drive); };
+        for (const TreeRoot& drive : ComputerEntries({}, drives.Volumes(), labelOf)) {
             entries.push_back({drive.path, drive.name, true});
         }
         return entries;

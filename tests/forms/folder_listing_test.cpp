@@ -90,14 +90,14 @@ TEST(ComputerEntries, TheDrivesAsTheTreeNamesThem) {
         shown += entry.name + "=" + entry.path + "; ";
     }
 #ifdef _WIN32
-    for (const TreeRoot& entry : ComputerEntries({}, {"C:\\", "A:\\"}, nullptr)) {
+    const auto labelOf = [](const std::string& drive) { return drive == "C:\\" ? "System" : ""; };
+    for (const TreeRoot& entry : ComputerEntries({}, {"C:\\", "A:\\"}, labelOf)) {
         shown += entry.name + "=" + entry.path + "; ";
     }
-    EXPECT_EQ(shown, "Desktop=desk; My Computer=; C:=C:\\; A:=A:\\; ");
+    EXPECT_EQ(shown, "Desktop=desk; My Computer=; System (C:)=C:\\; A:=A:\\; ");
 #else
     for (const TreeRoot& entry : ComputerEntries(
-             "/home/u", {"/media/u/zip", "/media/u/Apple", "/media/u/disk10", "/media/u/disk9", "/mnt/b"},
-             nullptr)) {
+             "/home/u", {"/media/u/zip", "/media/u/Apple", "/media/u/disk10", "/media/u/disk9", "/mnt/b"})) {
         shown += entry.name + "=" + entry.path + "; ";
     }
     EXPECT_EQ(shown, "Desktop=desk; My Computer=; File System=/; Home=/home/u; Apple=/media/u/Apple; "
