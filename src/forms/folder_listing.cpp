@@ -71,6 +71,7 @@ std::vector<TreeRoot> TopEntries(const std::string& desktopFolder) {
 std::vector<TreeRoot> ComputerEntries(const std::string& home, const std::vector<std::string>& volumes,
                                       const std::function<std::string(const std::string& drive)>& labelOf) {
     std::vector<TreeRoot> entries;
+    // Windows has a root for each drive; Linux has one, with the home folder and the volumes below it.
     if (kPathSeparator != '/') {
         for (const std::string& root : volumes) {
             const std::string letter = root.substr(0, 2);
