@@ -158,4 +158,9 @@ FileStatus WatchedFileSystem::ListFolder(const std::string& folder,
     return Noted(m_log, m_files.ListFolder(folder, each), "cannot list the folder " + folder);
 }
 
+FileStatus WatchedFileSystem::ListEntries(const std::string& folder,
+                                          const std::function<bool(const FolderEntry& entry)>& each) {
+    return Noted(m_log, m_files.ListEntries(folder, each), "cannot list the folder " + folder);
+}
+
 } // namespace parvola

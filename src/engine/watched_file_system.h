@@ -58,6 +58,8 @@ public:
     FileStatus Rename(const std::string& from, const std::string& to, bool replace) override;
     FileStatus ListFolder(const std::string& folder,
                           const std::function<void(const std::string& name)>& each) override;
+    FileStatus ListEntries(const std::string& folder,
+                           const std::function<bool(const FolderEntry& entry)>& each) override;
 
 private:
     FileSystem& m_files;

@@ -34,6 +34,10 @@ public:
     // The mount points of the drives a user looks for beside the system's own: on Linux those directly in
     // the folders where desktops and administrators mount them, in that order and by name within each.
     virtual std::vector<std::string> Volumes() = 0;
+    // The label of the disk in the drive, as the drive's name shows it ("System" in "System (C:)"); empty
+    // when it has none, or when asking could keep the user waiting (a diskette drive would spin up, or ask
+    // for a disk). On Linux empty: a mount point's name is the label already.
+    virtual std::string ShownLabel(const std::string& drive) = 0;
     // Removable when the medium can be taken out or the device sits on a hot-pluggable bus.
     virtual DriveType TypeOf(const std::string& drive) = 0;
     // Free bytes of the disk in the drive; 0 when it cannot be queried (no disk, unreadable).

@@ -131,6 +131,21 @@ enum class LockState {
     Other,     // something that is not a regular file, or that cannot be opened
 };
 
+// What a folder's entry is, as file lists tell it: links count as what they lead to.
+enum class EntryKind {
+    File,   // a regular file
+    Folder, // a folder
+    Other,  // a socket, pipe or device, a link that leads nowhere, or what cannot be looked at
+};
+
+// One entry of a folder. Hidden is what the system's file lists leave out: on Linux a name that begins
+// with a dot, on Windows an entry with the hidden attribute.
+struct FolderEntry {
+    std::string name;
+    EntryKind kind = EntryKind::Other;
+    bool hidden = false;
+};
+
 // Whole-file operations. Every failure comes back as a value; nothing throws.
 class FileSystem {
 public:
@@ -176,6 +191,10 @@ public:
     // time so that a folder of any size is never held whole.
     virtual FileStatus ListFolder(const std::string& folder,
                                   const std::function<void(const std::string& name)>& each) = 0;
+    // As ListFolder, telling each entry's kind and whether it is hidden; the listing stops early when each
+    // answers false.
+    virtual FileStatus ListEntries(const std::string& folder,
+                                   const std::function<bool(const FolderEntry& entry)>& each) = 0;
 };
 
 } // namespace parvola

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/file_system.h"
+
 #include <QListWidget>
 #include <QString>
+
+#include <memory>
 
 namespace parvola {
 
@@ -11,7 +15,8 @@ namespace parvola {
 class FileList : public QListWidget {
     Q_OBJECT
 public:
-    explicit FileList(QWidget* parent = nullptr);
+    // The list reads folders through files; through the system's own when it is null.
+    explicit FileList(QWidget* parent = nullptr, FileSystem* files = nullptr);
 
     QString path() const { return m_path; }
     // Lists that folder; false, and the previous folder still listed, when it cannot be listed.
@@ -37,6 +42,8 @@ signals:
 private:
     void fill();
 
+    std::unique_ptr<FileSystem> m_ownFiles;
+    FileSystem& m_files;
     QString m_path;
     QString m_pattern;
     // Set while the list is refilled, which drops the choice without a Click.

@@ -70,10 +70,10 @@ int windowsKeyCode(const QKeyEvent& event) {
 
 } // namespace
 
-FolderTree::FolderTree(FolderTreeRoots roots, QWidget* parent)
+FolderTree::FolderTree(FolderTreeRoots roots, QWidget* parent, FileSystem* files)
     : QTreeView(parent), m_desktopFolder(QDir::cleanPath(roots.desktop)) {
     roots.desktop = m_desktopFolder;
-    m_model = new FolderTreeModel(roots, this);
+    m_model = new FolderTreeModel(roots, files, this);
     setModel(m_model);
     setHeaderHidden(true);
     // Deep names would shrink to nothing in a narrow tree: the column is as wide as its names, and the

@@ -8,6 +8,7 @@
 
 namespace parvola {
 
+class FileSystem;
 class FolderTreeModel;
 
 // The special-folder number of the desktop directory, as specialFolder() takes it.
@@ -39,7 +40,8 @@ struct FolderTreeRoots {
 class FolderTree : public QTreeView {
     Q_OBJECT
 public:
-    explicit FolderTree(FolderTreeRoots roots, QWidget* parent = nullptr);
+    // The tree reads folders through files; through the system's own when it is null.
+    explicit FolderTree(FolderTreeRoots roots, QWidget* parent = nullptr, FileSystem* files = nullptr);
 
     // A folder path ("/" for the root, no trailing "/" otherwise), "Desktop" or "My Computer"; empty when
     // nothing is selected.

@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/folder_tree_model.h"
 
+#include "platform/name_order.h"
 #include "platform/path_text.h"
-#include "ui/name_order.h"
+#include "platform/system_platform.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFileIconProvider>
-#include <QFileInfo>
 #include <QStyle>
 
 #include <algorithm>
@@ -20,19 +19,18 @@ namespace {
 // Rows one folder gains per turn of the event loop; the view lays the folder out again after each batch.
 constexpr int kBatchRows = 1000;
 
-// Without QDir::Hidden the dot-folders stay out. Runs on a reader thread.
-QStringList readSubfolders(const QString& folder, const std::atomic<bool>& stop) {
+// Runs on a reader thread.
+QStringList readSubfolders(FileSystem& files, const QString& folder, const std::atomic<bool>& stop) {
     QStringList names;
-    if (folder.isEmpty()) {
-        return names; // an empty path would read the working folder
+    for (const std::string& name :
+         ShownSubfolders(files, folder.toStdString(), &stop).value_or(std::vector<std::string>())) {
+        names.push_back(QString::fromStdString(name));
     }
-    QDirIterator entries(folder, QDir::Dirs | QDir::NoDotAndDotDot);
-    while (!stop && entries.hasNext()) {
-        entries.next();
-        names.push_back(entries.fileName());
-    }
-    SortNames(names);
     return names;
+}
+
+int compareNames(const QString& a, const QString& b) {
+    return CompareNames(a.toStdString(), b.toStdString());
 }
 
 QString joinPath(const QString& folder, const QString& name) {
@@ -51,30 +49,12 @@ bool isInside(const QString& path, const QString& folder) {
     return folder == "/" || path == folder || path.startsWith(folder + '/');
 }
 
-// The volumes as the platform lists them, each folder's sorted as the tree sorts names.
-QStringList SortedVolumes(const QStringList& volumes) {
-    QStringList sorted;
-    for (int first = 0; first < volumes.size();) {
-        const QString parent = parentPath(volumes[first]);
-        QStringList names;
-        int next = first;
-        for (; next < volumes.size() && parentPath(volumes[next]) == parent; ++next) {
-            names.push_back(QFileInfo(volumes[next]).fileName());
-        }
-        SortNames(names);
-        for (const QString& name : names) {
-            sorted.push_back(joinPath(parent, name));
-        }
-        first = next;
-    }
-    return sorted;
-}
-
 } // namespace
 
-FolderTreeModel::FolderTreeModel(const FolderTreeRoots& roots, QObject* parent)
+FolderTreeModel::FolderTreeModel(const FolderTreeRoots& roots, FileSystem* files, QObject* parent)
     : QAbstractItemModel(parent), m_root(std::make_unique<Node>()), m_desktopFolder(roots.desktop),
-      m_collator(NameCollator()) {
+      m_ownFiles(files ? nullptr : std::make_unique<SystemFileSystem>()),
+      m_files(files ? *files : *m_ownFiles) {
     const QFileIconProvider icons;
     m_folderIcon = icons.icon(QFileIconProvider::Folder);
     m_driveIcon = icons.icon(QFileIconProvider::Drive);
@@ -84,13 +64,36 @@ FolderTreeModel::FolderTreeModel(const FolderTreeRoots& roots, QObject* parent)
 
     m_root->kind = Node::Kind::Root;
     m_root->state = Node::State::Read;
-    addChild(m_root.get(), Node::Kind::Desktop, kDesktopName, roots.desktop);
-    Node* computer = addChild(m_root.get(), Node::Kind::Computer, kComputerName, {});
+    const auto kindOf = [](TreeRoot::Kind kind) {
+        switch (kind) {
+        case TreeRoot::Kind::Desktop:
+            return Node::Kind::Desktop;
+        case TreeRoot::Kind::Computer:
+            return Node::Kind::Computer;
+        case TreeRoot::Kind::FileSystem:
+            return Node::Kind::FileSystem;
+        case TreeRoot::Kind::Home:
+            return Node::Kind::Home;
+        case TreeRoot::Kind::Drive:
+            break;
+        }
+        return Node::Kind::Volume;
+    };
+    const auto add = [&](Node* parent, const TreeRoot& entry) {
+        return addChild(parent, kindOf(entry.kind), QString::fromStdString(entry.name),
+                        QString::fromStdString(entry.path));
+    };
+    Node* computer = nullptr;
+    for (const TreeRoot& top : TopEntries(roots.desktop.toStdString())) {
+        computer = add(m_root.get(), top);
+    }
     computer->state = Node::State::Read;
-    addChild(computer, Node::Kind::FileSystem, QStringLiteral("File System"), QStringLiteral("/"));
-    addChild(computer, Node::Kind::Home, QStringLiteral("Home"), QDir::cleanPath(roots.home));
-    for (const QString& volume : SortedVolumes(roots.volumes)) {
-        addChild(computer, Node::Kind::Volume, QFileInfo(volume).fileName(), volume);
+    std::vector<std::string> volumes;
+    for (const QString& volume : roots.volumes) {
+        volumes.push_back(volume.toStdString());
+    }
+    for (const TreeRoot& entry : ComputerEntries(QDir::cleanPath(roots.home).toStdString(), volumes)) {
+        add(computer, entry);
     }
 
     m_batchTimer.setSingleShot(true);
@@ -245,7 +248,7 @@ void FolderTreeModel::startReading(Node* node) {
     const QString path = node->path;
     // Nodes live as long as the model, and the model waits for its readers before it goes.
     m_readers.start([this, node, path] {
-        const QStringList names = readSubfolders(path, m_stop);
+        const QStringList names = readSubfolders(m_files, path, m_stop);
         QMetaObject::invokeMethod(
             this, [this, node, names] { folderRead(node, names); }, Qt::QueuedConnection);
     });
@@ -308,7 +311,7 @@ void FolderTreeModel::insertSorted(Node* node, const QStringList& names, int fro
         if (row == static_cast<int>(children.size())) {
             end = to;
         } else {
-            while (end < to && CompareNames(m_collator, names[end], children[row]->name) < 0) {
+            while (end < to && compareNames(names[end], children[row]->name) < 0) {
                 ++end;
             }
         }
@@ -340,8 +343,8 @@ void FolderTreeModel::insertRun(Node* node, int row, const QStringList& names, i
 int FolderTreeModel::lowerBound(const Node* node, const QString& name) const {
     const auto& children = node->children;
     const auto found =
-        std::lower_bound(children.begin(), children.end(), name, [this](const auto& child, const QString& n) {
-            return CompareNames(m_collator, child->name, n) < 0;
+        std::lower_bound(children.begin(), children.end(), name, [](const auto& child, const QString& n) {
+            return compareNames(child->name, n) < 0;
         });
     return static_cast<int>(found - children.begin());
 }

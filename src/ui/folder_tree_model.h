@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "forms/folder_listing.h"
+#include "platform/file_system.h"
 #include "ui/folder_tree.h"
 
 #include <QAbstractItemModel>
-#include <QCollator>
 #include <QIcon>
 #include <QSet>
 #include <QString>
@@ -19,15 +20,16 @@
 namespace parvola {
 
 // The names of the two rows at the top, which are no folders.
-inline const QString kDesktopName = QStringLiteral("Desktop");
-inline const QString kComputerName = QStringLiteral("My Computer");
+inline const QString kDesktopName = QString::fromLatin1(kDesktopEntry);
+inline const QString kComputerName = QString::fromLatin1(kComputerEntry);
 
 // The folders behind FolderTree. Each folder is read on a reader thread when first opened, sorted there,
 // and handed to the view kBatchRows rows per turn of the event loop, so neither a slow disk nor a folder
 // with a hundred thousand entries stops the window. Rows are never removed.
 class FolderTreeModel final : public QAbstractItemModel {
 public:
-    FolderTreeModel(const FolderTreeRoots& roots, QObject* parent);
+    // Folders are read through files, or the system's own file system when it is null.
+    FolderTreeModel(const FolderTreeRoots& roots, FileSystem* files, QObject* parent);
     ~FolderTreeModel() override;
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
@@ -82,7 +84,8 @@ private:
 
     std::unique_ptr<Node> m_root;
     QString m_desktopFolder;
-    QCollator m_collator;
+    std::unique_ptr<FileSystem> m_ownFiles;
+    FileSystem& m_files;
     QIcon m_folderIcon, m_driveIcon, m_desktopIcon, m_computerIcon, m_homeIcon;
     // Folders with pending rows, served round-robin by m_batchTimer.
     std::vector<Node*> m_filling;

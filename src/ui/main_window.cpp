@@ -158,8 +158,8 @@ void frmMain::buildControls() {
     m_line2->setStyleSheet("background: white");
 
     m_fraSource = named(new QGroupBox("Source File:", client), "fraSource");
-    m_dir = named(new FolderTree(roots, m_fraSource), "Dir");
-    m_file1 = named(new FileList(m_fraSource), "File1");
+    m_dir = named(new FolderTree(roots, m_fraSource, &m_platform.files), "Dir");
+    m_file1 = named(new FileList(m_fraSource, &m_platform.files), "File1");
     m_label1 = named(new QLabel("File Size:", m_fraSource), "Label1");
     m_lblSize = named(new QLabel("0 KB", m_fraSource), "lblSize");
 
@@ -190,7 +190,7 @@ void frmMain::buildControls() {
     m_lblPlan->setTextFormat(Qt::PlainText);
 
     m_fraDest = named(new QGroupBox("Destination Directory:", client), "fraDest");
-    m_destDir = named(new FolderTree(roots, m_fraDest), "DestDir");
+    m_destDir = named(new FolderTree(roots, m_fraDest, &m_platform.files), "DestDir");
     m_cmdNewDir = named(new QPushButton("Make New Folder", m_fraDest), "cmdNewDir");
 
     m_cmdSplit = named(new QPushButton("&Split Now", client), "cmdSplit");

@@ -1,19 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/file_system.h"
 #include "ui_win32/wingui/control.h"
 
 #include <memory>
-#include <optional>
 #include <string>
-#include <vector>
 
 namespace parvola {
 
 // The files of one folder that match a pattern, hidden and system files among them.
 class FileList {
 public:
-    FileList(wingui::Window& parent, std::function<void()> onClick);
+    FileList(wingui::Window& parent, FileSystem& files, std::function<void()> onClick);
 
     wingui::ListBox& box() { return *m_box; }
     // Lists the folder. False, leaving the list as it was, for a folder that cannot be listed.
@@ -28,13 +27,10 @@ public:
     std::string FileName() const;
 
 private:
+    FileSystem& m_files;
     std::unique_ptr<wingui::ListBox> m_box;
     std::string m_path;
     std::string m_pattern;
 };
-
-// The names of the files in folder that pattern lets through, in the order the list shows them; no value
-// when the folder cannot be listed.
-std::optional<std::vector<std::string>> MatchingFiles(const std::string& folder, const std::string& pattern);
 
 } // namespace parvola

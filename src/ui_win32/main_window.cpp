@@ -146,7 +146,7 @@ MainPixels PlaceMain(const MainLayout& layout, UINT dpi) {
 
 frmMain::frmMain(SettingsStore& settings, Platform& platform, Shell& shell, std::function<void()> endProgram)
     : m_settings(settings), m_platform(platform), m_shell(shell), m_endProgram(std::move(endProgram)),
-      m_folders(shell.DesktopFolder()), m_layout(DesignLayout()) {
+      m_folders(platform, shell.DesktopFolder()), m_layout(DesignLayout()) {
     if (!m_endProgram) {
         m_endProgram = [this] {
             DestroyWindow(hwnd());
@@ -196,7 +196,7 @@ void frmMain::BuildControls() {
     m_dir = std::make_unique<TreeView>(
         *this, TreeViewArgs{&m_folders, [this](const std::string& path) { Dir_FolderClick(path); },
                             [this] { ShowPopUp(); }});
-    m_file1 = std::make_unique<FileList>(*this, [this] { File1_Click(); });
+    m_file1 = std::make_unique<FileList>(*this, m_platform.files, [this] { File1_Click(); });
     m_label1 = std::make_unique<Label>(*this, LabelArgs{"File Size:"});
     m_lblSize = std::make_unique<Label>(*this, LabelArgs{"0 KB"});
 

@@ -27,6 +27,7 @@ public:
 
     std::string DriveOf(Path) override { return drive; }
     std::vector<std::string> Volumes() override { return {}; }
+    std::string ShownLabel(Path) override { return {}; }
     DriveType TypeOf(Path) override { return type; }
     std::int64_t FreeBytes(Path where) override {
         const auto& files = Current().files;

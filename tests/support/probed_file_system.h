@@ -65,6 +65,9 @@ public:
     FileStatus ListFolder(Path folder, const std::function<void(const std::string&)>& each) override {
         return m_fs.ListFolder(m_root + folder, each);
     }
+    FileStatus ListEntries(Path folder, const std::function<bool(const FolderEntry&)>& each) override {
+        return m_fs.ListEntries(m_root + folder, each);
+    }
 
 private:
     class Watched final : public OutputFile {

@@ -535,4 +535,40 @@ FileStatus LinuxFileSystem::ListFolder(const std::string& folder,
     return err == 0 ? std::nullopt : FileStatus(ErrorFromErrno(err));
 }
 
+FileStatus LinuxFileSystem::ListEntries(const std::string& folder,
+                                        const std::function<bool(const FolderEntry& entry)>& each) {
+    DIR* listing = ::opendir(folder.c_str());
+    if (!listing) {
+        return ErrorFromErrno(errno);
+    }
+    errno = 0;
+    FolderEntry found;
+    while (const dirent* entry = ::readdir(listing)) {
+        found.name = entry->d_name;
+        if (found.name == "." || found.name == "..") {
+            errno = 0;
+            continue;
+        }
+        found.hidden = found.name[0] == '.';
+        // Most file systems tell the type in the entry; a link, and a file system that does not, are
+        // looked at, the link followed.
+        unsigned char type = entry->d_type;
+        if (type == DT_UNKNOWN || type == DT_LNK) {
+            struct stat info {};
+            type = ::fstatat(::dirfd(listing), entry->d_name, &info, 0) != 0 ? DT_UNKNOWN
+                   : S_ISREG(info.st_mode)                                   ? DT_REG
+                   : S_ISDIR(info.st_mode)                                   ? DT_DIR
+                                                                             : DT_UNKNOWN;
+        }
+        found.kind = type == DT_REG ? EntryKind::File : type == DT_DIR ? EntryKind::Folder : EntryKind::Other;
+        if (!each(found)) {
+            break;
+        }
+        errno = 0;
+    }
+    const int err = errno;
+    ::closedir(listing);
+    return err == 0 ? std::nullopt : FileStatus(ErrorFromErrno(err));
+}
+
 } // namespace parvola

@@ -204,6 +204,10 @@ std::string LinuxDrives::DriveOf(const std::string& path) {
     return best + "/";
 }
 
+std::string LinuxDrives::ShownLabel(const std::string&) {
+    return {};
+}
+
 std::vector<std::string> LinuxDrives::Volumes() {
     // Only what the kernel's table says is mounted: an empty folder left there (Debian's /media/cdrom0) is
     // no volume. Reading the table touches no mounted file system, so a network mount that stopped

@@ -101,6 +101,17 @@ std::vector<std::string> WindowsDrives::Volumes() {
     return volumes;
 }
 
+std::string WindowsDrives::ShownLabel(const std::string& drive) {
+    const std::wstring root = WideRoot(drive);
+    const UINT type = root.empty() ? DRIVE_UNKNOWN : ::GetDriveTypeW(root.c_str());
+    wchar_t label[MAX_PATH + 1] = {};
+    if ((type == DRIVE_FIXED || type == DRIVE_RAMDISK) &&
+        ::GetVolumeInformationW(root.c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0)) {
+        return Utf8FromWide(label);
+    }
+    return {};
+}
+
 DriveType WindowsDrives::TypeOf(const std::string& drive) {
     // Floppy drives are DRIVE_REMOVABLE as well.
     const std::wstring root = WideRoot(drive);

@@ -19,6 +19,7 @@ public:
     std::string DriveOf(const std::string& path) override;
     // Every drive letter in use, in the order of the letters.
     std::vector<std::string> Volumes() override;
+    std::string ShownLabel(const std::string& drive) override;
     DriveType TypeOf(const std::string& drive) override;
     std::int64_t FreeBytes(const std::string& drive) override;
     std::int64_t SpaceFor(const std::string& drive, std::int64_t length) override;

@@ -461,4 +461,33 @@ FileStatus WindowsFileSystem::ListFolder(const std::string& folder,
     return error == ERROR_NO_MORE_FILES ? std::nullopt : FileStatus(ErrorFromWin32(error));
 }
 
+FileStatus WindowsFileSystem::ListEntries(const std::string& folder,
+                                          const std::function<bool(const FolderEntry& entry)>& each) {
+    const std::wstring pattern = WideFromUtf8(JoinPath(folder, "*"));
+    WIN32_FIND_DATAW found{};
+    const HANDLE search = ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
+                                             nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    if (search == INVALID_HANDLE_VALUE) {
+        const DWORD error = ::GetLastError();
+        return error == ERROR_FILE_NOT_FOUND ? std::nullopt : FileStatus(ErrorFromWin32(error));
+    }
+    FolderEntry entry;
+    do {
+        const std::wstring name = found.cFileName;
+        if (name == L"." || name == L"..") {
+            continue;
+        }
+        entry.name = Utf8FromWide(name);
+        entry.kind = found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY ? EntryKind::Folder : EntryKind::File;
+        entry.hidden = (found.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN) != 0;
+        if (!each(entry)) {
+            ::FindClose(search);
+            return std::nullopt;
+        }
+    } while (::FindNextFileW(search, &found));
+    const DWORD error = ::GetLastError();
+    ::FindClose(search);
+    return error == ERROR_NO_MORE_FILES ? std::nullopt : FileStatus(ErrorFromWin32(error));
+}
+
 } // namespace parvola
