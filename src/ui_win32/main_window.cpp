@@ -170,6 +170,7 @@ bool frmMain::Create() {
     m_file1->SetPath(m_folders.desktopFolder());
     ApplyLayout();
     DragAcceptFiles(hwnd(), TRUE);
+    SetHelp([this] { mnuHelpIndex_Click(); }); // F1, here and in every window this one owns
     return true;
 }
 
@@ -589,9 +590,6 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Drop(Narrow(path), at);
         return 0;
     }
-    case WM_HELP: // F1, from whichever control has the focus
-        mnuHelpIndex_Click();
-        return TRUE;
     case DM_GETDEFID:
         return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_COMMAND:

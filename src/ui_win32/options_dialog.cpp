@@ -157,11 +157,6 @@ LRESULT frmOptions::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         End(); // the close box is Cancel
         return 0;
-    case WM_HELP:
-        if (m_onHelp) {
-            m_onHelp();
-        }
-        return TRUE;
     case DM_GETDEFID:
         return MAKELRESULT(IDOK, DC_HASDEFID);
     default:

@@ -407,8 +407,14 @@ TEST(ProgressWindowTest, TellsTheFileThePieceAndThePercentInItsTitle) {
     EXPECT_EQ(progress.lblSpeed().Text(), ""); // in its first second
 }
 
+// A press of F1 in control, as the keyboard makes it; the message loop running turns it into help.
+void PressF1(HWND control) {
+    PostMessageW(control, WM_KEYDOWN, VK_F1, 0x003B0001);
+    PostMessageW(control, WM_KEYUP, VK_F1, 0xC03B0001);
+}
+
 // What the user does in the dialog of this title, one step a tick: the caption of a button to click,
-// "close", or "type:" and the text for its edit box.
+// "close", "F1" pressed on its first control, or "type:" and the text for its edit box.
 const wchar_t* g_dialogTitle = L"";
 std::vector<std::string> g_steps;
 
@@ -421,6 +427,10 @@ void CALLBACK UseDialog(HWND, UINT, UINT_PTR, DWORD) {
     g_steps.erase(g_steps.begin());
     if (step == "close") {
         PostMessageW(dialog, WM_CLOSE, 0, 0);
+        return;
+    }
+    if (step == "F1") {
+        PressF1(GetNextDlgTabItem(dialog, nullptr, FALSE));
         return;
     }
     if (step.rfind("type:", 0) == 0) {
@@ -456,6 +466,30 @@ TEST_F(MainWindowTest, TheDiskDialogAnswersThePickedOptionAndCancelForItsCloseBo
         EXPECT_EQ(ui.ShowDiskDialog(), row.answer) << row.steps.front();
     }
     KillTimer(nullptr, timer);
+}
+
+TEST_F(MainWindowTest, F1InTheAboutBoxTheDiskDialogAndTheProgressWindowOpensTheHelp) {
+    Win32SplitUi ui(window);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, UseDialog);
+    g_dialogTitle = L"About Parvola";
+    g_steps = {"F1", "&OK"};
+    SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(104, 0), 0); // Help > About...
+    g_dialogTitle = L"Insufficient space on removable media";
+    g_steps = {"F1", "&OK"};
+    ui.ShowDiskDialog();
+    KillTimer(nullptr, timer);
+    ui.ShowProgress();
+    HWND progress = nullptr; // titled as the hidden main window
+    while ((progress = FindWindowExW(nullptr, progress, nullptr, L"Parvola")) && !IsWindowVisible(progress)) {
+    }
+    PressF1(FindWindowExW(progress, nullptr, L"Button", L"Cancel"));
+    wingui::ProcessPendingMessages(window);
+    ui.HideProgress();
+
+    ASSERT_EQ(shell.urls.size(), 3u);
+    for (const std::string& url : shell.urls) {
+        EXPECT_NE(url.find("/help/index.html"), std::string::npos) << url;
+    }
 }
 
 TEST_F(MainWindowTest, TheOptionsDialogShowsTheStoredOptionsAndOkStoresThemCancelNothing) {
