@@ -414,32 +414,55 @@ void PressF1(HWND control) {
 }
 
 // What the user does in the dialog of this title, one step a tick: the caption of a button to click,
-// "close", "F1" pressed on its first control, or "type:" and the text for its edit box.
+// "close", "F1" pressed on its first control, "tab", "ctrl+tab", "ctrl+shift+tab" or "alt+m" pressed where
+// the focus is, "seen" to note the captions shown and the class of the control with the focus in g_seen, or
+// "type:" and the text for its edit box.
 const wchar_t* g_dialogTitle = L"";
 std::vector<std::string> g_steps;
+std::vector<std::string> g_seen;
+
+void SetKeysDown(std::initializer_list<int> keys) {
+    BYTE state[256] = {};
+    for (const int key : keys) {
+        state[key] = 0x80;
+    }
+    SetKeyboardState(state);
+}
 
 void CALLBACK UseDialog(HWND, UINT, UINT_PTR, DWORD) {
     const HWND dialog = FindWindowW(nullptr, g_dialogTitle);
     if (!dialog || !IsWindowVisible(dialog) || g_steps.empty()) {
         return;
     }
+    SetKeysDown({}); // as the step before left them
     const std::string step = g_steps.front();
     g_steps.erase(g_steps.begin());
+    const HWND focus = GetFocus() ? GetFocus() : dialog;
+    wchar_t text[256] = {};
     if (step == "close") {
         PostMessageW(dialog, WM_CLOSE, 0, 0);
-        return;
-    }
-    if (step == "F1") {
+    } else if (step == "F1") {
         PressF1(GetNextDlgTabItem(dialog, nullptr, FALSE));
-        return;
-    }
-    if (step.rfind("type:", 0) == 0) {
+    } else if (step == "tab" || step == "ctrl+tab" || step == "ctrl+shift+tab") {
+        step == "tab"        ? SetKeysDown({})
+        : step == "ctrl+tab" ? SetKeysDown({VK_CONTROL})
+                             : SetKeysDown({VK_CONTROL, VK_SHIFT});
+        PostMessageW(focus, WM_KEYDOWN, VK_TAB, 0x000F0001);
+    } else if (step == "alt+m") {
+        PostMessageW(focus, WM_SYSCHAR, L'm', 0x20320001);
+    } else if (step == "seen") {
+        std::string seen;
+        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            GetWindowTextW(child, text, 256);
+            seen += IsWindowVisible(child) ? wingui::Narrow(text) + "|" : "";
+        }
+        GetClassNameW(focus, text, 256);
+        g_seen.push_back(seen + "focus:" + wingui::Narrow(text));
+    } else if (step.rfind("type:", 0) == 0) {
         SetWindowTextW(FindWindowExW(dialog, nullptr, L"Edit", nullptr),
                        wingui::Wide(step.substr(5)).c_str());
-        return;
     }
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t text[256] = {};
         GetWindowTextW(child, text, 256);
         if (wingui::Narrow(text) == step) {
             PostMessageW(child, BM_CLICK, 0, 0);
@@ -513,6 +536,32 @@ TEST_F(MainWindowTest, TheOptionsDialogShowsTheStoredOptionsAndOkStoresThemCance
     EXPECT_EQ(settings.values[SettingName::OptClean], "0"); // as shown
     EXPECT_EQ(settings.values[SettingName::OptLabel], "0");
     EXPECT_EQ(window.File1().Pattern(), "*.dat");
+}
+
+TEST_F(MainWindowTest, TheOptionsDialogShowsOnePageAtATimeWhichCtrlTabTurns) {
+    g_dialogTitle = L"Parvola Options";
+    // General, Disk Labels, General, Cleanup, General.
+    g_steps = {"seen", "ctrl+shift+tab", "seen",  "ctrl+tab", "ctrl+tab", "seen", "ctrl+shift+tab",
+               "tab",  "seen",           "alt+m", "seen",     "Can&cel"};
+    g_seen.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, UseDialog);
+    SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(101, 0), 0); // File > Options...
+    KillTimer(nullptr, timer);
+    const char* const buttons = "&Help|&OK|Can&cel|";
+    ASSERT_EQ(g_seen.size(), 5u);
+    EXPECT_EQ(g_seen[0], std::string("File &Mask:||R&eset|&Save Destination Directory|&Use 8.3 file names|"
+                                     "Write SHA-256 chec&ksums|") +
+                             buttons + "General||focus:Edit");
+    EXPECT_EQ(g_seen[1].substr(0, 34), "Parvola can automatically label di");
+    EXPECT_NE(g_seen[1].find("|&Label them|D&on't label them|&Help"), std::string::npos) << g_seen[1];
+    EXPECT_EQ(g_seen[2],
+              std::string("After splitting a file, the following action will be taken on the source "
+                          "file:|&Automatically delete the source file|&Prompt me to delete the "
+                          "source file|Do&n't delete the source file|") +
+                  buttons + "Cleanup||focus:Button");
+    EXPECT_EQ(g_seen[3].rfind("File &Mask:", 0), 0u) << g_seen[3];
+    EXPECT_NE(g_seen[3].find("focus:Button"), std::string::npos) << g_seen[3]; // Reset
+    EXPECT_NE(g_seen[4].find("focus:Edit"), std::string::npos) << g_seen[4];
 }
 
 // What the shell hands a window when a path is dropped on it at a point of its client area.

@@ -168,6 +168,16 @@ LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             SendMessageW(owner, WM_HELP, wParam, lParam);
         }
         return TRUE;
+    case WM_NEXTDLGCTL: {
+        // The dialog keyboard asks this of a dialog, which this window is not: for a label's access key, the
+        // focus goes to the label, then on to the next control.
+        const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                         : GetNextDlgTabItem(m_hwnd, GetFocus(), wParam != 0);
+        if (next) {
+            SetFocus(next);
+        }
+        return 0;
+    }
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         // Labels, frames and option buttons on the window's own face colour, not white.
