@@ -39,7 +39,7 @@ const OptionGroup kGroups[3] = {
 
 // The dialog's client area, in twips.
 constexpr double kWidth = 6600;
-constexpr double kHeight = 3300;
+constexpr double kHeight = 3420;
 constexpr double kMargin = 180;
 constexpr double kLine = 270;
 
@@ -108,7 +108,7 @@ bool frmOptions::Create(HWND owner) {
         const OptionGroup& group = kGroups[g];
         const int page = static_cast<int>(g) + 1;
         auto& frame = *m_decor.emplace_back(std::make_unique<GroupBox>(*this, GroupBoxArgs{group.frame}));
-        place(page, frame, kMargin, 90, frameWidth, 900 + 270 * static_cast<double>(group.captions.size()));
+        place(page, frame, kMargin, 90, frameWidth, 1020 + 270 * static_cast<double>(group.captions.size()));
         auto& note = *m_decor.emplace_back(std::make_unique<Label>(*this, LabelArgs{group.note}));
         place(page, note, inner, 360, innerWidth, 2 * kLine);
         for (std::size_t i = 0; i < group.captions.size(); ++i) {

@@ -2,6 +2,9 @@
 // The Win32 main window, made hidden over settings in memory and a folder of real files.
 #include "engine/maker.h"
 #include "engine/setting_values.h"
+#include "engine/split_job.h"
+#include "engine/watched_file_system.h"
+#include "forms/result_text.h"
 #include "forms/window_place.h"
 #include "platform/windows/windows_checksums.h"
 #include "platform/windows/windows_code_pages.h"
@@ -10,6 +13,7 @@
 #include "platform/windows/windows_paths.h"
 #include "platform/windows/windows_shell.h"
 #include "support/memory_settings.h"
+#include "support/scripted_ui.h"
 #include "ui_win32/main_window.h"
 #include "ui_win32/wingui/text.h"
 
@@ -27,19 +31,39 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The desktop, but for the browser and mail program, which the machine has not: what they were handed.
+// The desktop, but for the browser, mail program and file manager, which the machine has not: what they
+// were handed.
 class RecordingShell final : public Shell {
 public:
     std::string DesktopFolder() override { return m_shell.DesktopFolder(); }
-    bool OpenFolder(const std::string& folder) override { return m_shell.OpenFolder(folder); }
+    bool OpenFolder(const std::string& folder) override {
+        folders.push_back(folder);
+        return opensFolders;
+    }
     bool OpenUrl(const std::string& url) override {
         urls.push_back(url);
         return true;
     }
-    std::vector<std::string> urls;
+    std::vector<std::string> urls, folders;
+    bool opensFolders = true;
 
 private:
     WindowsShell m_shell;
+};
+
+// The user's answers to the choosers of a file and a folder; the captions they were shown.
+class AnsweredFileDialogs final : public FileDialogs {
+public:
+    std::string ChooseFile(HWND, const std::string& caption, const std::string&) override {
+        captions.push_back(caption);
+        return file;
+    }
+    std::string ChooseFolder(HWND, const std::string& caption, const std::string&) override {
+        captions.push_back(caption);
+        return {};
+    }
+    std::string file;
+    std::vector<std::string> captions;
 };
 
 // A window over settings in memory, made but not loaded, and a folder of files.
@@ -82,7 +106,8 @@ protected:
     Platform platform{files, drives, paths, codePages, checksums};
     bool ended = false;
     RecordingShell shell;
-    frmMain window{settings, platform, shell, [this] { ended = true; }};
+    AnsweredFileDialogs fileDialogs;
+    frmMain window{settings, platform, shell, [this] { ended = true; }, &fileDialogs};
 
 private:
     fs::path m_folder;
@@ -259,6 +284,8 @@ TEST_F(MainWindowTest, CloseStoresThePatternAndTheNumberAndEnds) {
 std::vector<std::string> g_boxes;
 // What the user types into an input box.
 std::wstring g_typed;
+// Whether the user chooses "Open Folder" in the result box.
+bool g_openFolder = false;
 
 void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR, DWORD) {
     EnumThreadWindows(
@@ -295,7 +322,10 @@ void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR, DWORD) {
             g_boxes.push_back(wingui::Narrow(shown));
             // Keep the source; yes to the rest.
             const bool deleteQuestion = g_boxes.back().rfind("Would you like to delete", 0) == 0;
-            const int answer = GetDlgItem(box, IDYES) ? (deleteQuestion ? IDNO : IDYES) : IDOK;
+            int answer = GetDlgItem(box, IDYES) ? (deleteQuestion ? IDNO : IDYES) : IDOK;
+            if (g_openFolder && g_boxes.back().find("[Open Folder]") != std::string::npos) {
+                answer = 1000; // the button's id
+            }
             PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
             return FALSE;
         },
@@ -330,6 +360,99 @@ TEST_F(MainWindowTest, SplitNowSplitsTheChosenFileAfterTheSizeQuestion) {
     }
     EXPECT_EQ(pieces, (std::vector<std::uintmax_t>{2000, 2000, 1000}));
     EXPECT_TRUE(fs::exists(folderPath() / "b.txt")); // kept, as answered
+}
+
+TEST_F(MainWindowTest, OpenFolderInTheResultBoxOpensTheDestinationOrSaysNoFileManagerCould) {
+    chooseSourceFolder(folder());
+    ASSERT_TRUE(window.DestDir().SelectPath(FolderTreeModel::PathTo(folder())));
+    SendMessageW(window.optFSize(7).hwnd(), BM_CLICK, 0, 0);
+    window.txtNum().SetText("2");
+    g_openFolder = true;
+    for (const bool opens : {true, false}) {
+        for (const auto& entry : fs::directory_iterator(folderPath())) { // the outputs of the row before
+            const std::string name = entry.path().filename().u8string();
+            if (name.rfind("b.txt.", 0) == 0 || name == "Readme.txt") {
+                fs::remove(entry.path());
+            }
+        }
+        window.File1().Refresh();
+        window.File1().box().Select(2); // b.txt
+        shell.opensFolders = opens;
+        shell.folders.clear();
+        g_boxes.clear();
+        const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerBoxes);
+        window.cmdSplit().Click();
+        KillTimer(nullptr, timer);
+        EXPECT_EQ(shell.folders, std::vector<std::string>{folder()}) << opens;
+        ASSERT_FALSE(g_boxes.empty());
+        EXPECT_EQ(g_boxes.back().find("[Open Folder]") != std::string::npos, opens) << g_boxes.back();
+        if (!opens) {
+            EXPECT_EQ(g_boxes.back(), NoFileManagerText(folder()));
+        }
+    }
+    g_openFolder = false;
+}
+
+TEST_F(MainWindowTest, JoinPiecesJoinsThePiecesOfTheChosenFileBesideThem) {
+    std::string bytes(5000, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<char>(i % 251);
+    }
+    std::ofstream(folderPath() / "c.bin", std::ios::binary) << bytes;
+    settings.values[SettingName::OptClean] = "2"; // keep the source, without asking
+    SplitRequest request{folder() + "\\c.bin", folder(), 2000};
+    test::ScriptedUi splitUi;
+    ASSERT_EQ(SplitFile(request, splitUi, settings, platform), SplitOutcome::Completed);
+    fs::rename(folderPath() / "c.bin", folderPath() / "c.orig");
+
+    fileDialogs.file = folder() + "\\c.bin.001";
+    g_boxes.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerBoxes);
+    SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(106, 0), 0); // File > Join Pieces...
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(fileDialogs.captions, std::vector<std::string>{"Join Pieces"});
+    ASSERT_EQ(g_boxes.size(), 1u);
+    EXPECT_EQ(g_boxes[0].rfind("Joined 3 pieces into " + folder() + "\\c.bin.", 0), 0u) << g_boxes[0];
+    std::ifstream joined(folderPath() / "c.bin", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(joined), {}), bytes);
+}
+
+// The window's boxes, recording what a job's end showed.
+class RecordingBoxes final : public WindowBoxes {
+public:
+    void ShowMessage(const std::string& text, MessageIcon) override { shown.push_back(text); }
+    bool AskYesNo(const std::string&, MessageIcon, DefaultAnswer) override { return false; }
+    void ShowProgress() override {}
+    void SetProgress(int) override {}
+    void HideProgress() override {}
+    DiskChoice ShowDiskDialog() override { return DiskChoice::Cancel; }
+    void ShowCopyProgress(const std::string&, int) override {}
+    bool CancelRequested() override { return false; }
+    bool ShowResult(const std::string& text) override { return shown.push_back("result: " + text), false; }
+    void Notify(const std::string& text) override { shown.push_back("notice: " + text); }
+    std::vector<std::string> shown;
+};
+
+TEST(ResultUiTest, TheEndOfAJobIsAlsoToldOnTheDesktopAfterALongJobWithTheWindowInactive) {
+    const struct {
+        bool active;
+        int seconds;
+        bool told;
+    } rows[] = {{false, 11, true}, {true, 11, false}, {false, 1, false}};
+    for (const auto& row : rows) {
+        RecordingBoxes boxes;
+        FailureLog failures;
+        ResultUi ui(
+            boxes, failures, "3 pieces are in C:\\x.", [&] { return row.active; }, [] {},
+            std::chrono::steady_clock::now() - std::chrono::seconds(row.seconds));
+        ui.ShowMessage(kCompletedMessage, MessageIcon::Information);
+        const std::string result = "Completed splitting files.\r\n3 pieces are in C:\\x.";
+        std::vector<std::string> expected = {"result: " + result};
+        if (row.told) {
+            expected.insert(expected.begin(), "notice: " + result);
+        }
+        EXPECT_EQ(boxes.shown, expected) << row.active << " " << row.seconds;
+    }
 }
 
 TEST_F(MainWindowTest, MakeNewFolderMakesTheNamedFolderInTheDestinationOrSaysItCannot) {
