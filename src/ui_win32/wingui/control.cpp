@@ -284,6 +284,9 @@ void TabControl::ShowPage(int page) {
             ShowWindow(control, static_cast<int>(i) == page ? SW_SHOWNA : SW_HIDE);
         }
     }
+    // The tabs repaint what the page left uncovered, the frames of the new one only their edges: all anew.
+    const RECT area = Bounds();
+    RedrawWindow(GetParent(hwnd()), &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     if (!focusLeft) {
         return;
     }
