@@ -484,12 +484,29 @@ TEST_F(MainWindowTest, HelpIndexAndF1OpenTheHelpPagesBesideTheProgram) {
     EXPECT_EQ(fs::path(page).filename(), "index.html");
 }
 
+// The shown window of this thread with this title: the tests of other processes show theirs on the same
+// desktop.
+HWND ShownWindow(const wchar_t* title) {
+    std::pair<const wchar_t*, HWND> found{title, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM lParam) {
+            auto& wanted = *reinterpret_cast<std::pair<const wchar_t*, HWND>*>(lParam);
+            wchar_t text[64] = {};
+            GetWindowTextW(window, text, 64);
+            wanted.second = IsWindowVisible(window) && std::wstring(text) == wanted.first ? window : nullptr;
+            return wanted.second ? FALSE : TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.second;
+}
+
 // The about box's texts, in order, and the addresses its links handed on; it is closed by Esc.
 std::vector<std::string> g_about;
 
 void CALLBACK UseAboutBox(HWND, UINT, UINT_PTR, DWORD) {
-    const HWND box = FindWindowW(nullptr, L"About Parvola");
-    if (!box || !IsWindowVisible(box)) {
+    const HWND box = ShownWindow(L"About Parvola");
+    if (!box) {
         return;
     }
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -553,8 +570,8 @@ void SetKeysDown(std::initializer_list<int> keys) {
 }
 
 void CALLBACK UseDialog(HWND, UINT, UINT_PTR, DWORD) {
-    const HWND dialog = FindWindowW(nullptr, g_dialogTitle);
-    if (!dialog || !IsWindowVisible(dialog) || g_steps.empty()) {
+    const HWND dialog = ShownWindow(g_dialogTitle);
+    if (!dialog || g_steps.empty()) {
         return;
     }
     SetKeysDown({}); // as the step before left them
@@ -625,10 +642,7 @@ TEST_F(MainWindowTest, F1InTheAboutBoxTheDiskDialogAndTheProgressWindowOpensTheH
     ui.ShowDiskDialog();
     KillTimer(nullptr, timer);
     ui.ShowProgress();
-    HWND progress = nullptr; // titled as the hidden main window
-    while ((progress = FindWindowExW(nullptr, progress, nullptr, L"Parvola")) && !IsWindowVisible(progress)) {
-    }
-    PressF1(FindWindowExW(progress, nullptr, L"Button", L"Cancel"));
+    PressF1(FindWindowExW(ShownWindow(L"Parvola"), nullptr, L"Button", L"Cancel")); // not the hidden main one
     wingui::ProcessPendingMessages(window);
     ui.HideProgress();
 
