@@ -9,7 +9,6 @@
 #include "engine/split_ui.h"
 #include "engine/watched_file_system.h"
 #include "forms/dropped_path.h"
-#include "forms/error_details.h"
 #include "forms/main_choices.h"
 #include "forms/result_text.h"
 #include "forms/split_command.h"
