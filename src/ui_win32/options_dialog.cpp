@@ -151,6 +151,9 @@ bool frmOptions::OnKeyDown(WPARAM key) {
         m_tab->Select((m_tab->Selected() + (GetKeyState(VK_SHIFT) < 0 ? pages - 1 : 1)) % pages);
         return true;
     }
+    if (GetKeyState(VK_MENU) < 0 && m_tab->TakeAccessKey(key)) { // Alt and a page's access key
+        return true;
+    }
     return Window::OnKeyDown(key);
 }
 

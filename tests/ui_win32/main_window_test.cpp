@@ -554,9 +554,9 @@ void PressF1(HWND control) {
 }
 
 // What the user does in the dialog of this title, one step a tick: the caption of a button to click,
-// "close", "F1" pressed on its first control, "tab", "ctrl+tab", "ctrl+shift+tab" or "alt+m" pressed where
-// the focus is, "seen" to note the captions shown and the class of the control with the focus in g_seen, or
-// "type:" and the text for its edit box.
+// "close", "F1" pressed on its first control, "tab", "ctrl+tab", "ctrl+shift+tab", "alt+m", "alt+d" or
+// "alt+l" pressed where the focus is, "seen" to note the captions shown and the class of the control with the
+// focus in g_seen, or "type:" and the text for its edit box.
 const wchar_t* g_dialogTitle = L"";
 std::vector<std::string> g_steps;
 std::vector<std::string> g_seen;
@@ -590,6 +590,9 @@ void CALLBACK UseDialog(HWND, UINT, UINT_PTR, DWORD) {
         PostMessageW(focus, WM_KEYDOWN, VK_TAB, 0x000F0001);
     } else if (step == "alt+m") {
         PostMessageW(focus, WM_SYSCHAR, L'm', 0x20320001);
+    } else if (step == "alt+d" || step == "alt+l") {
+        SetKeysDown({VK_MENU});
+        PostMessageW(focus, WM_SYSKEYDOWN, static_cast<WPARAM>(toupper(step.back())), 0x20200001);
     } else if (step == "seen") {
         std::string seen;
         for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -677,15 +680,16 @@ TEST_F(MainWindowTest, TheOptionsDialogShowsTheStoredOptionsAndOkStoresThemCance
 
 TEST_F(MainWindowTest, TheOptionsDialogShowsOnePageAtATimeWhichCtrlTabTurns) {
     g_dialogTitle = L"Parvola Options";
-    // General, Disk Labels, General, Cleanup, General.
-    g_steps = {"seen", "ctrl+shift+tab", "seen",  "ctrl+tab", "ctrl+tab", "seen", "ctrl+shift+tab",
-               "tab",  "seen",           "alt+m", "seen",     "Can&cel"};
+    // General, Disk Labels, General, Cleanup, General, then by access keys Disk Labels, where Alt+L is its
+    // option's, not Cleanup's.
+    g_steps = {"seen", "ctrl+shift+tab", "seen", "ctrl+tab", "ctrl+tab", "seen", "ctrl+shift+tab", "tab",
+               "seen", "alt+m",          "seen", "alt+d",    "alt+l",    "seen", "Can&cel"};
     g_seen.clear();
     const UINT_PTR timer = SetTimer(nullptr, 0, 30, UseDialog);
     SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(101, 0), 0); // File > Options...
     KillTimer(nullptr, timer);
     const char* const buttons = "&Help|&OK|Can&cel|";
-    ASSERT_EQ(g_seen.size(), 5u);
+    ASSERT_EQ(g_seen.size(), 6u);
     EXPECT_EQ(g_seen[0], std::string("File &Mask:||R&eset|&Save Destination Directory|&Use 8.3 file names|"
                                      "Write SHA-256 chec&ksums|") +
                              buttons + "General||focus:Edit");
@@ -699,6 +703,7 @@ TEST_F(MainWindowTest, TheOptionsDialogShowsOnePageAtATimeWhichCtrlTabTurns) {
     EXPECT_EQ(g_seen[3].rfind("File &Mask:", 0), 0u) << g_seen[3];
     EXPECT_NE(g_seen[3].find("focus:Button"), std::string::npos) << g_seen[3]; // Reset
     EXPECT_NE(g_seen[4].find("focus:Edit"), std::string::npos) << g_seen[4];
+    EXPECT_NE(g_seen[5].find("|&Label them|D&on't label them|&Help"), std::string::npos) << g_seen[5];
 }
 
 // What the shell hands a window when a path is dropped on it at a point of its client area.

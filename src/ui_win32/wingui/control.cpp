@@ -299,6 +299,50 @@ void TabControl::ShowPage(int page) {
     SetFocus(hwnd());
 }
 
+namespace {
+
+// The access key of a caption, upper case; 0 for none.
+wchar_t AccessKey(const std::wstring& caption) {
+    for (std::size_t i = caption.find(L'&'); i != std::wstring::npos && i + 1 < caption.size();
+         i = caption.find(L'&', i + 2)) {
+        if (caption[i + 1] != L'&') {
+            return static_cast<wchar_t>(towupper(caption[i + 1]));
+        }
+    }
+    return 0;
+}
+
+std::wstring Caption(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+} // namespace
+
+bool TabControl::TakeAccessKey(WPARAM key) {
+    const HWND window = GetParent(hwnd());
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsWindowVisible(child) && AccessKey(Caption(child)) == key) {
+            return false; // the dialog keyboard's
+        }
+    }
+    for (std::size_t page = 0; page < m_pages.size(); ++page) {
+        wchar_t caption[64] = {};
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = caption;
+        item.cchTextMax = 64;
+        SendMessageW(hwnd(), TCM_GETITEMW, page, reinterpret_cast<LPARAM>(&item));
+        if (AccessKey(caption) == key) {
+            Select(static_cast<int>(page));
+            return true;
+        }
+    }
+    return false;
+}
+
 RECT TabControl::PageArea() const {
     RECT area = Bounds();
     SendMessageW(hwnd(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));

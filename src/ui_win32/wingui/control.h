@@ -207,6 +207,9 @@ public:
     void Select(int page);
     // The area under the tabs, in the window's client area.
     RECT PageArea() const;
+    // Alt and key pressed: chooses the page whose caption has that access key, unless a control shown
+    // has it too. Whether it did.
+    bool TakeAccessKey(WPARAM key);
 
 private:
     void ShowPage(int page);

@@ -215,7 +215,7 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 void Deliver(HWND dialog, MSG& message) {
-    if (message.message == WM_KEYDOWN && message.hwnd) {
+    if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) && message.hwnd) {
         const HWND root = GetAncestor(message.hwnd, GA_ROOT);
         const ATOM ours = RegisterClassOnce(&Window::Proc);
         auto* window = root && GetClassLongPtrW(root, GCW_ATOM) == ours

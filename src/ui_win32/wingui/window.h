@@ -56,8 +56,8 @@ public:
     void Forget(Control& control);
 
 protected:
-    // A key pressed in the window or in one of its controls, before the keys of a dialog; true when taken.
-    // F1 opens the help.
+    // A key pressed in the window or in one of its controls, also with Alt, before the keys of a dialog;
+    // true when taken. F1 opens the help.
     virtual bool OnKeyDown(WPARAM key);
     // Everything the window receives. The default passes control notifications to their controls and the
     // rest to DefWindowProc.
