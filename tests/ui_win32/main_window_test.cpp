@@ -575,6 +575,9 @@ void CALLBACK UseDialog(HWND, UINT, UINT_PTR, DWORD) {
         return;
     }
     SetKeysDown({}); // as the step before left them
+    if (GetActiveWindow() != dialog) {
+        SetActiveWindow(dialog); // back from a window another test process showed, with its focus
+    }
     const std::string step = g_steps.front();
     g_steps.erase(g_steps.begin());
     const HWND focus = GetFocus() ? GetFocus() : dialog;
