@@ -9,7 +9,6 @@
 #include "engine/split_ui.h"
 #include "engine/watched_file_system.h"
 #include "forms/dropped_path.h"
-#include "forms/error_details.h"
 #include "forms/main_choices.h"
 #include "forms/result_text.h"
 #include "forms/split_command.h"
@@ -19,6 +18,7 @@
 #include "ui_win32/about_box.h"
 #include "ui_win32/input_box.h"
 #include "ui_win32/options_dialog.h"
+#include "ui_win32/result_ui.h"
 #include "ui_win32/split_runner.h"
 #include "ui_win32/wingui/text.h"
 
@@ -36,7 +36,14 @@ namespace {
 using wingui::Narrow;
 using wingui::Wide;
 
-enum MenuId : int { mnuFileOptions = 101, mnuFileExit, mnuHelpIndex, mnuHelpAbout, mnuPopUpExplore };
+enum MenuId : int {
+    mnuFileOptions = 101,
+    mnuFileExit,
+    mnuHelpIndex,
+    mnuHelpAbout,
+    mnuPopUpExplore,
+    mnuFileJoin
+};
 
 // Each length rounded by itself, as a control placed in twips lands on whole pixels.
 RECT Pixels(const TwipRect& rect, UINT dpi, POINT origin = {0, 0}) {
@@ -83,42 +90,6 @@ std::wstring Lower(std::wstring text) {
     return text;
 }
 
-// The split's side of the window's boxes: "Completed splitting files." gains the line of what was made and
-// where, and "Open Folder"; the other boxes name the failure the job noted, where it tells one.
-class ResultUi final : public SplitUi {
-public:
-    ResultUi(Win32SplitUi& boxes, const FailureLog& failures, std::string resultLine,
-             std::function<void()> openFolder)
-        : m_boxes(boxes), m_failures(failures), m_resultLine(std::move(resultLine)),
-          m_openFolder(std::move(openFolder)) {}
-
-    void ShowMessage(const std::string& text, MessageIcon icon) override {
-        if (text != kCompletedMessage) {
-            return m_boxes.ShowMessage(WithFailureNamed(text, m_failures), icon);
-        }
-        if (m_boxes.ShowResult(text + "\r\n" + m_resultLine)) {
-            m_openFolder();
-        }
-    }
-    bool AskYesNo(const std::string& text, MessageIcon icon, DefaultAnswer defaultAnswer) override {
-        return m_boxes.AskYesNo(WithFailureNamed(text, m_failures), icon, defaultAnswer);
-    }
-    void ShowProgress() override { m_boxes.ShowProgress(); }
-    void SetProgress(int value) override { m_boxes.SetProgress(value); }
-    void HideProgress() override { m_boxes.HideProgress(); }
-    DiskChoice ShowDiskDialog() override { return m_boxes.ShowDiskDialog(); }
-    void ShowCopyProgress(const std::string& name, int percent) override {
-        m_boxes.ShowCopyProgress(name, percent);
-    }
-    bool CancelRequested() override { return m_boxes.CancelRequested(); }
-
-private:
-    Win32SplitUi& m_boxes;
-    const FailureLog& m_failures;
-    const std::string m_resultLine;
-    const std::function<void()> m_openFolder;
-};
-
 } // namespace
 
 MainPixels PlaceMain(const MainLayout& layout, UINT dpi) {
@@ -144,9 +115,11 @@ MainPixels PlaceMain(const MainLayout& layout, UINT dpi) {
     return pixels;
 }
 
-frmMain::frmMain(SettingsStore& settings, Platform& platform, Shell& shell, std::function<void()> endProgram)
+frmMain::frmMain(SettingsStore& settings, Platform& platform, Shell& shell, std::function<void()> endProgram,
+                 FileDialogs* fileDialogs)
     : m_settings(settings), m_platform(platform), m_shell(shell), m_endProgram(std::move(endProgram)),
-      m_folders(platform, shell.DesktopFolder()), m_layout(DesignLayout()) {
+      m_fileDialogs(fileDialogs ? *fileDialogs : m_systemDialogs), m_folders(platform, shell.DesktopFolder()),
+      m_layout(DesignLayout()) {
     if (!m_endProgram) {
         m_endProgram = [this] {
             DestroyWindow(hwnd());
@@ -170,12 +143,14 @@ bool frmMain::Create() {
     m_file1->SetPath(m_folders.desktopFolder());
     ApplyLayout();
     DragAcceptFiles(hwnd(), TRUE);
+    SetHelp([this] { mnuHelpIndex_Click(); }); // F1, here and in every window this one owns
     return true;
 }
 
 HMENU frmMain::BuildMenus() {
     HMENU bar = CreateMenu();
     HMENU mnuFile = CreatePopupMenu();
+    AppendMenuW(mnuFile, MF_STRING, mnuFileJoin, L"&Join Pieces...");
     AppendMenuW(mnuFile, MF_STRING, mnuFileOptions, L"&Options...");
     AppendMenuW(mnuFile, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(mnuFile, MF_STRING, mnuFileExit, L"&Exit");
@@ -457,17 +432,19 @@ void frmMain::cmdSplit_Click() {
     WatchedFileSystem watched(m_platform.files, failures);
     Platform platform{watched, m_platform.drives, m_platform.paths, m_platform.codePages,
                       m_platform.checksums};
-    ResultUi ui(m_ui, failures,
-                ResultText((*length + pieceBytes - 1) / pieceBytes, ReadReadmeWanted(m_settings, false),
-                           ReadChecksumWanted(m_settings), dest),
-                [this, dest] {
-                    if (!m_platform.files.Inspect(dest, true)) {
-                        return m_ui.ShowMessage(FolderNotOpenedText(dest), MessageIcon::Exclamation);
-                    }
-                    if (!m_shell.OpenFolder(dest)) {
-                        m_ui.ShowMessage(NoFileManagerText(dest), MessageIcon::Exclamation);
-                    }
-                });
+    ResultUi ui(
+        m_ui, failures,
+        ResultText((*length + pieceBytes - 1) / pieceBytes, ReadReadmeWanted(m_settings, false),
+                   ReadChecksumWanted(m_settings), dest),
+        [this] { return GetActiveWindow() == hwnd(); },
+        [this, dest] {
+            if (!m_platform.files.Inspect(dest, true)) {
+                return m_ui.ShowMessage(FolderNotOpenedText(dest), MessageIcon::Exclamation);
+            }
+            if (!m_shell.OpenFolder(dest)) {
+                m_ui.ShowMessage(NoFileManagerText(dest), MessageIcon::Exclamation);
+            }
+        });
     const bool removable =
         m_platform.drives.TypeOf(m_platform.drives.DriveOf(dest + kPathSeparator)) == DriveType::Removable;
     SplitOutcome outcome = SplitOutcome::Failed;
@@ -476,7 +453,9 @@ void frmMain::cmdSplit_Click() {
                     [&](SplitUi& relayed) { outcome = SplitFile(request, relayed, m_settings, platform); });
     m_jobRunning = false;
     if (outcome == SplitOutcome::Cancelled) {
-        m_ui.ShowMessage(CancelledText(m_file1->FileName(), dest, removable), MessageIcon::Information);
+        const std::string text = CancelledText(m_file1->FileName(), dest, removable);
+        ui.NotifyIfAway(text);
+        m_ui.ShowMessage(text, MessageIcon::Information);
     }
     m_file1->Refresh();
     ShowPlan();
@@ -589,9 +568,6 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Drop(Narrow(path), at);
         return 0;
     }
-    case WM_HELP: // F1, from whichever control has the focus
-        mnuHelpIndex_Click();
-        return TRUE;
     case DM_GETDEFID:
         return MAKELRESULT(IDOK, DC_HASDEFID);
     case WM_COMMAND:
@@ -608,6 +584,9 @@ LRESULT frmMain::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             case mnuHelpAbout:
                 frmAbout::Show(*this, m_shell);
+                return 0;
+            case mnuFileJoin:
+                mnuFileJoin_Click();
                 return 0;
             case mnuFileOptions:
                 frmOptions::Show(*this, m_settings, *m_file1, [this] { mnuHelpIndex_Click(); });

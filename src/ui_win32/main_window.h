@@ -5,6 +5,7 @@
 #include "platform/platform.h"
 #include "platform/shell.h"
 #include "settings/settings_store.h"
+#include "ui_win32/file_dialogs.h"
 #include "ui_win32/file_list.h"
 #include "ui_win32/folder_tree_model.h"
 #include "ui_win32/win32_split_ui.h"
@@ -34,8 +35,9 @@ MainPixels PlaceMain(const MainLayout& layout, UINT dpi);
 class frmMain final : public wingui::Window {
 public:
     // endProgram ends the whole program at once; null closes this window and leaves the message loop.
+    // fileDialogs choose the pieces to join; null: the system's.
     frmMain(SettingsStore& settings, Platform& platform, Shell& shell,
-            std::function<void()> endProgram = nullptr);
+            std::function<void()> endProgram = nullptr, FileDialogs* fileDialogs = nullptr);
     ~frmMain() override;
 
     // Makes the window and its controls, hidden.
@@ -50,6 +52,9 @@ public:
     void cmdNewDir_Click();
     void mnuPopUpExplore_Click();
     void mnuFileExit_Click();
+    // Joins the pieces of a file chosen in a file chooser beside them, or where the user says when that
+    // folder cannot take the joined file.
+    void mnuFileJoin_Click();
     // Opens the help's index in the user's browser.
     void mnuHelpIndex_Click();
     void Dir_FolderClick(const std::string& path);
@@ -95,6 +100,8 @@ private:
     Platform& m_platform;
     Shell& m_shell;
     std::function<void()> m_endProgram;
+    SystemFileDialogs m_systemDialogs;
+    FileDialogs& m_fileDialogs;
     Win32SplitUi m_ui{*this};
     // A split runs: the window paints and answers, but starts nothing and does not end.
     bool m_jobRunning = false;

@@ -39,7 +39,7 @@ const OptionGroup kGroups[3] = {
 
 // The dialog's client area, in twips.
 constexpr double kWidth = 6600;
-constexpr double kHeight = 7230;
+constexpr double kHeight = 3420;
 constexpr double kMargin = 180;
 constexpr double kLine = 270;
 
@@ -62,70 +62,99 @@ bool frmOptions::Create(HWND owner) {
             {"Parvola Options", kWidth, kHeight, nullptr, WS_POPUP | WS_CAPTION | WS_SYSMENU, owner})) {
         return false;
     }
-    const auto place = [this](Control& control, double left, double top, double width, double height) {
-        const int x = TwipsToPixels(left);
-        const int y = TwipsToPixels(top);
+    const double buttonsTop = kHeight - kMargin - 375;
+    m_tab = std::make_unique<TabControl>(*this,
+                                         TabControlArgs{{"&General", "C&leanup", "&Readme", "&Disk Labels"}});
+    const int tabTop = TwipsToPixels(90);
+    m_tab->SetBounds({TwipsToPixels(kMargin), tabTop, TwipsToPixels(kWidth - kMargin),
+                      tabTop + TwipsToPixels(buttonsTop - 150 - 90)});
+    // Each page's controls in twips from the page's top left corner.
+    const RECT area = m_tab->PageArea();
+    const double pageWidth = (area.right - area.left) * kTwipsPerInch / Dpi();
+    const auto place = [this, &area](int page, Control& control, double left, double top, double width,
+                                     double height) {
+        const int x = area.left + TwipsToPixels(left);
+        const int y = area.top + TwipsToPixels(top);
         control.SetBounds({x, y, x + TwipsToPixels(width), y + TwipsToPixels(height)});
+        m_tab->Add(page, control);
     };
+    const double frameWidth = pageWidth - 2 * kMargin;
     const double inner = kMargin + 150;
-    const double innerWidth = kWidth - 2 * inner;
+    const double innerWidth = frameWidth - 300;
     // Made in the order Tab visits them; frames and notes take no focus.
     auto& general = *m_decor.emplace_back(std::make_unique<GroupBox>(*this, GroupBoxArgs{"General"}));
-    place(general, kMargin, 90, kWidth - 2 * kMargin, 1560);
-    auto& label1 = *m_decor.emplace_back(std::make_unique<Label>(*this, LabelArgs{"File Mask:"}));
-    place(label1, inner, 390, 960, kLine);
+    place(0, general, kMargin, 90, frameWidth, 1560);
+    // Its access key moves the focus to the box made right after it.
+    auto& label1 = *m_decor.emplace_back(std::make_unique<Label>(*this, LabelArgs{"File &Mask:", true}));
+    place(0, label1, inner, 390, 960, kLine);
     m_txtNewMask = std::make_unique<Edit>(*this, EditArgs{m_fileList.Pattern(), true, nullptr, nullptr});
-    place(*m_txtNewMask, inner + 960, 345, innerWidth - 960 - 1215 - 120, 315);
+    place(0, *m_txtNewMask, inner + 960, 345, innerWidth - 960 - 1215 - 120, 315);
     m_cmdReset = std::make_unique<Button>(
         *this, ButtonArgs{"R&eset", 0, false, [this] { m_txtNewMask->SetText("*.*"); }});
-    place(*m_cmdReset, kWidth - inner - 1215, 330, 1215, 345);
+    place(0, *m_cmdReset, inner + innerWidth - 1215, 330, 1215, 345);
     m_chkSaveDestDir = std::make_unique<CheckBox>(*this, CheckBoxArgs{"&Save Destination Directory"});
     m_chkEightdotThree = std::make_unique<CheckBox>(*this, CheckBoxArgs{"&Use 8.3 file names"});
     m_chkChecksum = std::make_unique<CheckBox>(*this, CheckBoxArgs{"Write SHA-256 chec&ksums"});
     double top = 750;
     for (CheckBox* check : {m_chkSaveDestDir.get(), m_chkEightdotThree.get(), m_chkChecksum.get()}) {
-        place(*check, inner, top, innerWidth, kLine);
+        place(0, *check, inner, top, innerWidth, kLine);
         top += 270;
     }
     m_chkSaveDestDir->SetChecked(ReadCheck(m_settings, SettingName::ChkSaveDestDir));
     m_chkEightdotThree->SetChecked(ReadCheck(m_settings, SettingName::Chk83));
     m_chkChecksum->SetChecked(ReadChecksumWanted(m_settings));
 
-    top = 1740;
     for (std::size_t g = 0; g < std::size(kGroups); ++g) {
         const OptionGroup& group = kGroups[g];
-        const double height = 900 + 270 * static_cast<double>(group.captions.size());
+        const int page = static_cast<int>(g) + 1;
         auto& frame = *m_decor.emplace_back(std::make_unique<GroupBox>(*this, GroupBoxArgs{group.frame}));
-        place(frame, kMargin, top, kWidth - 2 * kMargin, height);
+        place(page, frame, kMargin, 90, frameWidth, 1020 + 270 * static_cast<double>(group.captions.size()));
         auto& note = *m_decor.emplace_back(std::make_unique<Label>(*this, LabelArgs{group.note}));
-        place(note, inner, top + 270, innerWidth, 2 * kLine);
+        place(page, note, inner, 360, innerWidth, 2 * kLine);
         for (std::size_t i = 0; i < group.captions.size(); ++i) {
             auto& option = *m_groups[g].emplace_back(
                 std::make_unique<RadioButton>(*this, RadioButtonArgs{group.captions[i], i == 0, nullptr}));
-            place(option, inner + 120, top + 840 + 270 * static_cast<double>(i), innerWidth - 120, kLine);
+            place(page, option, inner + 120, 930 + 270 * static_cast<double>(i), innerWidth - 120, kLine);
         }
         m_groups[g][static_cast<std::size_t>(group.shown(m_settings))]->SetChecked(true);
-        top += height + 90;
     }
 
-    const double buttonsTop = kHeight - kMargin - 375;
+    const auto placeButton = [this](Control& control, double left) {
+        const int x = TwipsToPixels(left);
+        const int y = TwipsToPixels(kHeight - kMargin - 375);
+        control.SetBounds({x, y, x + TwipsToPixels(1215), y + TwipsToPixels(375)});
+    };
     m_cmdHelp = std::make_unique<Button>(*this, ButtonArgs{"&Help", 0, false, [this] {
                                                                if (m_onHelp) {
                                                                    m_onHelp();
                                                                }
                                                            }});
-    place(*m_cmdHelp, kMargin, buttonsTop, 1215, 375);
+    placeButton(*m_cmdHelp, kMargin);
     m_cmdOK = std::make_unique<Button>(*this, ButtonArgs{"&OK", IDOK, true, [this] { cmdOK_Click(); }});
-    place(*m_cmdOK, kWidth - kMargin - 2 * 1215 - 120, buttonsTop, 1215, 375);
+    placeButton(*m_cmdOK, kWidth - kMargin - 2 * 1215 - 120);
     m_cmdCancel = std::make_unique<Button>(*this, ButtonArgs{"Can&cel", IDCANCEL, false, [this] { End(); }});
-    place(*m_cmdCancel, kWidth - kMargin - 1215, buttonsTop, 1215, 375);
+    placeButton(*m_cmdCancel, kWidth - kMargin - 1215);
+    // The frames beneath their controls and the tabs beneath all, which Tab then visits last.
     for (const auto& decor : m_decor) {
         if (auto* frame = dynamic_cast<GroupBox*>(decor.get())) {
             frame->SendToBack();
         }
     }
+    m_tab->SendToBack();
     wingui::CenterOver(hwnd(), owner);
     return true;
+}
+
+bool frmOptions::OnKeyDown(WPARAM key) {
+    if (key == VK_TAB && GetKeyState(VK_CONTROL) < 0) { // Ctrl+Tab the next page, with Shift the one before
+        constexpr int pages = 1 + static_cast<int>(std::size(kGroups));
+        m_tab->Select((m_tab->Selected() + (GetKeyState(VK_SHIFT) < 0 ? pages - 1 : 1)) % pages);
+        return true;
+    }
+    if (GetKeyState(VK_MENU) < 0 && m_tab->TakeAccessKey(key)) { // Alt and a page's access key
+        return true;
+    }
+    return Window::OnKeyDown(key);
 }
 
 void frmOptions::cmdOK_Click() {
@@ -157,11 +186,6 @@ LRESULT frmOptions::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
         End(); // the close box is Cancel
         return 0;
-    case WM_HELP:
-        if (m_onHelp) {
-            m_onHelp();
-        }
-        return TRUE;
     case DM_GETDEFID:
         return MAKELRESULT(IDOK, DC_HASDEFID);
     default:

@@ -13,7 +13,7 @@
 
 namespace parvola {
 
-// The options the split reads from the settings, and the file list's pattern for this run, on one page.
+// The options the split reads from the settings, and the file list's pattern for this run, on four pages.
 class frmOptions final : public wingui::Window {
 public:
     // Shows the dialog modally over owner; OK stores what it shows, Cancel and the close box nothing.
@@ -22,6 +22,7 @@ public:
                      std::function<void()> onHelp);
 
 protected:
+    bool OnKeyDown(WPARAM key) override;
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
@@ -35,6 +36,7 @@ private:
     FileList& m_fileList;
     std::function<void()> m_onHelp;
     bool m_ended = false;
+    std::unique_ptr<wingui::TabControl> m_tab;
     std::vector<std::unique_ptr<wingui::Control>> m_decor; // frames and notes
     std::unique_ptr<wingui::Edit> m_txtNewMask;
     std::unique_ptr<wingui::CheckBox> m_chkSaveDestDir, m_chkEightdotThree, m_chkChecksum;

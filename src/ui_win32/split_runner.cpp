@@ -52,10 +52,7 @@ void RunInBackground(wingui::Window& window, SplitUi& ui, const std::function<vo
             shared->state.changed.notify_all();
             break;
         }
-        if (!IsDialogMessageW(window.hwnd(), &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        wingui::Deliver(window.hwnd(), message);
     }
     thread.join();
     if (quit) {

@@ -4,6 +4,8 @@
 #include "ui_win32/disk_dialog.h"
 #include "ui_win32/wingui/text.h"
 
+#include <shellapi.h>
+
 #include <algorithm>
 
 namespace parvola {
@@ -119,9 +121,47 @@ LRESULT frmProgress::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return Window::OnMessage(message, wParam, lParam);
 }
 
+Win32SplitUi::~Win32SplitUi() {
+    RemoveNotice();
+}
+
 void Win32SplitUi::ShowMessage(const std::string& text, MessageIcon icon) {
     MessageBoxW(m_owner.hwnd(), wingui::Wide(text).c_str(), wingui::Wide(kAppTitle).c_str(),
                 MB_OK | IconStyle(icon));
+    RemoveNotice(); // the box told it again
+}
+
+void Win32SplitUi::Notify(const std::string& text) {
+    // Until the window comes to the front.
+    FLASHWINFO flash{sizeof flash, m_owner.hwnd(), FLASHW_TRAY | FLASHW_TIMERNOFG, 0, 0};
+    FlashWindowEx(&flash);
+    NOTIFYICONDATAW notice{};
+    notice.cbSize = sizeof notice;
+    notice.hWnd = m_owner.hwnd();
+    notice.uID = 1;
+    notice.uFlags = NIF_ICON | NIF_TIP | NIF_INFO;
+    notice.hIcon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1), IMAGE_ICON,
+                                                 GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                                                 LR_SHARED));
+    const std::wstring title = wingui::Wide(kAppTitle);
+    const std::wstring line = wingui::Wide(text.substr(0, text.find('\r')));
+    lstrcpynW(notice.szTip, title.c_str(), ARRAYSIZE(notice.szTip));
+    lstrcpynW(notice.szInfoTitle, title.c_str(), ARRAYSIZE(notice.szInfoTitle));
+    lstrcpynW(notice.szInfo, line.c_str(), ARRAYSIZE(notice.szInfo));
+    notice.dwInfoFlags = NIIF_INFO;
+    // Fails where there is no notification area: the flashing entry is all there is then.
+    m_noticeShown = m_noticeShown || Shell_NotifyIconW(NIM_ADD, &notice);
+}
+
+void Win32SplitUi::RemoveNotice() {
+    if (m_noticeShown) {
+        NOTIFYICONDATAW notice{};
+        notice.cbSize = sizeof notice;
+        notice.hWnd = m_owner.hwnd();
+        notice.uID = 1;
+        Shell_NotifyIconW(NIM_DELETE, &notice);
+        m_noticeShown = false;
+    }
 }
 
 bool Win32SplitUi::AskYesNo(const std::string& text, MessageIcon icon, DefaultAnswer defaultAnswer) {
@@ -150,6 +190,7 @@ bool Win32SplitUi::ShowResult(const std::string& text) {
         ShowMessage(text, MessageIcon::Information); // no task dialogs: the box without the button
         return false;
     }
+    RemoveNotice();
     return chosen == kOpenFolder;
 }
 

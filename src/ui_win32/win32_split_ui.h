@@ -3,6 +3,7 @@
 
 #include "engine/split_ui.h"
 #include "forms/progress_figures.h"
+#include "ui_win32/result_ui.h"
 #include "ui_win32/wingui/control.h"
 #include "ui_win32/wingui/window.h"
 
@@ -45,9 +46,10 @@ private:
 };
 
 // The split's questions, messages and progress as the system's own boxes, owned by the main window.
-class Win32SplitUi final : public SplitUi {
+class Win32SplitUi final : public WindowBoxes {
 public:
     explicit Win32SplitUi(wingui::Window& owner) : m_owner(owner) {}
+    ~Win32SplitUi() override;
 
     void ShowMessage(const std::string& text, MessageIcon icon) override;
     bool AskYesNo(const std::string& text, MessageIcon icon, DefaultAnswer defaultAnswer) override;
@@ -60,11 +62,16 @@ public:
 
     // What the progress window tells of the next job; see frmProgress::Describe.
     void DescribeJob(const std::string& fileName, std::int64_t length, double pieceBytes);
-    // A completed job's box, with "Open Folder" beside OK; whether the user chose it.
-    bool ShowResult(const std::string& text);
+    bool ShowResult(const std::string& text) override;
+    // Flashes the owner's taskbar entry and shows the first line of text in a balloon from the
+    // notification area, whose icon goes again with the next box.
+    void Notify(const std::string& text) override;
 
 private:
+    void RemoveNotice();
+
     wingui::Window& m_owner;
+    bool m_noticeShown = false;
     std::atomic<bool> m_cancelRequested{false};
     // The disk dialog's choice, kept from one full disk to the next.
     DiskChoice m_diskChoice = DiskChoice::None;

@@ -2,6 +2,9 @@
 // The Win32 main window, made hidden over settings in memory and a folder of real files.
 #include "engine/maker.h"
 #include "engine/setting_values.h"
+#include "engine/split_job.h"
+#include "engine/watched_file_system.h"
+#include "forms/result_text.h"
 #include "forms/window_place.h"
 #include "platform/windows/windows_checksums.h"
 #include "platform/windows/windows_code_pages.h"
@@ -10,6 +13,7 @@
 #include "platform/windows/windows_paths.h"
 #include "platform/windows/windows_shell.h"
 #include "support/memory_settings.h"
+#include "support/scripted_ui.h"
 #include "ui_win32/main_window.h"
 #include "ui_win32/wingui/text.h"
 
@@ -27,19 +31,39 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The desktop, but for the browser and mail program, which the machine has not: what they were handed.
+// The desktop, but for the browser, mail program and file manager, which the machine has not: what they
+// were handed.
 class RecordingShell final : public Shell {
 public:
     std::string DesktopFolder() override { return m_shell.DesktopFolder(); }
-    bool OpenFolder(const std::string& folder) override { return m_shell.OpenFolder(folder); }
+    bool OpenFolder(const std::string& folder) override {
+        folders.push_back(folder);
+        return opensFolders;
+    }
     bool OpenUrl(const std::string& url) override {
         urls.push_back(url);
         return true;
     }
-    std::vector<std::string> urls;
+    std::vector<std::string> urls, folders;
+    bool opensFolders = true;
 
 private:
     WindowsShell m_shell;
+};
+
+// The user's answers to the choosers of a file and a folder; the captions they were shown.
+class AnsweredFileDialogs final : public FileDialogs {
+public:
+    std::string ChooseFile(HWND, const std::string& caption, const std::string&) override {
+        captions.push_back(caption);
+        return file;
+    }
+    std::string ChooseFolder(HWND, const std::string& caption, const std::string&) override {
+        captions.push_back(caption);
+        return {};
+    }
+    std::string file;
+    std::vector<std::string> captions;
 };
 
 // A window over settings in memory, made but not loaded, and a folder of files.
@@ -82,7 +106,8 @@ protected:
     Platform platform{files, drives, paths, codePages, checksums};
     bool ended = false;
     RecordingShell shell;
-    frmMain window{settings, platform, shell, [this] { ended = true; }};
+    AnsweredFileDialogs fileDialogs;
+    frmMain window{settings, platform, shell, [this] { ended = true; }, &fileDialogs};
 
 private:
     fs::path m_folder;
@@ -259,6 +284,8 @@ TEST_F(MainWindowTest, CloseStoresThePatternAndTheNumberAndEnds) {
 std::vector<std::string> g_boxes;
 // What the user types into an input box.
 std::wstring g_typed;
+// Whether the user chooses "Open Folder" in the result box.
+bool g_openFolder = false;
 
 void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR, DWORD) {
     EnumThreadWindows(
@@ -295,7 +322,10 @@ void CALLBACK AnswerBoxes(HWND, UINT, UINT_PTR, DWORD) {
             g_boxes.push_back(wingui::Narrow(shown));
             // Keep the source; yes to the rest.
             const bool deleteQuestion = g_boxes.back().rfind("Would you like to delete", 0) == 0;
-            const int answer = GetDlgItem(box, IDYES) ? (deleteQuestion ? IDNO : IDYES) : IDOK;
+            int answer = GetDlgItem(box, IDYES) ? (deleteQuestion ? IDNO : IDYES) : IDOK;
+            if (g_openFolder && g_boxes.back().find("[Open Folder]") != std::string::npos) {
+                answer = 1000; // the button's id
+            }
             PostMessageW(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
             return FALSE;
         },
@@ -332,6 +362,99 @@ TEST_F(MainWindowTest, SplitNowSplitsTheChosenFileAfterTheSizeQuestion) {
     EXPECT_TRUE(fs::exists(folderPath() / "b.txt")); // kept, as answered
 }
 
+TEST_F(MainWindowTest, OpenFolderInTheResultBoxOpensTheDestinationOrSaysNoFileManagerCould) {
+    chooseSourceFolder(folder());
+    ASSERT_TRUE(window.DestDir().SelectPath(FolderTreeModel::PathTo(folder())));
+    SendMessageW(window.optFSize(7).hwnd(), BM_CLICK, 0, 0);
+    window.txtNum().SetText("2");
+    g_openFolder = true;
+    for (const bool opens : {true, false}) {
+        for (const auto& entry : fs::directory_iterator(folderPath())) { // the outputs of the row before
+            const std::string name = entry.path().filename().u8string();
+            if (name.rfind("b.txt.", 0) == 0 || name == "Readme.txt") {
+                fs::remove(entry.path());
+            }
+        }
+        window.File1().Refresh();
+        window.File1().box().Select(2); // b.txt
+        shell.opensFolders = opens;
+        shell.folders.clear();
+        g_boxes.clear();
+        const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerBoxes);
+        window.cmdSplit().Click();
+        KillTimer(nullptr, timer);
+        EXPECT_EQ(shell.folders, std::vector<std::string>{folder()}) << opens;
+        ASSERT_FALSE(g_boxes.empty());
+        EXPECT_EQ(g_boxes.back().find("[Open Folder]") != std::string::npos, opens) << g_boxes.back();
+        if (!opens) {
+            EXPECT_EQ(g_boxes.back(), NoFileManagerText(folder()));
+        }
+    }
+    g_openFolder = false;
+}
+
+TEST_F(MainWindowTest, JoinPiecesJoinsThePiecesOfTheChosenFileBesideThem) {
+    std::string bytes(5000, '\0');
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        bytes[i] = static_cast<char>(i % 251);
+    }
+    std::ofstream(folderPath() / "c.bin", std::ios::binary) << bytes;
+    settings.values[SettingName::OptClean] = "2"; // keep the source, without asking
+    SplitRequest request{folder() + "\\c.bin", folder(), 2000};
+    test::ScriptedUi splitUi;
+    ASSERT_EQ(SplitFile(request, splitUi, settings, platform), SplitOutcome::Completed);
+    fs::rename(folderPath() / "c.bin", folderPath() / "c.orig");
+
+    fileDialogs.file = folder() + "\\c.bin.001";
+    g_boxes.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 50, AnswerBoxes);
+    SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(106, 0), 0); // File > Join Pieces...
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(fileDialogs.captions, std::vector<std::string>{"Join Pieces"});
+    ASSERT_EQ(g_boxes.size(), 1u);
+    EXPECT_EQ(g_boxes[0].rfind("Joined 3 pieces into " + folder() + "\\c.bin.", 0), 0u) << g_boxes[0];
+    std::ifstream joined(folderPath() / "c.bin", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(joined), {}), bytes);
+}
+
+// The window's boxes, recording what a job's end showed.
+class RecordingBoxes final : public WindowBoxes {
+public:
+    void ShowMessage(const std::string& text, MessageIcon) override { shown.push_back(text); }
+    bool AskYesNo(const std::string&, MessageIcon, DefaultAnswer) override { return false; }
+    void ShowProgress() override {}
+    void SetProgress(int) override {}
+    void HideProgress() override {}
+    DiskChoice ShowDiskDialog() override { return DiskChoice::Cancel; }
+    void ShowCopyProgress(const std::string&, int) override {}
+    bool CancelRequested() override { return false; }
+    bool ShowResult(const std::string& text) override { return shown.push_back("result: " + text), false; }
+    void Notify(const std::string& text) override { shown.push_back("notice: " + text); }
+    std::vector<std::string> shown;
+};
+
+TEST(ResultUiTest, TheEndOfAJobIsAlsoToldOnTheDesktopAfterALongJobWithTheWindowInactive) {
+    const struct {
+        bool active;
+        int seconds;
+        bool told;
+    } rows[] = {{false, 11, true}, {true, 11, false}, {false, 1, false}};
+    for (const auto& row : rows) {
+        RecordingBoxes boxes;
+        FailureLog failures;
+        ResultUi ui(
+            boxes, failures, "3 pieces are in C:\\x.", [&] { return row.active; }, [] {},
+            std::chrono::steady_clock::now() - std::chrono::seconds(row.seconds));
+        ui.ShowMessage(kCompletedMessage, MessageIcon::Information);
+        const std::string result = "Completed splitting files.\r\n3 pieces are in C:\\x.";
+        std::vector<std::string> expected = {"result: " + result};
+        if (row.told) {
+            expected.insert(expected.begin(), "notice: " + result);
+        }
+        EXPECT_EQ(boxes.shown, expected) << row.active << " " << row.seconds;
+    }
+}
+
 TEST_F(MainWindowTest, MakeNewFolderMakesTheNamedFolderInTheDestinationOrSaysItCannot) {
     ASSERT_TRUE(window.DestDir().SelectPath(FolderTreeModel::PathTo(folder())));
     g_boxes.clear();
@@ -361,12 +484,29 @@ TEST_F(MainWindowTest, HelpIndexAndF1OpenTheHelpPagesBesideTheProgram) {
     EXPECT_EQ(fs::path(page).filename(), "index.html");
 }
 
+// The shown window of this thread with this title: the tests of other processes show theirs on the same
+// desktop.
+HWND ShownWindow(const wchar_t* title) {
+    std::pair<const wchar_t*, HWND> found{title, nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM lParam) {
+            auto& wanted = *reinterpret_cast<std::pair<const wchar_t*, HWND>*>(lParam);
+            wchar_t text[64] = {};
+            GetWindowTextW(window, text, 64);
+            wanted.second = IsWindowVisible(window) && std::wstring(text) == wanted.first ? window : nullptr;
+            return wanted.second ? FALSE : TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found.second;
+}
+
 // The about box's texts, in order, and the addresses its links handed on; it is closed by Esc.
 std::vector<std::string> g_about;
 
 void CALLBACK UseAboutBox(HWND, UINT, UINT_PTR, DWORD) {
-    const HWND box = FindWindowW(nullptr, L"About Parvola");
-    if (!box || !IsWindowVisible(box)) {
+    const HWND box = ShownWindow(L"About Parvola");
+    if (!box) {
         return;
     }
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -407,29 +547,68 @@ TEST(ProgressWindowTest, TellsTheFileThePieceAndThePercentInItsTitle) {
     EXPECT_EQ(progress.lblSpeed().Text(), ""); // in its first second
 }
 
+// A press of F1 in control, as the keyboard makes it; the message loop running turns it into help.
+void PressF1(HWND control) {
+    PostMessageW(control, WM_KEYDOWN, VK_F1, 0x003B0001);
+    PostMessageW(control, WM_KEYUP, VK_F1, 0xC03B0001);
+}
+
 // What the user does in the dialog of this title, one step a tick: the caption of a button to click,
-// "close", or "type:" and the text for its edit box.
+// "close", "F1" pressed on its first control, "tab", "ctrl+tab", "ctrl+shift+tab", "alt+m", "alt+d" or
+// "alt+l" pressed where the focus is, "seen" to note the captions shown and the class of the control with the
+// focus in g_seen, or "type:" and the text for its edit box.
 const wchar_t* g_dialogTitle = L"";
 std::vector<std::string> g_steps;
+std::vector<std::string> g_seen;
+
+void SetKeysDown(std::initializer_list<int> keys) {
+    BYTE state[256] = {};
+    for (const int key : keys) {
+        state[key] = 0x80;
+    }
+    SetKeyboardState(state);
+}
 
 void CALLBACK UseDialog(HWND, UINT, UINT_PTR, DWORD) {
-    const HWND dialog = FindWindowW(nullptr, g_dialogTitle);
-    if (!dialog || !IsWindowVisible(dialog) || g_steps.empty()) {
+    const HWND dialog = ShownWindow(g_dialogTitle);
+    if (!dialog || g_steps.empty()) {
         return;
+    }
+    SetKeysDown({}); // as the step before left them
+    if (GetActiveWindow() != dialog) {
+        SetActiveWindow(dialog); // back from a window another test process showed, with its focus
     }
     const std::string step = g_steps.front();
     g_steps.erase(g_steps.begin());
+    const HWND focus = GetFocus() ? GetFocus() : dialog;
+    wchar_t text[256] = {};
     if (step == "close") {
         PostMessageW(dialog, WM_CLOSE, 0, 0);
-        return;
-    }
-    if (step.rfind("type:", 0) == 0) {
+    } else if (step == "F1") {
+        PressF1(GetNextDlgTabItem(dialog, nullptr, FALSE));
+    } else if (step == "tab" || step == "ctrl+tab" || step == "ctrl+shift+tab") {
+        step == "tab"        ? SetKeysDown({})
+        : step == "ctrl+tab" ? SetKeysDown({VK_CONTROL})
+                             : SetKeysDown({VK_CONTROL, VK_SHIFT});
+        PostMessageW(focus, WM_KEYDOWN, VK_TAB, 0x000F0001);
+    } else if (step == "alt+m") {
+        PostMessageW(focus, WM_SYSCHAR, L'm', 0x20320001);
+    } else if (step == "alt+d" || step == "alt+l") {
+        SetKeysDown({VK_MENU});
+        PostMessageW(focus, WM_SYSKEYDOWN, static_cast<WPARAM>(toupper(step.back())), 0x20200001);
+    } else if (step == "seen") {
+        std::string seen;
+        for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            GetWindowTextW(child, text, 256);
+            seen += IsWindowVisible(child) ? wingui::Narrow(text) + "|" : "";
+        }
+        GetClassNameW(focus, text, 256);
+        g_seen.push_back(seen + "focus:" + wingui::Narrow(text));
+    } else if (step.rfind("type:", 0) == 0) {
         SetWindowTextW(FindWindowExW(dialog, nullptr, L"Edit", nullptr),
                        wingui::Wide(step.substr(5)).c_str());
-        return;
     }
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t text[256] = {};
         GetWindowTextW(child, text, 256);
         if (wingui::Narrow(text) == step) {
             PostMessageW(child, BM_CLICK, 0, 0);
@@ -458,6 +637,27 @@ TEST_F(MainWindowTest, TheDiskDialogAnswersThePickedOptionAndCancelForItsCloseBo
     KillTimer(nullptr, timer);
 }
 
+TEST_F(MainWindowTest, F1InTheAboutBoxTheDiskDialogAndTheProgressWindowOpensTheHelp) {
+    Win32SplitUi ui(window);
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, UseDialog);
+    g_dialogTitle = L"About Parvola";
+    g_steps = {"F1", "&OK"};
+    SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(104, 0), 0); // Help > About...
+    g_dialogTitle = L"Insufficient space on removable media";
+    g_steps = {"F1", "&OK"};
+    ui.ShowDiskDialog();
+    KillTimer(nullptr, timer);
+    ui.ShowProgress();
+    PressF1(FindWindowExW(ShownWindow(L"Parvola"), nullptr, L"Button", L"Cancel")); // not the hidden main one
+    wingui::ProcessPendingMessages(window);
+    ui.HideProgress();
+
+    ASSERT_EQ(shell.urls.size(), 3u);
+    for (const std::string& url : shell.urls) {
+        EXPECT_NE(url.find("/help/index.html"), std::string::npos) << url;
+    }
+}
+
 TEST_F(MainWindowTest, TheOptionsDialogShowsTheStoredOptionsAndOkStoresThemCancelNothing) {
     settings.values[SettingName::OptClean] = "0";
     settings.values[SettingName::ChkSaveDestDir] = "0";
@@ -479,6 +679,34 @@ TEST_F(MainWindowTest, TheOptionsDialogShowsTheStoredOptionsAndOkStoresThemCance
     EXPECT_EQ(settings.values[SettingName::OptClean], "0"); // as shown
     EXPECT_EQ(settings.values[SettingName::OptLabel], "0");
     EXPECT_EQ(window.File1().Pattern(), "*.dat");
+}
+
+TEST_F(MainWindowTest, TheOptionsDialogShowsOnePageAtATimeWhichCtrlTabTurns) {
+    g_dialogTitle = L"Parvola Options";
+    // General, Disk Labels, General, Cleanup, General, then by access keys Disk Labels, where Alt+L is its
+    // option's, not Cleanup's.
+    g_steps = {"seen", "ctrl+shift+tab", "seen", "ctrl+tab", "ctrl+tab", "seen", "ctrl+shift+tab", "tab",
+               "seen", "alt+m",          "seen", "alt+d",    "alt+l",    "seen", "Can&cel"};
+    g_seen.clear();
+    const UINT_PTR timer = SetTimer(nullptr, 0, 30, UseDialog);
+    SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(101, 0), 0); // File > Options...
+    KillTimer(nullptr, timer);
+    const char* const buttons = "&Help|&OK|Can&cel|";
+    ASSERT_EQ(g_seen.size(), 6u);
+    EXPECT_EQ(g_seen[0], std::string("File &Mask:||R&eset|&Save Destination Directory|&Use 8.3 file names|"
+                                     "Write SHA-256 chec&ksums|") +
+                             buttons + "General||focus:Edit");
+    EXPECT_EQ(g_seen[1].substr(0, 34), "Parvola can automatically label di");
+    EXPECT_NE(g_seen[1].find("|&Label them|D&on't label them|&Help"), std::string::npos) << g_seen[1];
+    EXPECT_EQ(g_seen[2],
+              std::string("After splitting a file, the following action will be taken on the source "
+                          "file:|&Automatically delete the source file|&Prompt me to delete the "
+                          "source file|Do&n't delete the source file|") +
+                  buttons + "Cleanup||focus:Button");
+    EXPECT_EQ(g_seen[3].rfind("File &Mask:", 0), 0u) << g_seen[3];
+    EXPECT_NE(g_seen[3].find("focus:Button"), std::string::npos) << g_seen[3]; // Reset
+    EXPECT_NE(g_seen[4].find("focus:Edit"), std::string::npos) << g_seen[4];
+    EXPECT_NE(g_seen[5].find("|&Label them|D&on't label them|&Help"), std::string::npos) << g_seen[5];
 }
 
 // What the shell hands a window when a path is dropped on it at a point of its client area.

@@ -64,16 +64,16 @@ void Control::Focus() {
     SetFocus(m_hwnd);
 }
 
+void Control::SendToBack() {
+    SetWindowPos(m_hwnd, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 GroupBox::GroupBox(Window& parent, const GroupBoxArgs& args) {
     CreateChild(parent, WC_BUTTONW, args.text, BS_GROUPBOX | WS_CLIPSIBLINGS);
 }
 
-void GroupBox::SendToBack() {
-    SetWindowPos(hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
 Label::Label(Window& parent, const LabelArgs& args) {
-    CreateChild(parent, WC_STATICW, args.text, SS_LEFT | SS_NOPREFIX);
+    CreateChild(parent, WC_STATICW, args.text, SS_LEFT | (args.accessKey ? 0 : SS_NOPREFIX));
 }
 
 EtchedLine::EtchedLine(Window& parent) {
@@ -241,6 +241,112 @@ int ListBox::Selected() const {
 void ListBox::Select(int index) {
     SendMessageW(hwnd(), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     OnCommand(LBN_SELCHANGE);
+}
+
+TabControl::TabControl(Window& parent, const TabControlArgs& args) : m_pages(args.pages.size()) {
+    CreateChild(parent, WC_TABCONTROLW, "", WS_TABSTOP | WS_GROUP | WS_CLIPSIBLINGS);
+    for (std::size_t i = 0; i < args.pages.size(); ++i) {
+        std::wstring caption = Wide(args.pages[i]);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = caption.data();
+        SendMessageW(hwnd(), TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+LRESULT TabControl::OnNotify(const NMHDR* header) {
+    if (header->code == TCN_SELCHANGE) {
+        ShowPage(Selected());
+    }
+    return 0;
+}
+
+void TabControl::Add(int page, Control& control) {
+    m_pages[static_cast<std::size_t>(page)].push_back(control.hwnd());
+    ShowWindow(control.hwnd(), page == Selected() ? SW_SHOWNA : SW_HIDE);
+}
+
+int TabControl::Selected() const {
+    return static_cast<int>(SendMessageW(hwnd(), TCM_GETCURSEL, 0, 0));
+}
+
+void TabControl::Select(int page) {
+    SendMessageW(hwnd(), TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
+    ShowPage(page);
+}
+
+void TabControl::ShowPage(int page) {
+    const HWND focus = GetFocus();
+    bool focusLeft = false;
+    for (std::size_t i = 0; i < m_pages.size(); ++i) {
+        for (const HWND control : m_pages[i]) {
+            focusLeft = focusLeft || (control == focus && static_cast<int>(i) != page);
+            ShowWindow(control, static_cast<int>(i) == page ? SW_SHOWNA : SW_HIDE);
+        }
+    }
+    // The tabs repaint what the page left uncovered, the frames of the new one only their edges: all anew.
+    const RECT area = Bounds();
+    RedrawWindow(GetParent(hwnd()), &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    if (!focusLeft) {
+        return;
+    }
+    for (const HWND control : m_pages[static_cast<std::size_t>(page)]) {
+        if ((GetWindowLongPtrW(control, GWL_STYLE) & (WS_TABSTOP | WS_DISABLED)) == WS_TABSTOP) {
+            SetFocus(control);
+            return;
+        }
+    }
+    SetFocus(hwnd());
+}
+
+namespace {
+
+// The access key of a caption, upper case; 0 for none.
+wchar_t AccessKey(const std::wstring& caption) {
+    for (std::size_t i = caption.find(L'&'); i != std::wstring::npos && i + 1 < caption.size();
+         i = caption.find(L'&', i + 2)) {
+        if (caption[i + 1] != L'&') {
+            return static_cast<wchar_t>(towupper(caption[i + 1]));
+        }
+    }
+    return 0;
+}
+
+std::wstring Caption(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+} // namespace
+
+bool TabControl::TakeAccessKey(WPARAM key) {
+    const HWND window = GetParent(hwnd());
+    for (HWND child = GetWindow(window, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsWindowVisible(child) && AccessKey(Caption(child)) == key) {
+            return false; // the dialog keyboard's
+        }
+    }
+    for (std::size_t page = 0; page < m_pages.size(); ++page) {
+        wchar_t caption[64] = {};
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = caption;
+        item.cchTextMax = 64;
+        SendMessageW(hwnd(), TCM_GETITEMW, page, reinterpret_cast<LPARAM>(&item));
+        if (AccessKey(caption) == key) {
+            Select(static_cast<int>(page));
+            return true;
+        }
+    }
+    return false;
+}
+
+RECT TabControl::PageArea() const {
+    RECT area = Bounds();
+    SendMessageW(hwnd(), TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    return area;
 }
 
 ProgressBar::ProgressBar(Window& parent, const ProgressBarArgs& args) {

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace wingui {
 
@@ -31,6 +32,8 @@ public:
     int TextWidth() const;
     void Enable(bool enabled);
     void Focus();
+    // Puts it beneath the controls made after it, so that it never paints over them; Tab visits it last.
+    void SendToBack();
 
     // WM_COMMAND and WM_NOTIFY from this control, passed on by its window.
     virtual void OnCommand(WORD) {}
@@ -57,12 +60,12 @@ struct GroupBoxArgs {
 class GroupBox final : public Control {
 public:
     GroupBox(Window& parent, const GroupBoxArgs& args);
-    // Puts it beneath the controls made after it, so that it never paints over them.
-    void SendToBack();
 };
 
 struct LabelArgs {
     std::string text;
+    // "&" marks an access key, which moves the focus to the next control Tab visits (the one made next).
+    bool accessKey = false;
 };
 
 class Label final : public Control {
@@ -184,6 +187,34 @@ public:
 
 private:
     std::function<void()> m_onClick;
+};
+
+struct TabControlArgs {
+    std::vector<std::string> pages; // the captions of their tabs
+};
+
+// Tabs over pages of controls; the controls are its window's children beside it, and only those of the
+// chosen page show.
+class TabControl final : public Control {
+public:
+    TabControl(Window& parent, const TabControlArgs& args);
+    LRESULT OnNotify(const NMHDR* header) override;
+    // Puts control on page, shown only while that page is chosen.
+    void Add(int page, Control& control);
+    int Selected() const;
+    // Chooses the page, as a click on its tab does; the focus, if it was on the page left, goes to the
+    // new page's first control Tab visits.
+    void Select(int page);
+    // The area under the tabs, in the window's client area.
+    RECT PageArea() const;
+    // Alt and key pressed: chooses the page whose caption has that access key, unless a control shown
+    // has it too. Whether it did.
+    bool TakeAccessKey(WPARAM key);
+
+private:
+    void ShowPage(int page);
+
+    std::vector<std::vector<HWND>> m_pages;
 };
 
 struct ProgressBarArgs {

@@ -16,8 +16,8 @@ constexpr wchar_t kClassName[] = L"ParvolaWindow";
 // wParam 0, lParam a std::function<void()> made by Post, for the window to run and delete.
 constexpr UINT kPostedCall = WM_APP + 1;
 
-void RegisterClassOnce(WNDPROC proc) {
-    static const bool registered = [proc] {
+ATOM RegisterClassOnce(WNDPROC proc) {
+    static const ATOM registered = [proc] {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof(windowClass);
         windowClass.lpfnWndProc = proc;
@@ -26,9 +26,9 @@ void RegisterClassOnce(WNDPROC proc) {
         windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
         windowClass.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
         windowClass.lpszClassName = kClassName;
-        return RegisterClassExW(&windowClass) != 0;
+        return RegisterClassExW(&windowClass);
     }();
-    (void)registered;
+    return registered;
 }
 
 } // namespace
@@ -111,6 +111,18 @@ void Window::Post(std::function<void()> call) {
     }
 }
 
+bool Window::OnKeyDown(WPARAM key) {
+    if (key != VK_F1 || GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0 ||
+        GetKeyState(VK_MENU) < 0) {
+        return false;
+    }
+    // As the system asks for help, which it does not do for a key that reaches a dialog's loop.
+    HELPINFO help{sizeof help, HELPINFO_WINDOW, 0, GetFocus(), 0, {}};
+    GetCursorPos(&help.MousePos);
+    SendMessageW(m_hwnd, WM_HELP, 0, reinterpret_cast<LPARAM>(&help));
+    return true;
+}
+
 LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case kPostedCall: {
@@ -145,6 +157,24 @@ LRESULT Window::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         const HWND focus = m_focus && IsWindow(m_focus) ? m_focus : GetNextDlgTabItem(m_hwnd, nullptr, FALSE);
         if (focus) {
             SetFocus(focus);
+        }
+        return 0;
+    }
+    case WM_HELP:
+        // F1: a control passes it to its window, the window to its owner, up to the one with help.
+        if (m_help) {
+            m_help();
+        } else if (const HWND owner = GetWindow(m_hwnd, GW_OWNER)) {
+            SendMessageW(owner, WM_HELP, wParam, lParam);
+        }
+        return TRUE;
+    case WM_NEXTDLGCTL: {
+        // The dialog keyboard asks this of a dialog, which this window is not: for a label's access key, the
+        // focus goes to the label, then on to the next control.
+        const HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                                         : GetNextDlgTabItem(m_hwnd, GetFocus(), wParam != 0);
+        if (next) {
+            SetFocus(next);
         }
         return 0;
     }
@@ -184,13 +214,27 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
     return window->OnMessage(message, wParam, lParam);
 }
 
+void Deliver(HWND dialog, MSG& message) {
+    if ((message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) && message.hwnd) {
+        const HWND root = GetAncestor(message.hwnd, GA_ROOT);
+        const ATOM ours = RegisterClassOnce(&Window::Proc);
+        auto* window = root && GetClassLongPtrW(root, GCW_ATOM) == ours
+                           ? reinterpret_cast<Window*>(GetWindowLongPtrW(root, GWLP_USERDATA))
+                           : nullptr;
+        if (window && window->OnKeyDown(message.wParam)) {
+            return;
+        }
+    }
+    if (!dialog || !IsDialogMessageW(dialog, &message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
 int RunMessageLoop(Window& window) {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!window.hwnd() || !IsDialogMessageW(window.hwnd(), &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        Deliver(window.hwnd(), message);
     }
     return static_cast<int>(message.wParam);
 }
@@ -199,10 +243,7 @@ void RunModal(Window& owner, Window& dialog, const std::function<bool()>& ended)
     EnableWindow(owner.hwnd(), FALSE);
     MSG message;
     while (!ended() && GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!IsDialogMessageW(dialog.hwnd(), &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        Deliver(dialog.hwnd(), message);
     }
     if (!ended()) {
         PostQuitMessage(static_cast<int>(message.wParam));
@@ -228,10 +269,7 @@ void ProcessPendingMessages(Window& window) {
             PostQuitMessage(static_cast<int>(message.wParam));
             return;
         }
-        if (!window.hwnd() || !IsDialogMessageW(window.hwnd(), &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+        Deliver(window.hwnd(), message);
     }
 }
 

@@ -48,16 +48,23 @@ public:
     // window that is gone is dropped.
     void Post(std::function<void()> call);
 
+    // What F1 does in this window and in the windows it owns that have no help of their own.
+    void SetHelp(std::function<void()> help) { m_help = std::move(help); }
+
     // Called by Control: the window hands it its notifications and an id of its own when it has none.
     int Adopt(Control& control, int id);
     void Forget(Control& control);
 
 protected:
+    // A key pressed in the window or in one of its controls, also with Alt, before the keys of a dialog;
+    // true when taken. F1 opens the help.
+    virtual bool OnKeyDown(WPARAM key);
     // Everything the window receives. The default passes control notifications to their controls and the
     // rest to DefWindowProc.
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    friend void Deliver(HWND dialog, MSG& message);
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     Control* ControlFor(HWND hwnd, int id) const;
     void UpdateFont();
@@ -65,9 +72,14 @@ private:
     HWND m_hwnd = nullptr;
     HFONT m_font = nullptr;
     HWND m_focus = nullptr;
+    std::function<void()> m_help;
     std::vector<Control*> m_controls;
     int m_nextId = 1000;
 };
+
+// Hands a message of the thread's queue on: a key to the window it was pressed in, then the keyboard of a
+// dialog in dialog (null for none), then the window it is for. Every message loop goes through it.
+void Deliver(HWND dialog, MSG& message);
 
 // Runs until WM_QUIT, with the keyboard of a dialog in window: Tab, the arrow keys among option buttons,
 // access keys, Enter for the default button and Esc for the one with the id IDCANCEL.

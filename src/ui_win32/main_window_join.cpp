@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// File > Join Pieces: the pieces of a split joined again, as the join program would, with this window's
+// boxes.
+#include "ui_win32/main_window.h"
+// The file system's method of that name, not the entry point windows.h makes of it.
+#undef DeleteFile
+
+#include "engine/join_job.h"
+#include "engine/watched_file_system.h"
+#include "platform/path_text.h"
+#include "ui_win32/result_ui.h"
+#include "ui_win32/split_runner.h"
+
+namespace parvola {
+
+void frmMain::mnuFileJoin_Click() {
+    if (m_jobRunning) {
+        return;
+    }
+    // The choosers open at the trees' folders; "My Computer" is no folder.
+    const auto folderOf = [this](wingui::TreeView& tree) {
+        const std::string path = ResolveDesktop(SelectedPath(tree));
+        return path.find('\\') != std::string::npos ? path : std::string();
+    };
+    const std::string piece = m_fileDialogs.ChooseFile(hwnd(), "Join Pieces", folderOf(*m_dir));
+    if (piece.empty()) {
+        return;
+    }
+    std::string dest = ParentFolder(piece);
+    if (TryWriteIn(m_platform.files, dest)) {
+        m_ui.ShowMessage("The joined file cannot be written into " + dest +
+                             ".  Please choose another folder for it.",
+                         MessageIcon::Information);
+        dest = m_fileDialogs.ChooseFolder(hwnd(), "Folder for the Joined File", folderOf(*m_destDir));
+        if (dest.empty()) {
+            return;
+        }
+    }
+    m_ui.DescribeJob({}, 0, 0);
+    FailureLog failures;
+    WatchedFileSystem watched(m_platform.files, failures);
+    Platform platform{watched, m_platform.drives, m_platform.paths, m_platform.codePages,
+                      m_platform.checksums};
+    ResultUi ui(
+        m_ui, failures, {}, [this] { return GetActiveWindow() == hwnd(); }, [] {});
+    const JoinRequest request{piece, dest, ReplaceExisting::Ask, false, false, UncheckedJoin::Ask};
+    m_jobRunning = true;
+    RunInBackground(*this, ui, [&](SplitUi& relayed) { JoinPieces(request, relayed, platform); });
+    m_jobRunning = false;
+    m_file1->Refresh();
+    ShowPlan();
+}
+
+} // namespace parvola
