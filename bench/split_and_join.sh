@@ -29,6 +29,7 @@ scratch=$(mktemp -d)
 works=()
 trap 'rm -rf "$scratch" "${works[@]}"' EXIT
 cc -O2 -o "$scratch/bare_split" "$here/bare_split.c"
+cc -O2 -o "$scratch/bare_join" "$here/bare_join.c"
 
 # Appends "seconds" to NAME.times and "peak-KiB" to NAME.rss for one run of a command.
 measure() {
@@ -55,6 +56,7 @@ run() {
     cp+sha) measure "$tool" sh -c 'cp "$0" "$1" & openssl dgst -sha256 "$0" >/dev/null; wait $!' \
         "$src" "$out/source.bin" ;;
     parvola-join) measure "$tool" "$join_bin" --dest "$out" "$work/pieces/source.bin.001" ;;
+    bare-join) measure "$tool" "$scratch/bare_join" "$out/source.bin" "$work/pieces/source.bin" ;;
     parvola-join+sum) measure "$tool" "$join_bin" --dest "$out" "$work/summed/source.bin.001" ;;
     # The shell sorts the names by number as long as they all have as many digits.
     cat) measure "$tool" sh -c 'cat "$0"/source.bin.[0-9][0-9][0-9] >"$1"/source.bin' "$work/pieces" "$out" ;;
@@ -80,7 +82,7 @@ for place in ${PLACES:-/dev/shm /tmp}; do
     (cd "$work/summed" && sha256sum -c --quiet source.bin.sha256) || { echo "the checksums differ" >&2; exit 1; }
     rm "$work/summed/source.bin"
     # cat takes three-digit numbers only.
-    tools="parvola-split bare split cp parvola-join parvola-split+sum bare+sha parvola-join+sum cp+sha"
+    tools="parvola-split bare split cp parvola-join bare-join parvola-split+sum bare+sha parvola-join+sum cp+sha"
     [ -e "$work/pieces/source.bin.1000" ] || tools="$tools cat"
     for ((i = 0; i < runs; i++)); do
         # Rotate the order so that no tool always meets another's dirty pages.
@@ -88,7 +90,7 @@ for place in ${PLACES:-/dev/shm /tmp}; do
         for ((k = 0; k < i % $#; k++)); do set -- "${@:2}" "$1"; done
         for tool in "$@"; do run "$tool"; done
     done
-    for tool in parvola-join parvola-join+sum; do
+    for tool in parvola-join parvola-join+sum bare-join; do
         run "$tool"
         cmp "$work/out/source.bin" "$work/source.bin" || { echo "$tool: the join differs" >&2; exit 1; }
     done
@@ -100,7 +102,7 @@ for place in ${PLACES:-/dev/shm /tmp}; do
     done
     echo "  split / cp $(ratio parvola-split cp)   split / bare loop $(ratio parvola-split bare)" \
         "  split / coreutils split $(ratio parvola-split split)"
-    echo "  join / cp $(ratio parvola-join cp)" \
+    echo "  join / cp $(ratio parvola-join cp)   join / bare join $(ratio parvola-join bare-join)" \
         "$([ -e "$work/cat.times" ] && echo "  join / cat $(ratio parvola-join cat)")"
     echo "  with checksums: split / (bare loop | sha256) $(ratio parvola-split+sum bare+sha)" \
         "  join / (cp | sha256) $(ratio parvola-join+sum cp+sha)"

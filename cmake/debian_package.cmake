@@ -28,5 +28,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.orvane.example/parvola)
 # the window needs a platform plugin, and its icon is an SVG.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+# Disk labels are written through UDisks2 on the system bus, reached with libsystemd's sd-bus, which is
+# opened only when a label is written; without either, the user is told that the label was not set.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "udisks2, libsystemd0")
 
 include(CPack)
