@@ -6,6 +6,7 @@
 #include "engine/split_job.h"
 #include "engine/watched_file_system.h"
 #include "forms/error_details.h"
+#include "forms/join_command.h"
 #include "forms/result_text.h"
 #include "forms/split_command.h"
 #include "forms/split_plan.h"
@@ -267,19 +268,12 @@ void frmMain::mnuFileJoin_Click() {
     const QString start = resolveDesktop(m_dir->selectedPath());
     const std::string piece = m_dialogs.ChooseFile("Join Pieces", start.contains('/') ? Std(start) : "",
                                                    "Pieces and batch files (*.001 *.bat);;All files (*)");
-    if (piece.empty()) {
-        return;
-    }
-    std::string dest = ParentFolder(piece);
-    if (TryWriteIn(m_platform.files, dest)) {
-        m_dialogs.ShowMessage("The joined file cannot be written into " + dest +
-                                  ".  Please choose another folder for it.",
-                              MessageIcon::Information);
+    const auto request = JoinForChosenPiece(m_platform.files, piece, m_dialogs, [this] {
         const QString other = resolveDesktop(m_destDir->selectedPath());
-        dest = m_dialogs.ChooseFolder("Folder for the Joined File", other.contains('/') ? Std(other) : "");
-        if (dest.empty()) {
-            return;
-        }
+        return m_dialogs.ChooseFolder("Folder for the Joined File", other.contains('/') ? Std(other) : "");
+    });
+    if (!request) {
+        return;
     }
     m_dialogs.DescribeJob({}, 0, 0);
     FailureLog failures;
@@ -289,8 +283,7 @@ void frmMain::mnuFileJoin_Click() {
     ResultUi ui(
         m_dialogs, failures, {}, [this] { return isActiveWindow(); }, [] {});
     m_jobRunning = true;
-    JoinInBackground(JoinRequest{piece, dest, ReplaceExisting::Ask, false, false, UncheckedJoin::Ask}, ui,
-                     platform);
+    JoinInBackground(*request, ui, platform);
     m_jobRunning = false;
 }
 

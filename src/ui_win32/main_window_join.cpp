@@ -7,7 +7,7 @@
 
 #include "engine/join_job.h"
 #include "engine/watched_file_system.h"
-#include "platform/path_text.h"
+#include "forms/join_command.h"
 #include "ui_win32/result_ui.h"
 #include "ui_win32/split_runner.h"
 
@@ -23,18 +23,11 @@ void frmMain::mnuFileJoin_Click() {
         return path.find('\\') != std::string::npos ? path : std::string();
     };
     const std::string piece = m_fileDialogs.ChooseFile(hwnd(), "Join Pieces", folderOf(*m_dir));
-    if (piece.empty()) {
+    const auto request = JoinForChosenPiece(m_platform.files, piece, m_ui, [&] {
+        return m_fileDialogs.ChooseFolder(hwnd(), "Folder for the Joined File", folderOf(*m_destDir));
+    });
+    if (!request) {
         return;
-    }
-    std::string dest = ParentFolder(piece);
-    if (TryWriteIn(m_platform.files, dest)) {
-        m_ui.ShowMessage("The joined file cannot be written into " + dest +
-                             ".  Please choose another folder for it.",
-                         MessageIcon::Information);
-        dest = m_fileDialogs.ChooseFolder(hwnd(), "Folder for the Joined File", folderOf(*m_destDir));
-        if (dest.empty()) {
-            return;
-        }
     }
     m_ui.DescribeJob({}, 0, 0);
     FailureLog failures;
@@ -43,9 +36,8 @@ void frmMain::mnuFileJoin_Click() {
                       m_platform.checksums};
     ResultUi ui(
         m_ui, failures, {}, [this] { return GetActiveWindow() == hwnd(); }, [] {});
-    const JoinRequest request{piece, dest, ReplaceExisting::Ask, false, false, UncheckedJoin::Ask};
     m_jobRunning = true;
-    RunInBackground(*this, ui, [&](SplitUi& relayed) { JoinPieces(request, relayed, platform); });
+    RunInBackground(*this, ui, [&](SplitUi& relayed) { JoinPieces(*request, relayed, platform); });
     m_jobRunning = false;
     m_file1->Refresh();
     ShowPlan();
