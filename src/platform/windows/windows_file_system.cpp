@@ -441,24 +441,10 @@ FileStatus WindowsFileSystem::Rename(const std::string& from, const std::string&
 
 FileStatus WindowsFileSystem::ListFolder(const std::string& folder,
                                          const std::function<void(const std::string& name)>& each) {
-    const std::wstring pattern = WideFromUtf8(JoinPath(folder, "*"));
-    WIN32_FIND_DATAW found{};
-    const HANDLE search = ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
-                                             nullptr, FIND_FIRST_EX_LARGE_FETCH);
-    if (search == INVALID_HANDLE_VALUE) {
-        // A drive root that holds nothing lists no "." either.
-        const DWORD error = ::GetLastError();
-        return error == ERROR_FILE_NOT_FOUND ? std::nullopt : FileStatus(ErrorFromWin32(error));
-    }
-    do {
-        const std::wstring name = found.cFileName;
-        if (name != L"." && name != L"..") {
-            each(Utf8FromWide(name));
-        }
-    } while (::FindNextFileW(search, &found));
-    const DWORD error = ::GetLastError();
-    ::FindClose(search);
-    return error == ERROR_NO_MORE_FILES ? std::nullopt : FileStatus(ErrorFromWin32(error));
+    return ListEntries(folder, [&each](const FolderEntry& entry) {
+        each(entry.name);
+        return true;
+    });
 }
 
 FileStatus WindowsFileSystem::ListEntries(const std::string& folder,
@@ -468,6 +454,7 @@ FileStatus WindowsFileSystem::ListEntries(const std::string& folder,
     const HANDLE search = ::FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
                                              nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (search == INVALID_HANDLE_VALUE) {
+        // A drive root that holds nothing lists no "." either.
         const DWORD error = ::GetLastError();
         return error == ERROR_FILE_NOT_FOUND ? std::nullopt : FileStatus(ErrorFromWin32(error));
     }
