@@ -16,4 +16,15 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 sleep 1
 # Makes the prefix the first time; starts wine's background processes under that server every time.
 wineboot --init </dev/null >/dev/null 2>&1
+# With no X display, windows are made through wine's null graphics driver. The desktop process wine starts
+# with the prefix picks its driver once, as it starts: a new prefix gets the setting, then a fresh start.
+if ! grep -qs '"Graphics"="null"' "$WINEPREFIX/user.reg"; then
+    scripts/wine-run.sh "$WINEPREFIX" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /t REG_SZ /d null /f \
+        </dev/null >/dev/null 2>&1
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+    setsid wineserver -p </dev/null >/dev/null 2>&1 &
+    sleep 1
+    wineboot --init </dev/null >/dev/null 2>&1
+fi
 ctest --test-dir build-windows --output-on-failure "$@"
