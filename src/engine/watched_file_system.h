@@ -2,6 +2,7 @@
 #pragma once
 
 #include "platform/file_system.h"
+#include "platform/platform.h"
 
 #include <mutex>
 #include <optional>
@@ -64,6 +65,20 @@ public:
 private:
     FileSystem& m_files;
     FailureLog& m_log;
+};
+
+// The platform with its file operations watched: what a window hands a job, so that its error boxes can
+// name the file or folder that failed.
+struct WatchedPlatform {
+    explicit WatchedPlatform(const Platform& system)
+        : files(system.files, failures), platform{files, system.drives, system.paths, system.codePages,
+                                                  system.checksums} {}
+    WatchedPlatform(const WatchedPlatform&) = delete;
+    WatchedPlatform& operator=(const WatchedPlatform&) = delete;
+
+    FailureLog failures;
+    WatchedFileSystem files;
+    Platform platform;
 };
 
 } // namespace parvola

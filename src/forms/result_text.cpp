@@ -45,4 +45,12 @@ bool NotifiesAtEnd(bool windowActive, std::chrono::steady_clock::duration took) 
     return !windowActive && took > std::chrono::seconds(10);
 }
 
+void OpenFolderOrTell(FileSystem& files, Shell& shell, SplitUi& ui, const std::string& folder) {
+    if (!files.Inspect(folder, true)) {
+        ui.ShowMessage(FolderNotOpenedText(folder), MessageIcon::Exclamation);
+    } else if (!shell.OpenFolder(folder)) {
+        ui.ShowMessage(NoFileManagerText(folder), MessageIcon::Exclamation);
+    }
+}
+
 } // namespace parvola

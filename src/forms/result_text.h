@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "engine/split_ui.h"
+#include "platform/file_system.h"
+#include "platform/shell.h"
+
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -19,6 +23,9 @@ std::string CancelledText(const std::string& fileName, const std::string& shownF
 std::string FolderNotOpenedText(const std::string& folder);
 // When the desktop has nothing that shows folders.
 std::string NoFileManagerText(const std::string& folder);
+
+// The result box's "Open Folder": shows folder in the file manager, or tells the user why it could not.
+void OpenFolderOrTell(FileSystem& files, Shell& shell, SplitUi& ui, const std::string& folder);
 
 // A job's end is also told on the desktop when the user has turned to another window during a long job.
 bool NotifiesAtEnd(bool windowActive, std::chrono::steady_clock::duration took);

@@ -232,27 +232,17 @@ void frmMain::cmdSplit_Click() {
     m_dialogs.DescribeJob(Std(m_file1->fileName()), *length, pieceSize);
     const std::string shownDest = ShownFolder(Std(dest), m_platform.paths.HomeFolder());
     const auto pieceBytes = static_cast<std::int64_t>(pieceSize);
-    FailureLog failures;
-    WatchedFileSystem watched(m_platform.files, failures);
-    Platform platform{watched, m_platform.drives, m_platform.paths, m_platform.codePages,
-                      m_platform.checksums};
+    WatchedPlatform watched(m_platform);
     ResultUi ui(
-        m_dialogs, failures,
+        m_dialogs, watched.failures,
         ResultText((*length + pieceBytes - 1) / pieceBytes, ReadReadmeWanted(m_settings, false),
                    ReadChecksumWanted(m_settings), shownDest),
         [this] { return isActiveWindow(); },
-        [this, folder = Std(dest)] {
-            if (!m_platform.files.Inspect(folder, true)) {
-                return m_dialogs.ShowMessage(FolderNotOpenedText(folder), MessageIcon::Exclamation);
-            }
-            if (!m_shell.OpenFolder(folder)) {
-                m_dialogs.ShowMessage(NoFileManagerText(folder), MessageIcon::Exclamation);
-            }
-        });
+        [this, folder = Std(dest)] { OpenFolderOrTell(m_platform.files, m_shell, m_dialogs, folder); });
     const bool removable =
         m_platform.drives.TypeOf(m_platform.drives.DriveOf(Std(dest) + "/")) == DriveType::Removable;
     m_jobRunning = true;
-    const SplitOutcome outcome = SplitInBackground(request, ui, m_settings, platform);
+    const SplitOutcome outcome = SplitInBackground(request, ui, m_settings, watched.platform);
     m_jobRunning = false;
     if (outcome == SplitOutcome::Cancelled) {
         const std::string text = CancelledText(Std(m_file1->fileName()), shownDest, removable);
@@ -276,14 +266,11 @@ void frmMain::mnuFileJoin_Click() {
         return;
     }
     m_dialogs.DescribeJob({}, 0, 0);
-    FailureLog failures;
-    WatchedFileSystem watched(m_platform.files, failures);
-    Platform platform{watched, m_platform.drives, m_platform.paths, m_platform.codePages,
-                      m_platform.checksums};
+    WatchedPlatform watched(m_platform);
     ResultUi ui(
-        m_dialogs, failures, {}, [this] { return isActiveWindow(); }, [] {});
+        m_dialogs, watched.failures, {}, [this] { return isActiveWindow(); }, [] {});
     m_jobRunning = true;
-    JoinInBackground(*request, ui, platform);
+    JoinInBackground(*request, ui, watched.platform);
     m_jobRunning = false;
 }
 

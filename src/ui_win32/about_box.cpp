@@ -57,16 +57,10 @@ bool frmAbout::Create(HWND owner) {
                                                                           m_ended = true;
                                                                           ShowWindow(hwnd(), SW_HIDE);
                                                                       }});
-    const auto place = [this](wingui::Control& control, double left, double top, double width,
-                              double height) {
-        const int x = TwipsToPixels(left);
-        const int y = TwipsToPixels(top);
-        control.SetBounds({x, y, x + TwipsToPixels(width), y + TwipsToPixels(height)});
-    };
-    place(*m_name, 1020, 180, kWidth - 1200, 255);
-    place(*m_web, 1020, 480, kWidth - 1200, 255);
-    place(*m_mail, 1020, 780, kWidth - 1200, 255);
-    place(*m_ok, (kWidth - 1335) / 2, kHeight - 180 - 375, 1335, 375);
+    Place(*m_name, 1020, 180, kWidth - 1200, 255);
+    Place(*m_web, 1020, 480, kWidth - 1200, 255);
+    Place(*m_mail, 1020, 780, kWidth - 1200, 255);
+    Place(*m_ok, (kWidth - 1335) / 2, kHeight - 180 - 375, 1335, 375);
     wingui::CenterOver(hwnd(), owner);
     return true;
 }

@@ -62,20 +62,14 @@ bool frmDisk::Create(HWND owner) {
     // The options already set the choice; OK only leaves.
     m_ok = std::make_unique<wingui::Button>(*this, wingui::ButtonArgs{"&OK", IDOK, true, [this] { End(); }});
 
-    const auto place = [this](wingui::Control& control, double left, double top, double width,
-                              double height) {
-        const int x = TwipsToPixels(left);
-        const int y = TwipsToPixels(top);
-        control.SetBounds({x, y, x + TwipsToPixels(width), y + TwipsToPixels(height)});
-    };
     constexpr double left = 900;
-    place(*m_explanation, left, 180, kWidth - left - 180, 735);
-    place(*m_prompt, left, 960, kWidth - left - 180, 255);
+    Place(*m_explanation, left, 180, kWidth - left - 180, 735);
+    Place(*m_prompt, left, 960, kWidth - left - 180, 255);
     for (std::size_t i = 0; i < m_options.size(); ++i) {
-        place(*m_options[i], left + 120, 1260 + 300 * static_cast<double>(i), kWidth - left - 300, 255);
+        Place(*m_options[i], left + 120, 1260 + 300 * static_cast<double>(i), kWidth - left - 300, 255);
     }
-    place(*m_ok, kWidth - 180 - 1215, kHeight - 180 - 375, 1215, 375);
-    place(*m_cancel, kWidth - 2 * (180 + 1215), kHeight - 180 - 375, 1215, 375);
+    Place(*m_ok, kWidth - 180 - 1215, kHeight - 180 - 375, 1215, 375);
+    Place(*m_cancel, kWidth - 2 * (180 + 1215), kHeight - 180 - 375, 1215, 375);
     wingui::CenterOver(hwnd(), owner);
     return true;
 }

@@ -35,16 +35,10 @@ bool frmInput::Create(HWND owner, const std::string& prompt) {
         *this, wingui::ButtonArgs{"OK", IDOK, true, [this] { End(m_answer->Text()); }});
     m_cancel = std::make_unique<wingui::Button>(
         *this, wingui::ButtonArgs{"Cancel", IDCANCEL, false, [this] { End({}); }});
-    const auto place = [this](wingui::Control& control, double left, double top, double width,
-                              double height) {
-        const int x = TwipsToPixels(left);
-        const int y = TwipsToPixels(top);
-        control.SetBounds({x, y, x + TwipsToPixels(width), y + TwipsToPixels(height)});
-    };
-    place(*m_prompt, 180, 150, kWidth - 1335 - 480, 900);
-    place(*m_ok, kWidth - 180 - 1335, 150, 1335, 375);
-    place(*m_cancel, kWidth - 180 - 1335, 600, 1335, 375);
-    place(*m_answer, 180, kHeight - 180 - 315, kWidth - 360, 315);
+    Place(*m_prompt, 180, 150, kWidth - 1335 - 480, 900);
+    Place(*m_ok, kWidth - 180 - 1335, 150, 1335, 375);
+    Place(*m_cancel, kWidth - 180 - 1335, 600, 1335, 375);
+    Place(*m_answer, 180, kHeight - 180 - 315, kWidth - 360, 315);
 
     wingui::CenterOver(hwnd(), owner);
     return true;

@@ -428,29 +428,20 @@ void frmMain::cmdSplit_Click() {
     SplitRequest request{path, dest, step.pieceBytes};
     m_ui.DescribeJob(m_file1->FileName(), *length, step.pieceBytes);
     const auto pieceBytes = static_cast<std::int64_t>(step.pieceBytes);
-    FailureLog failures;
-    WatchedFileSystem watched(m_platform.files, failures);
-    Platform platform{watched, m_platform.drives, m_platform.paths, m_platform.codePages,
-                      m_platform.checksums};
+    WatchedPlatform watched(m_platform);
     ResultUi ui(
-        m_ui, failures,
+        m_ui, watched.failures,
         ResultText((*length + pieceBytes - 1) / pieceBytes, ReadReadmeWanted(m_settings, false),
                    ReadChecksumWanted(m_settings), dest),
         [this] { return GetActiveWindow() == hwnd(); },
-        [this, dest] {
-            if (!m_platform.files.Inspect(dest, true)) {
-                return m_ui.ShowMessage(FolderNotOpenedText(dest), MessageIcon::Exclamation);
-            }
-            if (!m_shell.OpenFolder(dest)) {
-                m_ui.ShowMessage(NoFileManagerText(dest), MessageIcon::Exclamation);
-            }
-        });
+        [this, dest] { OpenFolderOrTell(m_platform.files, m_shell, m_ui, dest); });
     const bool removable =
         m_platform.drives.TypeOf(m_platform.drives.DriveOf(dest + kPathSeparator)) == DriveType::Removable;
     SplitOutcome outcome = SplitOutcome::Failed;
     m_jobRunning = true;
-    RunInBackground(*this, ui,
-                    [&](SplitUi& relayed) { outcome = SplitFile(request, relayed, m_settings, platform); });
+    RunInBackground(*this, ui, [&](SplitUi& relayed) {
+        outcome = SplitFile(request, relayed, m_settings, watched.platform);
+    });
     m_jobRunning = false;
     if (outcome == SplitOutcome::Cancelled) {
         const std::string text = CancelledText(m_file1->FileName(), dest, removable);

@@ -30,14 +30,11 @@ void frmMain::mnuFileJoin_Click() {
         return;
     }
     m_ui.DescribeJob({}, 0, 0);
-    FailureLog failures;
-    WatchedFileSystem watched(m_platform.files, failures);
-    Platform platform{watched, m_platform.drives, m_platform.paths, m_platform.codePages,
-                      m_platform.checksums};
+    WatchedPlatform watched(m_platform);
     ResultUi ui(
-        m_ui, failures, {}, [this] { return GetActiveWindow() == hwnd(); }, [] {});
+        m_ui, watched.failures, {}, [this] { return GetActiveWindow() == hwnd(); }, [] {});
     m_jobRunning = true;
-    RunInBackground(*this, ui, [&](SplitUi& relayed) { JoinPieces(*request, relayed, platform); });
+    RunInBackground(*this, ui, [&](SplitUi& relayed) { JoinPieces(*request, relayed, watched.platform); });
     m_jobRunning = false;
     m_file1->Refresh();
     ShowPlan();

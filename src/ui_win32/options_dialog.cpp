@@ -73,9 +73,7 @@ bool frmOptions::Create(HWND owner) {
     const double pageWidth = (area.right - area.left) * kTwipsPerInch / Dpi();
     const auto place = [this, &area](int page, Control& control, double left, double top, double width,
                                      double height) {
-        const int x = area.left + TwipsToPixels(left);
-        const int y = area.top + TwipsToPixels(top);
-        control.SetBounds({x, y, x + TwipsToPixels(width), y + TwipsToPixels(height)});
+        Place(control, left, top, width, height, {area.left, area.top});
         m_tab->Add(page, control);
     };
     const double frameWidth = pageWidth - 2 * kMargin;

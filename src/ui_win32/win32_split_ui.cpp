@@ -50,18 +50,12 @@ bool frmProgress::Create(HWND owner) {
     SetWindowLongPtrW(m_speed->hwnd(), GWL_STYLE, GetWindowLongPtrW(m_speed->hwnd(), GWL_STYLE) | SS_RIGHT);
     m_cancel = std::make_unique<wingui::Button>(
         *this, wingui::ButtonArgs{"Cancel", IDCANCEL, false, [this] { cmdCancel_Click(); }});
-    const auto place = [this](wingui::Control& control, double left, double top, double width,
-                              double height) {
-        const int x = TwipsToPixels(left);
-        const int y = TwipsToPixels(top);
-        control.SetBounds({x, y, x + TwipsToPixels(width), y + TwipsToPixels(height)});
-    };
-    place(*m_label, 180, 150, kWidth - 360, 255);
-    place(*m_file, 180, 450, kWidth - 360, 255);
-    place(*m_bar, 180, 780, kWidth - 360, 300);
-    place(*m_piece, 180, 1140, (kWidth - 360) / 2, 255);
-    place(*m_speed, kWidth / 2, 1140, kWidth / 2 - 180, 255);
-    place(*m_cancel, kWidth - 180 - 1335, 1530, 1335, 375);
+    Place(*m_label, 180, 150, kWidth - 360, 255);
+    Place(*m_file, 180, 450, kWidth - 360, 255);
+    Place(*m_bar, 180, 780, kWidth - 360, 300);
+    Place(*m_piece, 180, 1140, (kWidth - 360) / 2, 255);
+    Place(*m_speed, kWidth / 2, 1140, kWidth / 2 - 180, 255);
+    Place(*m_cancel, kWidth - 180 - 1335, 1530, 1335, 375);
     return true;
 }
 

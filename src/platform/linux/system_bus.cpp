@@ -2,17 +2,9 @@
 #include "platform/linux/system_bus.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
-#include <vector>
 
 #include <dlfcn.h>
-#include <spawn.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace parvola {
 
@@ -95,47 +87,6 @@ std::optional<std::string> CallSystemBus(const std::string& service, const std::
     sd->message_unref(reply);
     sd->flush_close_unref(bus);
     return failure;
-}
-
-std::string FindProgram(const std::string& name) {
-    const char* path = std::getenv("PATH");
-    std::string folders = path ? path : "/usr/local/bin:/usr/bin:/bin";
-    for (std::size_t start = 0; start <= folders.size();) {
-        std::size_t end = folders.find(':', start);
-        end = end == std::string::npos ? folders.size() : end;
-        // An empty entry is the working folder, which is no place to pick a program from.
-        if (end > start) {
-            const std::string candidate = folders.substr(start, end - start) + "/" + name;
-            struct stat info {};
-            if (::stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-                ::access(candidate.c_str(), X_OK) == 0) {
-                return candidate;
-            }
-        }
-        start = end + 1;
-    }
-    return {};
-}
-
-std::optional<int> RunProgram(const std::string& program, std::initializer_list<std::string> arguments) {
-    std::vector<std::string> words{program};
-    words.insert(words.end(), arguments);
-    std::vector<char*> argv;
-    for (std::string& word : words) {
-        argv.push_back(word.data());
-    }
-    argv.push_back(nullptr);
-    pid_t child = 0;
-    if (::posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), environ) != 0) {
-        return std::nullopt;
-    }
-    int status = 0;
-    while (::waitpid(child, &status, 0) < 0) {
-        if (errno != EINTR) {
-            return std::nullopt;
-        }
-    }
-    return WIFEXITED(status) ? std::optional<int>(WEXITSTATUS(status)) : std::nullopt;
 }
 
 } // namespace parvola

@@ -37,6 +37,13 @@ int TwipsToPixels(double twips, UINT dpi) {
     return static_cast<int>(std::lround(twips * dpi / kTwipsPerInch));
 }
 
+void Window::Place(Control& control, double left, double top, double width, double height,
+                   POINT origin) const {
+    const int x = origin.x + TwipsToPixels(left);
+    const int y = origin.y + TwipsToPixels(top);
+    control.SetBounds({x, y, x + TwipsToPixels(width), y + TwipsToPixels(height)});
+}
+
 Window::~Window() {
     if (m_hwnd) {
         SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0);

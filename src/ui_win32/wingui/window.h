@@ -43,6 +43,10 @@ public:
     // The system's message font at the window's resolution; every control gets it.
     HFONT Font() const { return m_font; }
     int TwipsToPixels(double twips) const { return wingui::TwipsToPixels(twips, Dpi()); }
+    // Places control at left, top with the width and height given in twips, from origin (in pixels of the
+    // window's client area).
+    void Place(Control& control, double left, double top, double width, double height,
+               POINT origin = {0, 0}) const;
 
     // Runs call on the window's thread, from its message loop; safe from any thread. A call posted to a
     // window that is gone is dropped.
